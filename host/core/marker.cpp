@@ -1,0 +1,5 @@
+// Host library placeholder until the core lands.
+namespace surfax
+{
+int HostLibraryMarker() { return 1; }
+} // namespace surfax

@@ -1,0 +1,1 @@
+// Entry glue: filled in with the SDK surface.
