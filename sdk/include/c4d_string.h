@@ -1,0 +1,137 @@
+// Strings: maxon::String and the classic cinema::String with its helpers.
+//
+// Stand-in note: the text is stored as UTF-8. Positions and counts of the classic helpers (FindFirst, Delete,
+// Insert, SubStr, operator[]) count bytes, which equals characters for ASCII text such as formulas and names.
+#ifndef C4D_STRING_H__
+#define C4D_STRING_H__
+
+#include "ge_math.h"
+
+#include <string>
+#include <string_view>
+
+namespace maxon
+{
+enum class STRINGCOMPARISON
+{
+	MEMORY = 0,
+	UNICODE_LETTERS = 1,
+	UNICODE_NUMBERS = 2,
+	CASEINSENSITIVE = 3,
+	CASEINSENSITIVE_NUMBERS = 4,
+};
+
+enum class COMPARERESULT
+{
+	LESS = -1,
+	EQUAL = 0,
+	GREATER = 1,
+	INCOMPARABLE = 2,
+};
+
+constexpr Int STRING_DYNAMIC_DIGITS = -1;
+
+/// Immutable-by-value text. Copies are cheap enough for parameter values and names.
+class String
+{
+public:
+	String() = default;
+	String(const Char* text) : _text(text ? text : "") {}
+	String(const Char* text, Int length) : _text(text, static_cast<std::size_t>(length)) {}
+	explicit String(std::string text) : _text(std::move(text)) {}
+	explicit String(std::string_view text) : _text(text) {}
+
+	Bool IsEmpty() const { return _text.empty(); }
+	Bool IsPopulated() const { return !_text.empty(); }
+	Int GetLength() const { return static_cast<Int>(_text.size()); }
+
+	String& operator+=(const String& s)
+	{
+		_text += s._text;
+		return *this;
+	}
+	friend String operator+(const String& a, const String& b)
+	{
+		String r(a);
+		r += b;
+		return r;
+	}
+	Bool operator==(const String& s) const { return _text == s._text; }
+	Bool operator!=(const String& s) const { return _text != s._text; }
+	Bool operator<(const String& s) const { return _text < s._text; }
+
+	/// Compares by the given mode. UNICODE_NUMBERS compares digit runs by value ("a2" < "a10").
+	COMPARERESULT Compare(const String& s, STRINGCOMPARISON mode = STRINGCOMPARISON::UNICODE_NUMBERS) const;
+
+	/// Converts v to text: at least charsBeforeComma characters before the point (padded with fillChar, -1 for as
+	/// many as needed); digitsAfterComma >= 0 prints exactly that many decimals (rounded), a negative value prints
+	/// at most -digitsAfterComma decimals without trailing zeros (and without a point when none remain).
+	/// exponent selects scientific notation. Always '.' as separator; "inf", "-inf" and "nan" for those values.
+	static String FloatToString(Float v, Int charsBeforeComma = STRING_DYNAMIC_DIGITS, Int digitsAfterComma = -3,
+		Bool exponent = false, Utf32Char fillChar = ' ');
+	static String IntToString(Int64 v);
+
+	/// Stand-in access to the UTF-8 bytes, for the host and for printing.
+	const std::string& GetUtf8() const { return _text; }
+	std::string& GetUtf8Writable() { return _text; }
+
+protected:
+	std::string _text;
+};
+
+inline namespace literals
+{
+inline String operator""_s(const char* text, std::size_t length)
+{
+	return String(text, static_cast<Int>(length));
+}
+} // namespace literals
+} // namespace maxon
+
+namespace cinema
+{
+/// The classic string with position-based helpers.
+class String : public maxon::String
+{
+public:
+	String() = default;
+	String(const maxon::String& s) : maxon::String(s) {}
+	String(const Char* text) : maxon::String(text) {}
+	explicit String(std::string text) : maxon::String(std::move(text)) {}
+	explicit String(std::string_view text) : maxon::String(text) {}
+
+	/// Character at pos, 0 when pos is outside the text.
+	Utf32Char operator[](Int pos) const
+	{
+		return (pos >= 0 && pos < GetLength()) ? static_cast<unsigned char>(_text[static_cast<std::size_t>(pos)]) : 0;
+	}
+
+	/// Finds ch at or after start; true and *pos set when found, else *pos = -1.
+	Bool FindFirst(Utf32Char ch, Int32* pos, Int start = 0) const;
+	/// Finds cs at or after start; true and *pos set when found, else *pos = -1.
+	Bool FindFirst(const maxon::String& cs, Int32* pos, Int start = 0) const;
+	/// Removes count characters from pos (clipped to the text).
+	void Delete(Int pos, Int count);
+	/// Inserts cs before pos (clipped to 0..length).
+	void Insert(Int pos, const maxon::String& cs);
+	void Insert(Int pos, Utf32Char ch);
+	String SubStr(Int start, Int count) const;
+	String Left(Int count) const { return SubStr(0, count); }
+	String Right(Int count) const { return SubStr(GetLength() - count, count); }
+
+	/// Reads the whole text as a number; *error is true when it is not one.
+	Float ToFloat(Bool* error = nullptr) const;
+	Int32 ToInt32(Bool* error = nullptr) const;
+
+	static String FloatToString(Float32 v, Int32 vvk = -1, Int32 nnk = -3);
+	static String FloatToString(Float64 v, Int32 vvk = -1, Int32 nnk = -3);
+	static String IntToString(Int32 v) { return maxon::String::IntToString(v); }
+	static String IntToString(Int64 v) { return maxon::String::IntToString(v); }
+};
+
+using maxon::operator""_s;
+using maxon::COMPARERESULT;
+using maxon::STRINGCOMPARISON;
+} // namespace cinema
+
+#endif // C4D_STRING_H__
