@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -181,6 +182,30 @@ TEST(Numbers, AcceptFractionsWithoutDigitsOnOneSideAndScientificExponents)
 	EXPECT_EQ(Value("0.1"), 0.1);
 	EXPECT_EQ(Value("000012.50"), 12.5);
 	EXPECT_EQ(Value(" \t1\n+\r\n2 "), 3.0);
+}
+
+// Short literals take a fast path in the lexer; every literal must still round exactly as from_chars does.
+TEST(Numbers, LiteralsRoundExactlyAsFromChars)
+{
+	std::mt19937 random(5);
+	for (int i = 0; i < 200000; ++i)
+	{
+		std::string literal;
+		const int digits = 1 + int(random() % 24);
+		for (int d = 0; d < digits; ++d)
+			literal += char('0' + (d == 0 && i % 3 == 0 ? random() % 2 : random() % 10));
+		if (random() % 4 != 0)
+			literal.insert(random() % (literal.size() + 1), ".");
+		if (literal == ".")
+			literal = "0.";
+		if (random() % 3 == 0)
+			literal += (random() % 2 ? "e" : "E-") + std::to_string(random() % 40);
+		double expected = 0.0;
+		const std::from_chars_result parsed =
+		    std::from_chars(literal.data(), literal.data() + literal.size(), expected);
+		ASSERT_EQ(parsed.ptr, literal.data() + literal.size()) << literal;
+		ASSERT_EQ(Bits(Value(literal)), Bits(expected)) << literal;
+	}
 }
 
 TEST(Numbers, AnEWithoutDigitsIsNotAnExponent)
@@ -430,6 +455,8 @@ TEST(InvalidText, ReportsWhereTheProblemIs)
 	EXPECT_EQ(Evaluate("sin(1; 2)").offset, 5u);
 	EXPECT_EQ(Evaluate("1 2").offset, 2u);
 	EXPECT_EQ(Evaluate("2 $").offset, 2u);
+	EXPECT_EQ(Evaluate("12\xB3").offset, 2u); // '3' with the high bit set ends the literal
+	EXPECT_EQ(Evaluate("123456789:").offset, 9u);
 	EXPECT_EQ(Evaluate("").offset, 0u);
 	EXPECT_STREQ(Evaluate("x").error, "unknown name");
 }

@@ -20,10 +20,18 @@ struct Reduced
 	double offset;
 };
 
+// `angle` is in [0, period). Any quadrant within a hair of the nearest one keeps the offset exact and within
+// about 45 degrees, so an approximate division and truncation are enough.
 Reduced Reduce(double angle)
 {
-	const double quadrant = std::round(angle / 90.0);
-	return {int(quadrant), angle - 90.0 * quadrant};
+	const int quadrant = int(angle * (1.0 / 90.0) + 0.5);
+	return {quadrant, angle - 90.0 * quadrant};
+}
+
+// fmod is exact but not free; most arguments are already within one period.
+double Wrap(double magnitude, double period)
+{
+	return magnitude < period ? magnitude : std::fmod(magnitude, period);
 }
 
 double SinOfOffset(double offset)
@@ -63,7 +71,7 @@ double SinDegrees(double degrees)
 	if (!std::isfinite(degrees))
 		return std::numeric_limits<double>::quiet_NaN();
 	// Work on |x| so that sin(-x) == -sin(x) holds bit for bit.
-	const Reduced r = Reduce(std::fmod(std::fabs(degrees), 360.0));
+	const Reduced r = Reduce(Wrap(std::fabs(degrees), 360.0));
 	double result = 0.0;
 	switch (r.quadrant & 3)
 	{
@@ -87,7 +95,7 @@ double CosDegrees(double degrees)
 {
 	if (!std::isfinite(degrees))
 		return std::numeric_limits<double>::quiet_NaN();
-	const Reduced r = Reduce(std::fmod(std::fabs(degrees), 360.0));
+	const Reduced r = Reduce(Wrap(std::fabs(degrees), 360.0));
 	double result = 0.0;
 	switch (r.quadrant & 3)
 	{
@@ -111,7 +119,7 @@ double TanDegrees(double degrees)
 {
 	if (!std::isfinite(degrees))
 		return std::numeric_limits<double>::quiet_NaN();
-	const Reduced r = Reduce(std::fmod(std::fabs(degrees), 180.0));
+	const Reduced r = Reduce(Wrap(std::fabs(degrees), 180.0));
 	double result = 0.0;
 	if ((r.quadrant & 1) == 0)
 		result = TanOfOffset(r.offset);

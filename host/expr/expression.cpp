@@ -4,7 +4,6 @@
 #include "host/expr/lexer.h"
 #include "host/expr/program.h"
 
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -61,8 +60,15 @@ Outcome Execute(Workspace& workspace, const Program& program)
 
 bool Matches(const CacheEntry& entry, const TokenBuffer& tokens)
 {
-	return entry.used && entry.shapeHash == tokens.shapeHash && entry.shape.size() == tokens.count &&
-	       std::memcmp(entry.shape.data(), tokens.codes.data(), tokens.count) == 0;
+	if (!entry.used || entry.shapeHash != tokens.shapeHash || entry.shape.size() != tokens.count)
+		return false;
+	// The hash all but settles it; shapes are short, a plain loop beats a call to memcmp.
+	const std::uint8_t* cached = entry.shape.data();
+	const std::uint8_t* current = tokens.codes.data();
+	for (std::size_t i = 0; i < tokens.count; ++i)
+		if (cached[i] != current[i])
+			return false;
+	return true;
 }
 
 Outcome Evaluate(std::string_view text, bool useCache)

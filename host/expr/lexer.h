@@ -9,10 +9,13 @@
 namespace surfax::expr
 {
 
+inline constexpr std::size_t kTextPadding = 16;
+
 // Output of Lex. The vectors only grow and are reused from call to call: their sizes are capacities, `count` and
 // `numberCount` say how much of them the last Lex filled.
 struct TokenBuffer
 {
+	std::vector<char> text;             // copy of the text followed by kTextPadding zero bytes
 	std::vector<std::uint8_t> codes;    // Token codes (tokens.h); the last one is kTokenEnd
 	std::vector<std::uint32_t> offsets; // byte offset of each token in the text; the end token's is the length
 	std::vector<double> numbers;        // values of the kTokenNumber tokens in text order
