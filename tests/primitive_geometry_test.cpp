@@ -232,6 +232,10 @@ TEST(PrimitivePyramid, SubdividedPyramidStaysOnItsFacesAndClosed)
 		SCOPED_TRACE(segments);
 		MeshData mesh;
 		ASSERT_TRUE(surfax::builtins::BuildPyramid(Vector(4, 2, 6), segments, mesh));
+		const int n = segments;
+		EXPECT_EQ(mesh.points.size(), static_cast<std::size_t>(4 * n * n + 1 + (n - 1) * (n - 1)));
+		EXPECT_EQ(CountTriangles(mesh), 4 * n);
+		EXPECT_EQ(mesh.polygons.size(), static_cast<std::size_t>(4 * n + 4 * n * (n - 1) + n * n));
 		ExpectBounds(mesh, Vector(-2, -1, -3), Vector(2, 1, 3));
 		ExpectClosedOutwardSolid(mesh);
 		EXPECT_EQ(CountNonPlanarQuads(mesh), 0);

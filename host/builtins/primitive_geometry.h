@@ -55,8 +55,9 @@ bool BuildSphere(cinema::Float radius, cinema::Int32 segments, MeshData& out);
 
 /// Four-sided pyramid: base size.x by size.z at y = -size.y / 2, apex at (0, size.y / 2, 0); sizes finite and
 /// >= 0. `segments` (clamped to 1..kMaxPrimitiveSegments) divides every base edge and the height: the base is a
-/// grid of segments^2 quads, each side face has rows of quads ending in a row of triangles at the apex. One
-/// segment gives 5 points, 4 triangles and 1 quad.
+/// grid of n^2 quads (n = segments), each side face has n - 1 rows of n quads and a row of n triangles meeting
+/// at the apex: 4 n^2 + 1 + (n - 1)^2 points, 4 n triangles, 4 n (n - 1) + n^2 quads. One segment gives 5 points,
+/// 4 triangles and 1 quad.
 bool BuildPyramid(const cinema::Vector& size, cinema::Int32 segments, MeshData& out);
 
 /// Platonic solid with every corner at distance `radius` (finite, >= 0) from the origin; `type` is a
