@@ -247,9 +247,9 @@ TEST(PrimitivePyramid, SubdividedPyramidStaysOnItsFacesAndClosed)
 			bool onSurface = std::fabs(p.y + 1) < 1e-12;
 			for (int side = 0; side < 4; ++side)
 			{
-				const Vector n =
+				const Vector sideNormal =
 				    cinema::Cross(corners[(side + 1) % 4] - corners[side], apex - corners[side]).GetNormalized();
-				onSurface = onSurface || std::fabs(cinema::Dot(n, p - apex)) < 1e-9;
+				onSurface = onSurface || std::fabs(cinema::Dot(sideNormal, p - apex)) < 1e-9;
 			}
 			EXPECT_TRUE(onSurface) << p.x << " " << p.y << " " << p.z;
 		}
