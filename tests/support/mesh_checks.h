@@ -98,20 +98,6 @@ inline std::size_t CountEdges(const std::vector<cinema::CPolygon>& polygons)
 	return edges.size();
 }
 
-/// Signed volume enclosed by the polygons (fan-triangulated); positive for outward-facing closed surfaces.
-inline double SignedVolume(const std::vector<cinema::Vector>& points, const std::vector<cinema::CPolygon>& polygons)
-{
-	double volume = 0.0;
-	for (const cinema::CPolygon& p : polygons)
-	{
-		const std::vector<cinema::Int32> c = Corners(p);
-		for (std::size_t i = 1; i + 1 < c.size(); ++i)
-			volume += cinema::Dot(
-			    points[static_cast<std::size_t>(c[0])],
-			    cinema::Cross(points[static_cast<std::size_t>(c[i])], points[static_cast<std::size_t>(c[i + 1])]));
-	}
-	return volume / 6.0;
-}
 } // namespace surfax::test
 
 #endif // SURFAX_TESTS_SUPPORT_MESH_CHECKS_H
