@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <pthread.h>
+
 #include <atomic>
 #include <bit>
 #include <charconv>
@@ -20,6 +22,18 @@ using namespace surfax::expr;
 
 namespace
 {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr std::size_t kSmallStack = 1024 * 1024;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr std::size_t kSmallStack = 1024 * 1024;
+#else
+constexpr std::size_t kSmallStack = 128 * 1024;
+#endif
+#else
+constexpr std::size_t kSmallStack = 128 * 1024;
+#endif
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
@@ -514,6 +528,49 @@ TEST(Limits, NestingBeyondTheLimitIsAnErrorNotACrash)
 	for (int i = 0; i < 10000; ++i)
 		conditionals += "1?(";
 	EXPECT_TRUE(IsError(conditionals));
+}
+
+// Worker threads may have small stacks: the deepest accepted text, mixing every kind of nesting and every
+// precedence level, must parse in 128 KiB (it needs about 64). AddressSanitizer's padded frames need more.
+TEST(Limits, DeepestNestingFitsInASmallThreadStack)
+{
+	// Each unit opens three levels: the call, the exponent and the parenthesis.
+	auto nested = [](std::size_t units)
+	{
+		std::string text;
+		for (std::size_t i = 0; i < units; ++i)
+			text += "1 || 1 && 1 == 1 + 1 * -max(1; 2^(";
+		text += "1";
+		for (std::size_t i = 0; i < units; ++i)
+			text += "))";
+		return text;
+	};
+	const std::string text = nested(kMaxNesting / 3);
+	ASSERT_TRUE(Evaluate(text).hasNumber);
+	ASSERT_STREQ(Evaluate(nested(kMaxNesting / 3 + 1)).error, "nesting too deep");
+
+	struct Job
+	{
+		const std::string* text;
+		Outcome outcome;
+	} job{&text, {}};
+	pthread_attr_t attributes;
+	pthread_attr_init(&attributes);
+	pthread_attr_setstacksize(&attributes, kSmallStack);
+	pthread_t thread;
+	ASSERT_EQ(pthread_create(
+	              &thread, &attributes,
+	              [](void* argument) -> void*
+	              {
+		              Job* j = static_cast<Job*>(argument);
+		              j->outcome = EvaluateUncached(*j->text);
+		              return nullptr;
+	              },
+	              &job),
+	          0);
+	pthread_join(thread, nullptr);
+	pthread_attr_destroy(&attributes);
+	EXPECT_TRUE(job.outcome.hasNumber);
 }
 
 TEST(Limits, LongRunsOfUnaryOperatorsNeedNoNesting)
