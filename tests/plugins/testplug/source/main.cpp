@@ -2,6 +2,7 @@
 // own container (execution order, passes, builds), so tests can watch the host's evaluation from outside.
 #include "c4d.h"
 
+#include "c4d_symbols.h"
 #include "otestgen.h"
 
 using namespace cinema;
@@ -53,6 +54,16 @@ public:
 			EventAdd(EVENT::FORCEREDRAW);
 		}
 		return EXECUTIONRESULT::OK;
+	}
+
+	DRAWRESULT Draw(BaseObject* op, DRAWPASS drawpass, BaseDraw* bd, BaseDrawHelp* bh) override
+	{
+		if (drawpass != DRAWPASS::OBJECT)
+			return SUPER::Draw(op, drawpass, bd, bh);
+		bd->SetMatrix_Matrix(op, bh->GetMg());
+		bd->SetPen(Vector(1.0, 0.0, 0.0));
+		bd->DrawLine(Vector(), Vector(op->GetDataInstanceRef().GetFloat(TESTGEN_SIZE), 0.0, 0.0), 0);
+		return DRAWRESULT::OK;
 	}
 
 	BaseObject* GetVirtualObjects(BaseObject* op, const HierarchyHelp* hh) override
