@@ -1,6 +1,7 @@
 // surfax-host eval: load a document, set the time, edit parameters, evaluate, then dump and/or save it.
 #include "app/commands.h"
 
+#include "host/draw/draw_recorder.h"
 #include "host/eval/evaluate.h"
 #include "host/io/document_json.h"
 #include "host/io/dump.h"
@@ -54,10 +55,16 @@ int RunEval(const GlobalOptions& options, const EvalOptions& eval)
 		}
 	}
 	eval::EvaluateDocument(&doc);
-	if (eval.dump)
+	// Drawings are part of the dump, so asking for them asks for the dump.
+	if (eval.dump || eval.draw)
 	{
+		std::vector<draw::ObjectDrawing> drawings;
 		io::DumpOptions dumpOptions;
-		dumpOptions.draw = eval.draw;
+		if (eval.draw)
+		{
+			drawings = draw::DrawDocument(&doc);
+			dumpOptions.drawings = &drawings;
+		}
 		std::string text;
 		if (!io::DumpDocument(doc, dumpOptions, text, message))
 		{
