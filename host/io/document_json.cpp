@@ -11,6 +11,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -698,6 +699,12 @@ BaseDocument* LoadDocumentJson(std::string_view text, JsonError& error)
 BaseDocument* LoadDocumentFile(const std::string& path, JsonError& error)
 {
 	error = JsonError{};
+	std::error_code ec;
+	if (std::filesystem::is_directory(path, ec))
+	{
+		error.message = "is a folder, not a document";
+		return nullptr;
+	}
 	std::ifstream file(path, std::ios::binary);
 	if (!file)
 	{

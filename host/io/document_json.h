@@ -11,7 +11,9 @@
 // ("o3dplot") or a numeric id. Rotation is in radians. Visibility modes are "on", "off" or "default". Parameters,
 // tags and geometry are written as the dump writes them (node_json.h, param_json.h); "points" belong to polygon
 // objects and splines, "polygons" to polygon objects, "segments" and "splineType" to splines. Unknown keys, types
-// and parameters are errors, as is a value that does not fit its parameter's type.
+// and parameter symbols are errors, as is a value that does not fit its parameter's type. A parameter may also be
+// named by its numeric id; an id the description does not declare is read untyped, because a plug-in may keep
+// values of its own in the container and a saved document must load again.
 //
 // Saving writes every key in the order above, so that loading a saved document and saving it again gives the same
 // bytes. Generator caches are not saved: they are rebuilt by evaluation.
