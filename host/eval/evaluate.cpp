@@ -1,0 +1,198 @@
+#include "host/eval/evaluate.h"
+
+#include "host/plugins/registry.h"
+#include "host/scene/node.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace surfax::eval
+{
+using namespace cinema;
+
+namespace
+{
+bool g_redrawRequested = false;
+bool g_rendering = false;
+
+struct ExecutionEntry
+{
+	BaseList2D* node;
+	Int32 priority;
+	EXECUTIONFLAGS flags;
+	std::size_t order;
+};
+
+struct PriorityListImpl final : PriorityList
+{
+	std::vector<ExecutionEntry> entries;
+};
+
+// Objects of the document in document order (a snapshot: execution may change the tree).
+std::vector<HostNode*> DocumentOrder(HostNode* document)
+{
+	std::vector<HostNode*> order;
+	for (HostNode* n = document->firstObject; n != nullptr; n = scene::NextInDocumentOrder(n))
+		order.push_back(n);
+	return order;
+}
+
+bool StillInDocument(const HostNode* node, const HostNode* document)
+{
+	return node->document == document;
+}
+
+void ReplaceCache(HostNode* node, BaseObject* output, EvalStats& stats)
+{
+	if (output == node->cache)
+		return;
+	if (node->cache != nullptr)
+	{
+		HostNode* old = &Host(node->cache);
+		node->cache = nullptr;
+		scene::DestroyNode(old);
+	}
+	node->cache = output;
+	node->dirtyCache++;
+	if (output != nullptr)
+		++stats.builds;
+}
+
+void RunExecution(HostNode* document, BaseDocument* doc, EvalStats& stats)
+{
+	PriorityListImpl list;
+	for (HostNode* n : DocumentOrder(document))
+	{
+		if (n->nodeData == nullptr || n->objectType == nullptr || !(n->objectType->info & OBJECT_CALL_ADDEXECUTION))
+			continue;
+		const std::size_t before = list.entries.size();
+		static_cast<ObjectData*>(n->nodeData)->AddToExecution(static_cast<BaseObject*>(n->atom), &list);
+		for (std::size_t i = before; i < list.entries.size(); ++i)
+			list.entries[i].order = i;
+	}
+	std::stable_sort(list.entries.begin(), list.entries.end(),
+		[](const ExecutionEntry& a, const ExecutionEntry& b) { return a.priority < b.priority; });
+	for (const ExecutionEntry& e : list.entries)
+	{
+		HostNode* n = &Host(e.node);
+		if (!StillInDocument(n, document) || n->nodeData == nullptr)
+			continue;
+		static_cast<ObjectData*>(n->nodeData)->Execute(static_cast<BaseObject*>(n->atom), doc, nullptr, e.priority,
+			e.flags);
+		++stats.executeCalls;
+	}
+}
+
+void BuildGenerators(HostNode* document, BaseDocument* doc, EvalStats& stats)
+{
+	for (HostNode* n : DocumentOrder(document))
+	{
+		if (!StillInDocument(n, document) || n->nodeData == nullptr || n->objectType == nullptr)
+			continue;
+		const Int32 info = n->objectType->info;
+		if (!(info & OBJECT_GENERATOR))
+			continue;
+		BaseObject* op = static_cast<BaseObject*>(n->atom);
+		ObjectData* data = static_cast<ObjectData*>(n->nodeData);
+		if (!n->enabled)
+		{
+			ReplaceCache(n, nullptr, stats);
+			continue;
+		}
+		if (info & OBJECT_ISSPLINE)
+		{
+			data->CheckDirty(op, doc);
+			if (n->cache == nullptr || n->dataChangedSinceBuild)
+			{
+				ReplaceCache(n, data->GetContour(op, doc, 1.0, nullptr), stats);
+				n->dataChangedSinceBuild = false;
+			}
+			continue;
+		}
+		const BUILDFLAGS flags = g_rendering ? BUILDFLAGS::EXTERNALRENDERER : BUILDFLAGS::NONE;
+		const HierarchyHelp hh = HostAccess::MakeHierarchyHelp(doc, 1.0, flags, scene::GlobalMatrix(n));
+		BaseObject* output = data->GetVirtualObjects(op, &hh);
+		ReplaceCache(n, output, stats);
+		// Changes the generator made to itself while building belong to this build.
+		n->dataChangedSinceBuild = false;
+	}
+}
+} // namespace
+
+bool EvaluateDocument(BaseDocument* doc, const EvalOptions& options, EvalStats* statsOut)
+{
+	if (doc == nullptr)
+		return false;
+	EvalStats stats;
+	HostNode* document = &Host(doc);
+	const bool wasRendering = g_rendering;
+	g_rendering = options.render;
+	const int maxPasses = options.maxPasses < 1 ? 1 : options.maxPasses;
+	for (int pass = 0; pass < maxPasses; ++pass)
+	{
+		g_redrawRequested = false;
+		++stats.passes;
+		RunExecution(document, doc, stats);
+		BuildGenerators(document, doc, stats);
+		if (!g_redrawRequested)
+			break;
+	}
+	g_redrawRequested = false;
+	g_rendering = wasRendering;
+	if (statsOut)
+		*statsOut = stats;
+	return true;
+}
+
+bool IsRendering()
+{
+	return g_rendering;
+}
+} // namespace surfax::eval
+
+namespace cinema
+{
+void PriorityList::Add(BaseList2D* node, Int32 priority, EXECUTIONFLAGS flags)
+{
+	if (node == nullptr)
+		return;
+	auto* list = static_cast<surfax::eval::PriorityListImpl*>(this);
+	list->entries.push_back(surfax::eval::ExecutionEntry{node, priority, flags, list->entries.size()});
+}
+
+void EventAdd(EVENT)
+{
+	surfax::eval::g_redrawRequested = true;
+}
+
+void SpecialEventAdd(Int32, UInt, UInt)
+{
+}
+
+void StopAllThreads()
+{
+}
+
+void StopDrawViewsThread()
+{
+}
+
+Bool CheckIsRunning(CHECKISRUNNING type)
+{
+	switch (type)
+	{
+		case CHECKISRUNNING::EXTERNALRENDERING:
+		case CHECKISRUNNING::EDITORRENDERING:
+			return surfax::eval::g_rendering;
+		default:
+			return false;
+	}
+}
+
+Bool BaseDocument::ExecutePasses(BaseThread*, Bool, Bool, Bool, BUILDFLAGS flags)
+{
+	surfax::eval::EvalOptions options;
+	options.render = (flags & BUILDFLAGS::EXTERNALRENDERER) || (flags & BUILDFLAGS::INTERNALRENDERER);
+	return surfax::eval::EvaluateDocument(this, options);
+}
+} // namespace cinema

@@ -1,0 +1,38 @@
+// One scene evaluation, as the application runs it between redraws:
+//   1. every object whose type asks for it (OBJECT_CALL_ADDEXECUTION) adds itself to the priority list;
+//   2. Execute runs by priority, lower first, document order within a priority;
+//   3. generators build their output in document order: spline generators after CheckDirty through GetContour
+//      (only when dirty or without a cache), the others through GetVirtualObjects (which decides itself whether
+//      its cache can stay); the output is kept as the object's cache;
+//   4. an EventAdd during the pass asks for one more pass, up to kMaxPasses in all.
+// Disabled generators (enabled check mark off) build nothing and lose their cache.
+#ifndef SURFAX_HOST_EVAL_EVALUATE_H
+#define SURFAX_HOST_EVAL_EVALUATE_H
+
+#include "c4d.h"
+
+namespace surfax::eval
+{
+constexpr int kMaxPasses = 4;
+
+struct EvalOptions
+{
+	bool render = false; // an external render: CheckIsRunning(EXTERNALRENDERING) is true while it runs
+	int maxPasses = kMaxPasses;
+};
+
+struct EvalStats
+{
+	int passes = 0;
+	int executeCalls = 0;
+	int builds = 0; // caches replaced by a new output
+};
+
+// Evaluates doc. False only when doc is null.
+bool EvaluateDocument(cinema::BaseDocument* doc, const EvalOptions& options = {}, EvalStats* stats = nullptr);
+
+// True while an external render runs (EvaluateDocument with render = true).
+bool IsRendering();
+} // namespace surfax::eval
+
+#endif

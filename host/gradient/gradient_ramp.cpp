@@ -1,0 +1,119 @@
+#include "host/gradient/gradient_ramp.h"
+
+#include <algorithm>
+#include <cmath>
+#include <new>
+
+namespace surfax::gradient
+{
+namespace
+{
+constexpr cinema::Float kMinBias = 1e-6;
+constexpr cinema::Float kExpScale = 1.71828182845904523536; // e - 1: maps ln(t k + 1) onto 0..1
+
+cinema::Float ClampPosition(cinema::Float t)
+{
+	// NaN fails every comparison, so test for it first: it must land on the first knot.
+	if (std::isnan(t))
+		return 0.0;
+	return cinema::ClampValue01(t);
+}
+
+cinema::Float RemapBias(cinema::Float t, cinema::Float bias)
+{
+	if (t < bias)
+		return 0.5 * t / bias;
+	return 0.5 + 0.5 * (t - bias) / (1.0 - bias);
+}
+
+maxon::Color Lerp(const maxon::Color& a, const maxon::Color& b, cinema::Float w)
+{
+	return a + (b - a) * w;
+}
+
+maxon::Color CatmullRom(const maxon::Color& p0, const maxon::Color& p1, const maxon::Color& p2, const maxon::Color& p3,
+                        cinema::Float t)
+{
+	const cinema::Float t2 = t * t;
+	const cinema::Float t3 = t2 * t;
+	return (p1 * 2.0 + (p2 - p0) * t + (p0 * 2.0 - p1 * 5.0 + p2 * 4.0 - p3) * t2 +
+	        (p1 * 3.0 - p0 - p2 * 3.0 + p3) * t3) *
+	       0.5;
+}
+} // namespace
+
+bool Ramp::Prepare(const Knot* knots, std::size_t count)
+{
+	knots_.clear();
+	if ((knots == nullptr && count != 0) || count > kMaxKnots)
+		return false;
+	try
+	{
+		knots_.reserve(count);
+	}
+	catch (const std::bad_alloc&)
+	{
+		return false;
+	}
+	for (std::size_t i = 0; i < count; ++i)
+	{
+		const Knot& k = knots[i];
+		PreparedKnot p;
+		p.color = k.color * k.brightness;
+		p.position = ClampPosition(k.position);
+		p.bias = std::isnan(k.bias) ? 0.5 : maxon::ClampValue(k.bias, kMinBias, 1.0 - kMinBias);
+		p.interpolation = k.interpolation;
+		knots_.push_back(p);
+	}
+	// Stable, so knots at one position keep their given order and the last of them wins at that position.
+	std::stable_sort(knots_.begin(), knots_.end(),
+	                 [](const PreparedKnot& a, const PreparedKnot& b) { return a.position < b.position; });
+	return true;
+}
+
+maxon::Color Ramp::Sample(cinema::Float t) const
+{
+	const std::size_t n = knots_.size();
+	if (n == 0)
+		return maxon::Color();
+	const cinema::Float pos = ClampPosition(t);
+
+	// First knot strictly to the right of pos: the segment is [right - 1, right].
+	const auto it = std::upper_bound(knots_.begin(), knots_.end(), pos,
+	                                 [](cinema::Float value, const PreparedKnot& k) { return value < k.position; });
+	const std::size_t right = static_cast<std::size_t>(it - knots_.begin());
+	if (right == 0)
+		return knots_[0].color;
+	if (right == n)
+		return knots_[n - 1].color;
+
+	const std::size_t left = right - 1;
+	const PreparedKnot& l = knots_[left];
+	const PreparedKnot& r = knots_[right];
+	const cinema::Float span = r.position - l.position;
+	if (!(span > 0.0))
+		return r.color;
+	const cinema::Float local = cinema::ClampValue01((pos - l.position) / span);
+	const cinema::Float u = RemapBias(local, l.bias);
+
+	switch (static_cast<Interpolation>(l.interpolation))
+	{
+	case Interpolation::LinearKnot:
+		return Lerp(l.color, r.color, u);
+	case Interpolation::Step:
+		return l.color;
+	case Interpolation::ExpUp:
+		return Lerp(l.color, r.color, std::log(u * kExpScale + 1.0));
+	case Interpolation::ExpDown:
+		return Lerp(l.color, r.color, 1.0 - std::log((1.0 - u) * kExpScale + 1.0));
+	case Interpolation::CubicKnot:
+	{
+		const maxon::Color& before = knots_[left == 0 ? 0 : left - 1].color;
+		const maxon::Color& after = knots_[right + 1 < n ? right + 1 : right].color;
+		return CatmullRom(before, l.color, r.color, after, u);
+	}
+	default:
+		return Lerp(l.color, r.color, u * u * (3.0 - 2.0 * u));
+	}
+}
+} // namespace surfax::gradient

@@ -1,0 +1,45 @@
+// Loading plug-in libraries the way the application does: dlopen, c4d_main with the host's API version and the
+// plug-in's folder, PluginMessage(C4DPL_INIT_SYS), PluginStart; and C4DPL_END at unload.
+#ifndef SURFAX_HOST_PLUGINS_LOADER_H
+#define SURFAX_HOST_PLUGINS_LOADER_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace surfax::plugins
+{
+constexpr std::int32_t kDefaultApiVersion = 2025200;
+constexpr const char* kPluginExtension = ".xso64";
+
+// The API version the host reports to plug-ins (default kDefaultApiVersion).
+std::int32_t HostApiVersion();
+void SetHostApiVersion(std::int32_t version);
+
+struct PluginStatus
+{
+	std::string library;  // path of the library file
+	std::string folder;   // the plug-in folder (the library's directory)
+	bool loaded = false;  // started and kept
+	std::string error;    // why not, when !loaded
+	std::vector<std::int32_t> typeIds; // object types it registered
+};
+
+// Finds plug-in libraries: `dir` itself when it holds a *.xso64 file, else each direct subfolder that does
+// (sorted by name). A file path is taken as the library itself.
+std::vector<std::string> FindPluginLibraries(const std::string& dir);
+
+// Loads and starts one plug-in library. On refusal or failure the library is closed again and the status says
+// why (the message names the library). Loaded plug-ins stay until UnloadAllPlugins.
+PluginStatus LoadPlugin(const std::string& libraryPath);
+// Statuses of every library LoadPlugin was called with since the last UnloadAllPlugins.
+const std::vector<PluginStatus>& PluginStatuses();
+// Sends C4DPL_END to every loaded plug-in (last loaded first), removes their types and closes the libraries.
+// Every node of a plug-in type must be freed before.
+void UnloadAllPlugins();
+
+// The build's default plug-in folder root (where `surfax` and `SurfaxR2025` are laid out).
+std::string DefaultPluginRoot();
+} // namespace surfax::plugins
+
+#endif

@@ -1,0 +1,53 @@
+// Registry of node types: the host's built-in objects and the types plug-ins register.
+#ifndef SURFAX_HOST_PLUGINS_REGISTRY_H
+#define SURFAX_HOST_PLUGINS_REGISTRY_H
+
+#include "c4d.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace surfax::plugins
+{
+struct DescriptionResource;
+
+/// One object type. Built-in types have no allocator and no description resource.
+struct ObjectType
+{
+	cinema::Int32 id = 0;
+	std::string displayName;           // "Null", or the plug-in's GeLoadString name
+	std::string descriptionName;       // "Onull" for built-ins, the registered description name for plug-ins
+	cinema::Int32 info = 0;            // OBJECT_* and PLUGINFLAG_* bits
+	cinema::DataAllocator* allocator = nullptr;
+	std::shared_ptr<const DescriptionResource> description; // null for built-ins
+	std::string pluginFolder;          // folder of the plug-in that registered it ("" for built-ins)
+	bool hasIcon = false;
+	int iconWidth = 0;
+	int iconHeight = 0;
+	std::vector<unsigned char> iconRgba; // copy of the icon the plug-in passed (8-bit RGBA)
+	bool builtin = false;
+};
+
+/// The type with the id, or null.
+const ObjectType* FindObjectType(cinema::Int32 id);
+/// The type whose description name (or built-in name such as "Onull") equals name, or null.
+const ObjectType* FindObjectTypeByName(std::string_view name);
+/// All types in registration order (built-ins first).
+std::vector<const ObjectType*> AllObjectTypes();
+/// Adds a type. False (with a message) when the id is taken.
+bool AddObjectType(ObjectType type, std::string& error);
+/// Removes the types registered by plug-ins (built-ins stay). Nodes of those types must be gone.
+void RemovePluginTypes();
+
+/// Registered description names (RegisterDescription): id -> resource, for Description::LoadDescription.
+const DescriptionResource* FindRegisteredDescription(cinema::Int32 id);
+const DescriptionResource* FindRegisteredDescription(std::string_view name);
+void AddRegisteredDescription(cinema::Int32 id, std::string name, std::shared_ptr<const DescriptionResource> resource);
+
+/// Registers the host's built-in object types (idempotent).
+void RegisterBuiltinTypes();
+} // namespace surfax::plugins
+
+#endif

@@ -1,0 +1,366 @@
+// Creating, linking, copying and freeing nodes.
+#include "host/scene/node.h"
+
+#include "host/core/memory.h"
+#include "host/plugins/registry.h"
+
+#include <new>
+
+namespace surfax::scene
+{
+using namespace cinema;
+
+namespace
+{
+// One allocation holds the SDK view of a node and the host's record of it.
+template <typename Shell>
+struct NodeBlock final : Shell
+{
+	HostNode host;
+};
+
+struct BlockOps
+{
+	void (*destroy)(HostNode* node);
+};
+
+template <typename Shell>
+HostNode* MakeBlock(const BlockOps*& ops)
+{
+	static const BlockOps kOps = {[](HostNode* node) { delete static_cast<NodeBlock<Shell>*>(static_cast<Shell*>(node->atom)); }};
+	NodeBlock<Shell>* block = new (std::nothrow) NodeBlock<Shell>();
+	if (block == nullptr)
+		return nullptr;
+	block->host.atom = static_cast<Shell*>(block);
+	HostAccess::Bind(block, &block->host);
+	ops = &kOps;
+	return &block->host;
+}
+
+bool IsSplineType(Int32 type)
+{
+	return type == Ospline;
+}
+
+HostNode* AllocateShell(NodeKind kind, Int32 type, const BlockOps*& ops)
+{
+	switch (kind)
+	{
+		case NodeKind::Document:
+			return MakeBlock<BaseDocument>(ops);
+		case NodeKind::Tag:
+			if (type == Tuvw)
+				return MakeBlock<UVWTag>(ops);
+			if (type == Tvertexcolor)
+				return MakeBlock<VertexColorTag>(ops);
+			if (VariableTagElementSize(type) > 0)
+				return MakeBlock<VariableTag>(ops);
+			return MakeBlock<BaseTag>(ops);
+		case NodeKind::Object:
+			if (type == Opolygon)
+				return MakeBlock<PolygonObject>(ops);
+			if (IsSplineType(type))
+				return MakeBlock<SplineObject>(ops);
+			return MakeBlock<BaseObject>(ops);
+	}
+	return nullptr;
+}
+
+void FreeNodeData(HostNode* node)
+{
+	if (node->nodeData == nullptr)
+		return;
+	node->nodeData->Free(static_cast<GeListNode*>(node->atom));
+	NodeData* data = node->nodeData;
+	node->nodeData = nullptr;
+	data->~NodeData();
+	hostbridge::FreeMem(data);
+}
+} // namespace
+
+Int32 VariableTagElementSize(Int32 tagType)
+{
+	switch (tagType)
+	{
+		case Tuvw:
+			return static_cast<Int32>(sizeof(Float32) * 12);
+		case Tvertexcolor:
+			return static_cast<Int32>(sizeof(Float32) * 4);
+		case Tsegment:
+			return static_cast<Int32>(sizeof(Segment));
+		case Tpoint:
+			return static_cast<Int32>(sizeof(Vector));
+		case Tpolygon:
+			return static_cast<Int32>(sizeof(CPolygon));
+		default:
+			return 0;
+	}
+}
+
+HostNode* CreateNode(NodeKind kind, Int32 type)
+{
+	const plugins::ObjectType* objectType = nullptr;
+	if (kind == NodeKind::Object)
+	{
+		objectType = plugins::FindObjectType(type);
+		if (objectType == nullptr)
+			return nullptr;
+	}
+	if (core::ShouldFailAllocation())
+		return nullptr;
+	const BlockOps* ops = nullptr;
+	HostNode* node = AllocateShell(kind, type, ops);
+	if (node == nullptr)
+		return nullptr;
+	node->destroyBlock = ops->destroy;
+	node->kind = kind;
+	node->type = type;
+	node->objectType = objectType;
+	if (objectType != nullptr)
+	{
+		node->name = objectType->displayName;
+		if (objectType->allocator != nullptr)
+		{
+			NodeData* data = objectType->allocator();
+			if (data == nullptr)
+			{
+				ops->destroy(node);
+				return nullptr;
+			}
+			HostAccess::SetNodeOwner(data, static_cast<GeListNode*>(node->atom));
+			node->nodeData = data;
+		}
+	}
+	return node;
+}
+
+void DestroyNode(HostNode* node)
+{
+	if (node == nullptr)
+		return;
+	// Children and tags first, then the cache, then the plug-in data, then the block.
+	while (node->down != nullptr)
+	{
+		HostNode* child = node->down;
+		Unlink(child);
+		DestroyNode(child);
+	}
+	while (node->firstTag != nullptr)
+	{
+		HostNode* tag = node->firstTag;
+		Unlink(tag);
+		DestroyNode(tag);
+	}
+	while (node->firstObject != nullptr)
+	{
+		HostNode* object = node->firstObject;
+		Unlink(object);
+		DestroyNode(object);
+	}
+	if (node->cache != nullptr)
+	{
+		HostNode* cache = &Host(node->cache);
+		node->cache = nullptr;
+		DestroyNode(cache);
+	}
+	FreeNodeData(node);
+	node->destroyBlock(node);
+}
+
+void Unlink(HostNode* node)
+{
+	if (node->kind == NodeKind::Tag)
+	{
+		if (node->tagOwner != nullptr)
+		{
+			if (node->tagOwner->firstTag == node)
+				node->tagOwner->firstTag = node->next;
+		}
+	}
+	else if (node->up != nullptr)
+	{
+		if (node->up->down == node)
+			node->up->down = node->next;
+		node->up->dirtyChildren++;
+	}
+	else if (node->document != nullptr && node->document->firstObject == node)
+	{
+		node->document->firstObject = node->next;
+	}
+	if (node->pred != nullptr)
+		node->pred->next = node->next;
+	if (node->next != nullptr)
+		node->next->pred = node->pred;
+	node->up = node->next = node->pred = nullptr;
+	node->tagOwner = nullptr;
+	SetDocumentRecursive(node, nullptr);
+}
+
+void LinkObject(HostNode* node, HostNode* document, HostNode* parent, HostNode* pred, bool asLast)
+{
+	HostNode** first = parent != nullptr ? &parent->down : &document->firstObject;
+	if (asLast && pred == nullptr)
+	{
+		pred = *first;
+		while (pred != nullptr && pred->next != nullptr)
+			pred = pred->next;
+	}
+	node->up = parent;
+	if (pred == nullptr)
+	{
+		node->pred = nullptr;
+		node->next = *first;
+		if (*first != nullptr)
+			(*first)->pred = node;
+		*first = node;
+	}
+	else
+	{
+		node->pred = pred;
+		node->next = pred->next;
+		if (pred->next != nullptr)
+			pred->next->pred = node;
+		pred->next = node;
+	}
+	if (parent != nullptr)
+		parent->dirtyChildren++;
+	SetDocumentRecursive(node, parent != nullptr ? parent->document : document);
+}
+
+void SetDocumentRecursive(HostNode* node, HostNode* document)
+{
+	node->document = document;
+	for (HostNode* tag = node->firstTag; tag != nullptr; tag = tag->next)
+		tag->document = document;
+	for (HostNode* child = node->down; child != nullptr; child = child->next)
+		SetDocumentRecursive(child, document);
+}
+
+HostNode* NextInDocumentOrder(HostNode* node)
+{
+	if (node == nullptr)
+		return nullptr;
+	if (node->down != nullptr)
+		return node->down;
+	for (HostNode* walk = node; walk != nullptr; walk = walk->up)
+	{
+		if (walk->next != nullptr)
+			return walk->next;
+	}
+	return nullptr;
+}
+
+void MarkDataChanged(HostNode* node)
+{
+	node->dirtyData++;
+	node->dataChangedSinceBuild = true;
+}
+
+void MarkMatrixChanged(HostNode* node)
+{
+	node->dirtyMatrix++;
+}
+
+HostNode* CloneNode(const HostNode* src, COPYFLAGS flags)
+{
+	HostNode* dst = CreateNode(src->kind, src->type);
+	if (dst == nullptr)
+		return nullptr;
+	GeListNode* dstList = static_cast<GeListNode*>(dst->atom);
+	if (dst->nodeData != nullptr && !dst->nodeData->Init(dstList, true))
+	{
+		DestroyNode(dst);
+		return nullptr;
+	}
+	dst->name = src->name;
+	dst->data = src->data;
+	dst->bits = (flags & COPYFLAGS::NO_BITS) ? 0 : src->bits;
+	dst->nbits = (flags & COPYFLAGS::NO_BITS) ? 0 : src->nbits;
+	dst->position = src->position;
+	dst->rotation = src->rotation;
+	dst->scale = src->scale;
+	dst->editorMode = src->editorMode;
+	dst->renderMode = src->renderMode;
+	dst->enabled = src->enabled;
+	dst->color = src->color;
+	dst->points = src->points;
+	dst->polygons = src->polygons;
+	dst->segments = src->segments;
+	dst->tangents = src->tangents;
+	dst->splineType = src->splineType;
+	dst->elements = src->elements;
+	dst->elementCount = src->elementCount;
+	dst->elementSize = src->elementSize;
+	dst->time = src->time;
+	dst->fps = src->fps;
+	dst->minTime = src->minTime;
+	dst->maxTime = src->maxTime;
+
+	// Tags keep their order.
+	HostNode* lastTag = nullptr;
+	if (!(flags & COPYFLAGS::PRIVATE_NO_TAGS))
+	{
+		for (const HostNode* tag = src->firstTag; tag != nullptr; tag = tag->next)
+		{
+			HostNode* copy = CloneNode(tag, flags);
+			if (copy == nullptr)
+			{
+				DestroyNode(dst);
+				return nullptr;
+			}
+			copy->tagOwner = dst;
+			copy->pred = lastTag;
+			if (lastTag != nullptr)
+				lastTag->next = copy;
+			else
+				dst->firstTag = copy;
+			lastTag = copy;
+		}
+	}
+	const bool withChildren = !(flags & COPYFLAGS::NO_HIERARCHY);
+	if (src->kind == NodeKind::Document || withChildren)
+	{
+		const HostNode* first = src->kind == NodeKind::Document ? src->firstObject : src->down;
+		HostNode* last = nullptr;
+		for (const HostNode* child = first; child != nullptr; child = child->next)
+		{
+			HostNode* copy = CloneNode(child, flags & ~COPYFLAGS::NO_HIERARCHY);
+			if (copy == nullptr)
+			{
+				DestroyNode(dst);
+				return nullptr;
+			}
+			if (src->kind == NodeKind::Document)
+				LinkObject(copy, dst, nullptr, last, false);
+			else
+				LinkObject(copy, dst->document, dst, last, false);
+			last = copy;
+		}
+	}
+	if (src->nodeData != nullptr && dst->nodeData != nullptr &&
+		!src->nodeData->CopyTo(dst->nodeData, static_cast<const GeListNode*>(src->atom), dstList, flags, nullptr))
+	{
+		DestroyNode(dst);
+		return nullptr;
+	}
+	return dst;
+}
+
+Matrix LocalMatrix(const HostNode* node)
+{
+	Matrix m = HPBToMatrix(node->rotation);
+	m.sqmat.v1 *= node->scale.x;
+	m.sqmat.v2 *= node->scale.y;
+	m.sqmat.v3 *= node->scale.z;
+	m.off = node->position;
+	return m;
+}
+
+Matrix GlobalMatrix(const HostNode* node)
+{
+	Matrix m = LocalMatrix(node);
+	for (const HostNode* up = node->up; up != nullptr; up = up->up)
+		m = LocalMatrix(up) * m;
+	return m;
+}
+} // namespace surfax::scene

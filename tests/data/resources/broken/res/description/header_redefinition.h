@@ -1,0 +1,6 @@
+enum
+{
+	BROKEN_A = 1000,
+	BROKEN_B,
+	BROKEN_A
+};

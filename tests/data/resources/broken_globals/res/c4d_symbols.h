@@ -1,0 +1,6 @@
+enum
+{
+	IDS_ONE = 15000,
+	IDS_TWO,
+	_DUMMY_ELEMENT_
+};

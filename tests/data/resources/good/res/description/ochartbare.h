@@ -1,0 +1,1 @@
+enum { BARE_VALUE = 3000 };

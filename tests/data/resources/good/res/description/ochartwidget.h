@@ -1,0 +1,24 @@
+#ifndef OCHARTWIDGET_H__
+#define OCHARTWIDGET_H__
+
+/* Ids of the widget
+   description. */
+enum
+{
+	WIDGET_RAMP = 2000,
+	WIDGET_FONT,
+	WIDGET_RESET,
+	WIDGET_TARGET,
+	WIDGET_FILE,
+	WIDGET_INFO,
+	WIDGET_PATH,
+	WIDGET_STYLE_GROUP = 2100
+};
+
+enum WidgetExtras
+{
+	WIDGET_EXTRA_A = -5,
+	WIDGET_EXTRA_B
+};
+
+#endif // OCHARTWIDGET_H__

@@ -1,0 +1,5 @@
+enum
+{
+	IDS_TESTGEN = 10000,
+	_DUMMY_ELEMENT_
+};
