@@ -120,7 +120,7 @@ Bool FormulaTemplate::Init(const String& formula)
 {
 	_pieces.Reset();
 	_variables.Reset();
-	_timeDependent = false;
+	_rowPieces.Reset();
 
 	// Letter by letter substitution gives the same text as splitting at every standalone variable of the
 	// original: a replaced letter has non-word neighbours, so no other letter's neighbours change, and an inserted
@@ -132,22 +132,45 @@ Bool FormulaTemplate::Init(const String& formula)
 		Int32 variable = 0;
 		if (!IsVariableLetter(formula[pos], variable) || !IsStandaloneLetter(formula, pos))
 			continue;
-		iferr(_pieces.Append(formula.SubStr(pieceStart, pos - pieceStart))) return false;
-		iferr(_variables.Append(variable)) return false;
-		if (IsTimeVariable(variable))
-			_timeDependent = true;
+		if (_pieces.Append(formula.SubStr(pieceStart, pos - pieceStart)) == maxon::FAILED ||
+		    _variables.Append(variable) == maxon::FAILED)
+			return false;
 		pieceStart = pos + 1;
 	}
-	iferr(_pieces.Append(formula.SubStr(pieceStart, length - pieceStart))) return false;
+	return _pieces.Append(formula.SubStr(pieceStart, length - pieceStart)) != maxon::FAILED;
+}
+
+Bool FormulaTemplate::BindRow(const String* const (&valueTexts)[kVariableCount])
+{
+	constexpr Int32 zVariable = static_cast<Int32>(FORMULAVARIABLE::Z);
+	Int zCount = 0;
+	for (const Int32 variable : _variables)
+		zCount += variable == zVariable ? 1 : 0;
+	// Sized once; later rows reuse the strings' memory.
+	if (_rowPieces.GetCount() != zCount + 1 && _rowPieces.Resize(zCount + 1) == maxon::FAILED)
+		return false;
+
+	Int row = 0;
+	_rowPieces[0] = _pieces[0];
+	for (Int k = 0; k < _variables.GetCount(); ++k)
+	{
+		if (_variables[k] == zVariable)
+			_rowPieces[++row] = _pieces[k + 1];
+		else
+		{
+			_rowPieces[row] += *valueTexts[_variables[k]];
+			_rowPieces[row] += _pieces[k + 1];
+		}
+	}
 	return true;
 }
 
-void FormulaTemplate::Build(const String* const (&valueTexts)[kVariableCount], String& out) const
+void FormulaTemplate::BuildRow(const String& zText, String& out) const
 {
-	out = _pieces[0];
-	for (Int k = 0; k < _variables.GetCount(); ++k)
+	out = _rowPieces[0];
+	for (Int k = 1; k < _rowPieces.GetCount(); ++k)
 	{
-		out += *valueTexts[_variables[k]];
-		out += _pieces[k + 1];
+		out += zText;
+		out += _rowPieces[k];
 	}
 }

@@ -41,23 +41,26 @@ cinema::String SubstituteVariables(const cinema::String& formula, const cinema::
                                    cinema::Bool& timeDependent);
 
 /// A formula split once at its standalone variables, so that the text of one sample is spliced together from
-/// the literal pieces and ready-made value texts instead of searched and edited again. Build gives exactly the
-/// text of SubstituteVariables for the same values.
+/// the literal pieces and ready-made value texts instead of searched and edited again. Per grid row everything but
+/// z is spliced in once (BindRow); each sample then only adds its z text (BuildRow). The result is exactly the text
+/// of SubstituteVariables for the same values.
 class FormulaTemplate
 {
 public:
 	/// Splits formula. False when memory ran out; the template is then empty and must not be used.
 	cinema::Bool Init(const cinema::String& formula);
-	/// Whether the formula has a standalone t or f.
-	cinema::Bool IsTimeDependent() const { return _timeDependent; }
-	/// Writes the substituted text into out, reusing out's memory. valueTexts[k] is FormatArgument of variable k;
-	/// the pointers must not be null.
-	void Build(const cinema::String* const (&valueTexts)[kVariableCount], cinema::String& out) const;
+	/// Splices in every variable but z, the one that changes from sample to sample within a row of the grid.
+	/// valueTexts[k] is FormatArgument of variable k (not null); valueTexts[Z] is not read. False when memory ran
+	/// out; BuildRow must then not be used until a BindRow succeeds.
+	cinema::Bool BindRow(const cinema::String* const (&valueTexts)[kVariableCount]);
+	/// Writes into out, reusing its memory, what SubstituteVariables gives for the bound values and z, where
+	/// zText is FormatArgument of z.
+	void BuildRow(const cinema::String& zText, cinema::String& out) const;
 
 private:
-	maxon::BaseArray<cinema::String> _pieces;   // literal text around the variables: one more than _variables
-	maxon::BaseArray<cinema::Int32> _variables; // FORMULAVARIABLE index of each occurrence, in text order
-	cinema::Bool _timeDependent = false;
+	maxon::BaseArray<cinema::String> _pieces;    // literal text around the variables: one more than _variables
+	maxon::BaseArray<cinema::Int32> _variables;  // FORMULAVARIABLE index of each occurrence, in text order
+	maxon::BaseArray<cinema::String> _rowPieces; // text around the z occurrences of the bound row
 };
 
 #endif // SURFAX_FORMULA_H__

@@ -352,27 +352,26 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 		}
 	}
 
-	// Each sample's text is spliced from the formula's pieces and ready-made number texts: the x text changes
-	// once per row, the z texts are the same in every row. Should memory for that run out, the samples are
+	// Each sample's text is spliced from the formula's pieces and ready-made number texts: everything but z once
+	// per row, and the z texts are the same in every row. Should memory for that run out, the samples are
 	// substituted one by one, which gives the same text.
 	const Bool hasFormula = _formula.IsPopulated();
 	FormulaTemplate formulaTemplate;
-	const Bool spliced = hasFormula && formulaTemplate.Init(_formula);
+	maxon::BaseArray<String> zTexts;
+	Bool spliced = hasFormula && formulaTemplate.Init(_formula) && zTexts.Resize(perAxis) == maxon::OK;
 	if (hasFormula)
-		_timeDependent = spliced ? formulaTemplate.IsTimeDependent() : UsesTime(_formula);
+		_timeDependent = UsesTime(_formula);
+	if (spliced)
+	{
+		for (Int32 j = 0; j < perAxis; ++j)
+			zTexts[j] = FormatArgument(zFirst + j * dz);
+	}
 	const String timeText = FormatArgument(time);
 	const String resolutionText = FormatArgument(static_cast<Float>(n));
 	const String halfHeightText = FormatArgument(a);
 	const String frameText = FormatArgument(static_cast<Float>(frame));
 	String xText;
-	String zScratch;
-	maxon::BaseArray<String> zTexts;
-	if (spliced && zTexts.Resize(perAxis) == maxon::OK)
-	{
-		for (Int32 j = 0; j < perAxis; ++j)
-			zTexts[j] = FormatArgument(zFirst + j * dz);
-	}
-	const String* valueTexts[kVariableCount] = {&timeText,       &xText,          &zScratch,
+	const String* valueTexts[kVariableCount] = {&timeText,       &xText,          nullptr,
 	                                            &resolutionText, &halfHeightText, &frameText};
 	Float values[kVariableCount] = {time, 0.0, 0.0, static_cast<Float>(n), a, static_cast<Float>(frame)};
 	String text;
@@ -388,7 +387,10 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 		const Float xArgument = _xStart + i * dx;
 		values[static_cast<Int32>(FORMULAVARIABLE::X)] = xArgument;
 		if (spliced)
+		{
 			xText = FormatArgument(xArgument);
+			spliced = formulaTemplate.BindRow(valueTexts);
+		}
 
 		for (Int32 j = 0; j < perAxis; ++j)
 		{
@@ -399,12 +401,7 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 			if (hasFormula)
 			{
 				if (spliced)
-				{
-					if (zTexts.IsEmpty())
-						zScratch = FormatArgument(zArgument);
-					valueTexts[static_cast<Int32>(FORMULAVARIABLE::Z)] = zTexts.IsEmpty() ? &zScratch : &zTexts[j];
-					formulaTemplate.Build(valueTexts, text);
-				}
+					formulaTemplate.BuildRow(zTexts[j], text);
 				else
 				{
 					values[static_cast<Int32>(FORMULAVARIABLE::Z)] = zArgument;

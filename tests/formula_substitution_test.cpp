@@ -185,6 +185,7 @@ TEST(FormulaTemplate, BuildsTheSameTextAsLetterByLetterSubstitution)
 	                          "Sin(Sqrt((x * x) + (z * z)))",
 	                          "",
 	                          "x",
+	                          "z",
 	                          "xx",
 	                          "x x",
 	                          "t*f",
@@ -194,33 +195,36 @@ TEST(FormulaTemplate, BuildsTheSameTextAsLetterByLetterSubstitution)
 	                          "((t))+f-f",
 	                          "Ax + xA",
 	                          "z*z*z*z*z*z*z*z",
-	                          "Sqrt(t)"};
-	std::vector<Values> valueSets(3);
-	valueSets[1].time = 0.5;
-	valueSets[1].x = -7.2;
-	valueSets[1].z = 0.0004;
-	valueSets[1].frame = 12.0;
-	valueSets[2].x = 123456.789;
-	valueSets[2].z = -1e-9;
-	valueSets[2].halfHeight = 0.0;
-	valueSets[2].resolution = 1000.0;
+	                          "Sqrt(t)",
+	                          "zx z"};
+	std::vector<Values> rows(3);
+	rows[1].time = 0.5;
+	rows[1].x = -7.2;
+	rows[1].frame = 12.0;
+	rows[2].x = 123456.789;
+	rows[2].halfHeight = 0.0;
+	rows[2].resolution = 1000.0;
+	const Float zValues[] = {0.0, 0.0004, -1e-9, -180.0};
 
 	for (const char* formula : formulas)
 	{
 		FormulaTemplate formulaTemplate;
 		ASSERT_TRUE(formulaTemplate.Init(String(formula)));
-		EXPECT_EQ(formulaTemplate.IsTimeDependent(), UsesTime(String(formula))) << formula;
 		String text("left over from an earlier sample");
-		for (const Values& v : valueSets)
+		// The same template goes through several rows, as in a grid.
+		for (Values v : rows)
 		{
-			const String texts[kVariableCount] = {FormatArgument(v.time),       FormatArgument(v.x),
-			                                      FormatArgument(v.z),          FormatArgument(v.resolution),
-			                                      FormatArgument(v.halfHeight), FormatArgument(v.frame)};
-			const String* pointers[kVariableCount] = {&texts[0], &texts[1], &texts[2], &texts[3], &texts[4], &texts[5]};
-			formulaTemplate.Build(pointers, text);
-			Bool timeDependent = false;
-			EXPECT_EQ(text.GetUtf8(), Substitute(formula, v, &timeDependent)) << formula;
-			EXPECT_EQ(formulaTemplate.IsTimeDependent(), timeDependent) << formula;
+			const String texts[kVariableCount] = {
+			    FormatArgument(v.time),       FormatArgument(v.x),          String("unused"),
+			    FormatArgument(v.resolution), FormatArgument(v.halfHeight), FormatArgument(v.frame)};
+			const String* pointers[kVariableCount] = {&texts[0], &texts[1], nullptr, &texts[3], &texts[4], &texts[5]};
+			ASSERT_TRUE(formulaTemplate.BindRow(pointers));
+			for (const Float z : zValues)
+			{
+				v.z = z;
+				formulaTemplate.BuildRow(FormatArgument(z), text);
+				EXPECT_EQ(text.GetUtf8(), Substitute(formula, v)) << formula;
+			}
 		}
 	}
 }
