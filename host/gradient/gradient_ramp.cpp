@@ -31,14 +31,14 @@ maxon::Color Lerp(const maxon::Color& a, const maxon::Color& b, cinema::Float w)
 	return a + (b - a) * w;
 }
 
+// Uniform Catmull-Rom between p1 and p2, with p0 and p3 giving the tangents.
 maxon::Color CatmullRom(const maxon::Color& p0, const maxon::Color& p1, const maxon::Color& p2, const maxon::Color& p3,
                         cinema::Float t)
 {
-	const cinema::Float t2 = t * t;
-	const cinema::Float t3 = t2 * t;
-	return (p1 * 2.0 + (p2 - p0) * t + (p0 * 2.0 - p1 * 5.0 + p2 * 4.0 - p3) * t2 +
-	        (p1 * 3.0 - p0 - p2 * 3.0 + p3) * t3) *
-	       0.5;
+	const maxon::Color linear = (p2 - p0) * 0.5;
+	const maxon::Color quadratic = p0 - p1 * 2.5 + p2 * 2.0 - p3 * 0.5;
+	const maxon::Color cubic = (p1 - p2) * 1.5 + (p3 - p0) * 0.5;
+	return p1 + (linear + (quadratic + cubic * t) * t) * t;
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 // own container (execution order, passes, builds), so tests can watch the host's evaluation from outside.
 #include "c4d.h"
 
+#include "c4d_symbols.h"
 #include "otestgen.h"
 
 using namespace cinema;

@@ -1,0 +1,88 @@
+// The allocation-failure switch: the n-th allocation through the host fails, and callers see null or an error.
+#include "support/host_fixture.h"
+
+#include "customgui_gradient.h"
+#include "host/core/memory.h"
+
+#include <gtest/gtest.h>
+
+using namespace cinema;
+
+namespace
+{
+struct Sample
+{
+	Vector position;
+	Vector color;
+};
+
+class AllocationFailure : public ::testing::Test
+{
+protected:
+	void TearDown() override { surfax::core::FailAllocationAfter(0); }
+};
+} // namespace
+
+TEST_F(AllocationFailure, TheNthObjectAllocationFails)
+{
+	surfax::core::FailAllocationAfter(2);
+	BaseObject* first = BaseObject::Alloc(Onull);
+	BaseObject* second = BaseObject::Alloc(Onull);
+	BaseObject* third = BaseObject::Alloc(Onull);
+	EXPECT_NE(first, nullptr);
+	EXPECT_EQ(second, nullptr);
+	EXPECT_NE(third, nullptr);
+	BaseObject::Free(first);
+	BaseObject::Free(third);
+}
+
+TEST_F(AllocationFailure, ReachesTagsBitmapsGradientsAndPlainMemory)
+{
+	surfax::test::TestDocument doc;
+	BaseObject* op = doc.Add(Onull);
+	surfax::core::FailAllocationAfter(1);
+	EXPECT_EQ(op->MakeTag(Tphong), nullptr);
+	surfax::core::FailAllocationAfter(1);
+	EXPECT_EQ(BaseBitmap::Alloc(), nullptr);
+	surfax::core::FailAllocationAfter(1);
+	EXPECT_EQ(Gradient::Alloc(), nullptr);
+	surfax::core::FailAllocationAfter(1);
+	Sample* sample = NewObjClear(Sample);
+	EXPECT_EQ(sample, nullptr);
+	surfax::core::FailAllocationAfter(0);
+	sample = NewObjClear(Sample);
+	ASSERT_NE(sample, nullptr);
+	EXPECT_EQ(sample->position, Vector());
+	DeleteObj(sample);
+	EXPECT_EQ(sample, nullptr);
+}
+
+TEST_F(AllocationFailure, ArrayGrowthReportsFailureAndKeepsTheContent)
+{
+	maxon::BaseArray<Sample> samples;
+	ASSERT_EQ(samples.Append(Sample{Vector(1, 0, 0), Vector()}), maxon::OK);
+	surfax::core::FailAllocationAfter(1);
+	EXPECT_EQ(samples.EnsureCapacity(1000), maxon::FAILED);
+	EXPECT_EQ(samples.GetCount(), 1);
+	EXPECT_EQ(samples[0].position, Vector(1, 0, 0));
+	surfax::core::FailAllocationAfter(0);
+	EXPECT_EQ(samples.Resize(100), maxon::OK);
+	EXPECT_EQ(samples.GetCount(), 100);
+	EXPECT_EQ(samples[99].position, Vector());
+}
+
+TEST_F(AllocationFailure, PolygonObjectsFailAsAWhole)
+{
+	for (int n = 1; n <= 3; ++n)
+	{
+		surfax::core::FailAllocationAfter(n);
+		PolygonObject* poly = PolygonObject::Alloc(10, 5);
+		EXPECT_EQ(poly, nullptr) << "allocation " << n;
+	}
+	surfax::core::FailAllocationAfter(0);
+	PolygonObject* poly = PolygonObject::Alloc(10, 5);
+	ASSERT_NE(poly, nullptr);
+	EXPECT_EQ(poly->GetPointCount(), 10);
+	EXPECT_EQ(poly->GetPolygonCount(), 5);
+	PolygonObject::Free(poly);
+}
