@@ -1,5 +1,4 @@
-// Start and end of the plug-in: resource and icons, registration of the plot object and its four components, and
-// the object-tree utilities they share.
+// Start and end of the plug-in: resource and icons, and registration of the plot object and its four components.
 #include "c4d.h"
 
 #include "main.h"
@@ -46,18 +45,6 @@ BaseBitmap* GetIcon(Int32 slot)
 {
 	return g_icons != nullptr ? g_icons[slot] : nullptr;
 }
-
-BaseObject* GetNextInSubtree(BaseObject* op, const BaseObject* root, Bool descend)
-{
-	if (descend && op->GetDown() != nullptr)
-		return op->GetDown();
-	for (; op != nullptr && op != root; op = op->GetUp())
-	{
-		if (op->GetNext() != nullptr)
-			return op->GetNext();
-	}
-	return nullptr;
-}
 } // namespace
 
 namespace cinema
@@ -92,51 +79,3 @@ Bool PluginMessage(Int32 id, void* data)
 	return false;
 }
 } // namespace cinema
-
-BaseObject* GetNextObject(BaseObject* op)
-{
-	if (op == nullptr)
-		return nullptr;
-	if (op->GetDown() != nullptr)
-		return op->GetDown();
-	for (; op != nullptr; op = op->GetUp())
-	{
-		if (op->GetNext() != nullptr)
-			return op->GetNext();
-	}
-	return nullptr;
-}
-
-BaseObject* FindPlotObject(BaseObject* op)
-{
-	for (BaseObject* up = op != nullptr ? op->GetUp() : nullptr; up != nullptr; up = up->GetUp())
-	{
-		if (up->GetType() == ID_PLOTOBJECT)
-			return up;
-	}
-	return nullptr;
-}
-
-BaseObject* FindComponent(BaseObject* plot, Int32 type)
-{
-	if (plot == nullptr)
-		return nullptr;
-	// Whatever lies below a nested plot object belongs to that plot, so its subtree is skipped.
-	for (BaseObject* op = plot->GetDown(); op != nullptr;
-	     op = GetNextInSubtree(op, plot, op->GetType() != ID_PLOTOBJECT))
-	{
-		if (op->GetType() == type)
-			return op;
-	}
-	return nullptr;
-}
-
-BaseObject* FindObjectByName(BaseObject* start, const maxon::String& name)
-{
-	for (BaseObject* op = start; op != nullptr; op = GetNextInSubtree(op, start, true))
-	{
-		if (op->GetName().Compare(name, STRINGCOMPARISON::MEMORY) == COMPARERESULT::EQUAL)
-			return op;
-	}
-	return nullptr;
-}
