@@ -147,9 +147,13 @@ TEST(PlotResources, EveryParameterHasItsStoredIdTypeAndLimits)
 			EXPECT_EQ(param->type, parameter.type) << parameter.symbol;
 			// Only the limits the evaluation relies on are fixed; the others are layout choices.
 			if (parameter.min)
+			{
 				EXPECT_EQ(param->min, parameter.min) << parameter.symbol;
+			}
 			if (parameter.max)
+			{
 				EXPECT_EQ(param->max, parameter.max) << parameter.symbol;
+			}
 			EXPECT_FALSE(param->text.empty()) << parameter.symbol << " has no label";
 		}
 	}
