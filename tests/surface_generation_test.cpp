@@ -197,21 +197,13 @@ TEST_F(SurfaceGeneration, TimeDependentFormulaFollowsTheFrameWhileAnimated)
 	EXPECT_EQ(plot->GetDirty(DIRTYFLAGS::DATA), dirtyKept);
 }
 
-TEST_F(SurfaceGeneration, FrameVariableIsTheDocumentFrame)
+TEST_F(SurfaceGeneration, FrameResolutionAndHalfHeightAreVariablesToo)
 {
-	UseRawValues("f * 2", 2);
+	UseRawValues("f * 2 + h + r", 4);
 	doc.SetFrame(7);
 	doc.Evaluate();
 	EXPECT_TRUE(Data().IsTimeDependent());
-	ExpectHeights([](double, double) { return 14.0; });
-}
-
-TEST_F(SurfaceGeneration, ResolutionAndHalfHeightVariables)
-{
-	UseRawValues("h + r", 4);
-	Params().SetFloat(PLOT_HEIGHT, 2.0);
-	doc.Evaluate();
-	ExpectHeights([](double, double) { return 4.0 + 1.0; });
+	ExpectHeights([](double, double) { return 14.0 + 4.0 + 1.0; });
 }
 
 TEST_F(SurfaceGeneration, FitModeScalesOnlyValuesBeyondTheHeight)
@@ -356,7 +348,7 @@ TEST_F(SurfaceGeneration, ColoursComeFromTheGradientAtTheFinalHeight)
 	Params().SetString(PLOT_FORMULA, "x / 180 "_s); // evaluate again
 	doc.Evaluate();
 	EXPECT_EQ(Sample(10, 0).color, Vector(0.0, 0.0, 1.0)); // |y| = 0
-	EXPECT_EQ(Sample(0, 0).color, Vector(1.0, 0.0, 0.0)); // |y| = a
+	EXPECT_EQ(Sample(0, 0).color, Vector(1.0, 0.0, 0.0));  // |y| = a
 }
 
 TEST_F(SurfaceGeneration, SingleColourOrMissingGradientColoursEverySampleAlike)
