@@ -124,7 +124,7 @@ bool IsKnownInterpolation(std::int64_t v)
 
 void WriteGradient(JsonWriter& w, const Gradient& gradient)
 {
-	w.BeginObject(Layout::Inline);
+	w.BeginObject();
 	w.Key("gradient");
 	w.BeginObject();
 	w.Key("mode");
