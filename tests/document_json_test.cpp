@@ -262,6 +262,32 @@ TEST_F(DocumentJson, UntypedValuesOfEveryKindSurviveARoundTrip)
 	EXPECT_EQ(SaveDocumentJson(*loaded), saved);
 }
 
+TEST_F(DocumentJson, NonFiniteNumbersTravelAsStringsAndComeBack)
+{
+	constexpr double kInf = std::numeric_limits<double>::infinity();
+	TestDocument source;
+	BaseObject* op = source.Add(kDocumentTestType);
+	ASSERT_NE(op, nullptr);
+	op->SetRelPos(Vector(kInf, -kInf, 0));
+	op->GetDataInstanceRef().SetFloat(DOC_SCALE, -kInf);
+	op->GetDataInstanceRef().SetVector(DOC_OFFSET, Vector(std::numeric_limits<double>::quiet_NaN(), 1, 2));
+	VertexColorTag* colors = static_cast<VertexColorTag*>(op->MakeVariableTag(Tvertexcolor, 1));
+	ASSERT_NE(colors, nullptr);
+	VertexColorTag::Set(colors->GetDataAddressW(), nullptr, nullptr, 0, maxon::ColorA32(1, 0, 0, INFINITY));
+
+	const std::string saved = SaveDocumentJson(*source.Get());
+	DocumentPtr loaded = Load(saved);
+	ASSERT_NE(loaded, nullptr);
+	const BaseObject* back = loaded->GetFirstObject();
+	EXPECT_EQ(back->GetRelPos(), Vector(kInf, -kInf, 0));
+	EXPECT_EQ(back->GetDataInstanceRef().GetData(DOC_SCALE), GeData(-kInf));
+	EXPECT_TRUE(std::isnan(back->GetDataInstanceRef().GetVector(DOC_OFFSET).x));
+	const maxon::ColorA32 c = VertexColorTag::Get(
+	    static_cast<const VertexColorTag*>(back->GetFirstTag())->GetDataAddressR(), nullptr, nullptr, 0);
+	EXPECT_TRUE(std::isinf(c.a));
+	EXPECT_EQ(SaveDocumentJson(*loaded), saved);
+}
+
 TEST_F(DocumentJson, SavedTextDoesNotDependOnTheOrderValuesWereSet)
 {
 	TestDocument a;

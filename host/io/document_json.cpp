@@ -73,19 +73,6 @@ bool ReadInt32(const json& value, Int32& out)
 	return true;
 }
 
-bool ReadVector(const json& value, Vector& out)
-{
-	if (!value.is_array() || value.size() != 3)
-		return false;
-	for (std::size_t i = 0; i < 3; ++i)
-	{
-		if (!value[i].is_number())
-			return false;
-		out[static_cast<Int>(i)] = value[i].get<double>();
-	}
-	return true;
-}
-
 // A member that must hold [x, y, z]; absent is fine.
 bool ReadVectorMember(const json& object, const char* key, std::string& path, bool& present, Vector& out,
                       JsonError& error)
@@ -94,7 +81,7 @@ bool ReadVectorMember(const json& object, const char* key, std::string& path, bo
 	if (!present)
 		return true;
 	PathScope scope(path, key);
-	if (!ReadVector(object[key], out))
+	if (!ReadJsonVector(object[key], out))
 		return Fail(error, path, "expected [x, y, z]");
 	return true;
 }
@@ -197,7 +184,7 @@ bool ReadTag(const json& value, BaseObject& op, BaseTag*& last, std::string& pat
 			Vector v[4];
 			bool ok = corners.is_array() && corners.size() == 4;
 			for (std::size_t k = 0; ok && k < 4; ++k)
-				ok = ReadVector(corners[k], v[k]);
+				ok = ReadJsonVector(corners[k], v[k]);
 			if (!ok)
 				return Fail(error, path, "expected four [u, v, w] corners");
 			uvw[i] = UVWStruct(v[0], v[1], v[2], v[3]);
@@ -214,12 +201,14 @@ bool ReadTag(const json& value, BaseObject& op, BaseTag*& last, std::string& pat
 		{
 			PathScope element(path, i);
 			const json& c = list[i];
+			double rgba[4] = {};
 			bool ok = c.is_array() && c.size() == 4;
 			for (std::size_t k = 0; ok && k < 4; ++k)
-				ok = c[k].is_number();
+				ok = ReadJsonNumber(c[k], rgba[k]);
 			if (!ok)
 				return Fail(error, path, "expected [r, g, b, a]");
-			colors[i] = maxon::ColorA32(c[0].get<float>(), c[1].get<float>(), c[2].get<float>(), c[3].get<float>());
+			colors[i] = maxon::ColorA32(static_cast<Float32>(rgba[0]), static_cast<Float32>(rgba[1]),
+			                            static_cast<Float32>(rgba[2]), static_cast<Float32>(rgba[3]));
 		}
 	}
 
@@ -268,7 +257,7 @@ bool ReadColorProperties(const json& value, BaseObject& op, std::string& path, J
 		PathScope memberScope(path, key);
 		if (key == "color")
 		{
-			if (!ReadVector(member, color.color))
+			if (!ReadJsonVector(member, color.color))
 				return Fail(error, path, "expected [r, g, b]");
 		}
 		else if (key == "usecolor")
@@ -302,7 +291,7 @@ bool ReadPointList(const json& value, std::vector<Vector>& points, std::string& 
 	points.resize(value.size());
 	for (std::size_t i = 0; i < value.size(); ++i)
 	{
-		if (!ReadVector(value[i], points[i]))
+		if (!ReadJsonVector(value[i], points[i]))
 		{
 			PathScope element(path, i);
 			return Fail(error, path, "expected [x, y, z]");

@@ -63,30 +63,6 @@ bool NonFiniteFromText(std::string_view text, double& out)
 	return true;
 }
 
-bool ReadNumber(const json& value, double& out)
-{
-	if (value.is_number())
-	{
-		out = value.get<double>();
-		return true;
-	}
-	return value.is_string() && NonFiniteFromText(value.get_ref<const std::string&>(), out);
-}
-
-bool ReadVector(const json& value, Vector& out)
-{
-	if (!value.is_array() || value.size() != 3)
-		return false;
-	for (std::size_t i = 0; i < 3; ++i)
-	{
-		double component = 0.0;
-		if (!ReadNumber(value[i], component))
-			return false;
-		out[static_cast<Int>(i)] = component;
-	}
-	return true;
-}
-
 std::string CycleValues(const ParamDesc& param)
 {
 	std::string list;
@@ -167,14 +143,14 @@ bool ReadKnot(const json& value, std::string& path, maxon::GradientKnot& knot, J
 		if (key == "color")
 		{
 			Vector color;
-			if (!ReadVector(member, color))
+			if (!ReadJsonVector(member, color))
 				return Fail(error, path, "expected [r, g, b]");
 			knot.col = maxon::Color(color.x, color.y, color.z);
 		}
 		else if (key == "brightness" || key == "position" || key == "bias")
 		{
 			double number = 0.0;
-			if (!ReadNumber(member, number))
+			if (!ReadJsonNumber(member, number))
 				return Fail(error, path, "expected a number");
 			(key == "brightness" ? knot.brightness : key == "position" ? knot.pos : knot.bias) = number;
 		}
@@ -388,7 +364,7 @@ bool ReadTagged(const std::string& tag, const json& value, std::string& path, Ge
 	if (tag == "float")
 	{
 		double v = 0.0;
-		if (!ReadNumber(value, v))
+		if (!ReadJsonNumber(value, v))
 			return Fail(error, path, "expected a number");
 		out = GeData(v);
 		return true;
@@ -405,8 +381,8 @@ bool ReadTagged(const std::string& tag, const json& value, std::string& path, Ge
 	{
 		double numerator = 0.0;
 		double denominator = 0.0;
-		if (!value.is_array() || value.size() != 2 || !ReadNumber(value[0], numerator) ||
-		    !ReadNumber(value[1], denominator))
+		if (!value.is_array() || value.size() != 2 || !ReadJsonNumber(value[0], numerator) ||
+		    !ReadJsonNumber(value[1], denominator))
 			return Fail(error, path, "expected [numerator, denominator]");
 		out = GeData(BaseTime(numerator, denominator));
 		return true;
@@ -425,7 +401,7 @@ bool ReadTagged(const std::string& tag, const json& value, std::string& path, Ge
 			return Fail(error, path, "expected [[off], [v1], [v2], [v3]]");
 		for (std::size_t i = 0; i < 4; ++i)
 		{
-			if (!ReadVector(value[i], rows[i]))
+			if (!ReadJsonVector(value[i], rows[i]))
 			{
 				PathScope element(path, i);
 				return Fail(error, path, "expected [x, y, z]");
@@ -508,7 +484,7 @@ bool ReadUntyped(const json& value, std::string& path, GeData& out, JsonError& e
 		return true;
 	}
 	Vector v;
-	if (ReadVector(value, v))
+	if (ReadJsonVector(value, v))
 	{
 		out = GeData(v);
 		return true;
@@ -557,6 +533,30 @@ bool CheckLong(const ParamDesc& param, std::int64_t v, std::string& message)
 	return true;
 }
 } // namespace
+
+bool ReadJsonNumber(const json& value, double& out)
+{
+	if (value.is_number())
+	{
+		out = value.get<double>();
+		return true;
+	}
+	return value.is_string() && NonFiniteFromText(value.get_ref<const std::string&>(), out);
+}
+
+bool ReadJsonVector(const json& value, Vector& out)
+{
+	if (!value.is_array() || value.size() != 3)
+		return false;
+	for (std::size_t i = 0; i < 3; ++i)
+	{
+		double component = 0.0;
+		if (!ReadJsonNumber(value[i], component))
+			return false;
+		out[static_cast<Int>(i)] = component;
+	}
+	return true;
+}
 
 std::vector<std::pair<Int32, const GeData*>> SortedEntries(const BaseContainer& bc)
 {
@@ -663,7 +663,7 @@ bool ReadParamValue(const json& value, const ParamDesc* param, std::string& path
 	case ParamType::Real:
 	{
 		double v = 0.0;
-		if (!ReadNumber(value, v))
+		if (!ReadJsonNumber(value, v))
 			return Fail(error, path, "expected a number");
 		out = GeData(v);
 		return true;
@@ -687,7 +687,7 @@ bool ReadParamValue(const json& value, const ParamDesc* param, std::string& path
 	case ParamType::Color:
 	{
 		Vector v;
-		if (!ReadVector(value, v))
+		if (!ReadJsonVector(value, v))
 			return Fail(error, path, "expected [x, y, z]");
 		out = GeData(v);
 		return true;

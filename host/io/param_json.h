@@ -39,6 +39,11 @@ constexpr int kMaxValueNesting = 16;
 /// The entries of bc by ascending id (pointers into bc, valid until it changes).
 std::vector<std::pair<cinema::Int32, const cinema::GeData*>> SortedEntries(const cinema::BaseContainer& bc);
 
+/// A JSON number, or one of the strings "inf", "-inf" and "nan" that JsonWriter::Float writes for non-finite values.
+bool ReadJsonNumber(const nlohmann::json& value, double& out);
+/// [x, y, z] of such numbers.
+bool ReadJsonVector(const nlohmann::json& value, cinema::Vector& out);
+
 /// True when the parameter type holds a value (not a button, separator, static text, link, spline or font).
 bool IsValueType(plugins::ParamType type);
 
