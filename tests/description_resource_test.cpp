@@ -311,6 +311,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "NAME 'Oname_mismtach' differs from CONTAINER 'Oname_mismatch'"},
         BrokenCase{"table_name_mismatch", "strings_en-US/description/table_name_mismatch.str", 2,
                    "STRINGTABLE 'Otable_mismatch' differs from CONTAINER 'Otable_name_mismatch'"},
+        BrokenCase{"unnamed_table", "strings_en-US/description/unnamed_table.str", 2,
+                   "STRINGTABLE has no name; expected the name of CONTAINER 'Ounnamed_table'"},
         BrokenCase{"unknown_element", "description/unknown_element.res", 7, "unknown element type 'SLIDER'"},
         BrokenCase{"bad_number", "description/bad_number.res", 7, "MAX needs a number"},
         BrokenCase{"unknown_unit", "description/unknown_unit.res", 7, "unknown unit 'FURLONG'"},

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <pthread.h>
+
+#include <algorithm>
 #include <atomic>
 #include <bit>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -21,6 +25,18 @@ using namespace surfax::expr;
 namespace
 {
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr std::size_t kSmallStack = 1024 * 1024;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr std::size_t kSmallStack = 1024 * 1024;
+#else
+constexpr std::size_t kSmallStack = 128 * 1024;
+#endif
+#else
+constexpr std::size_t kSmallStack = 128 * 1024;
+#endif
+
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Evaluates and insists on a number; the message shows the error otherwise.
@@ -33,12 +49,22 @@ double Value(const std::string& text)
 	return outcome.value;
 }
 
-bool IsError(const std::string& text)
+bool IsCleanError(const Outcome& outcome, const std::string& text)
+{
+	return !outcome.hasNumber && outcome.error != nullptr && outcome.offset <= text.size();
+}
+
+// Any text gives a number without an error, or no number and an error placed inside the text.
+void ExpectNumberOrCleanError(const std::string& text)
 {
 	const Outcome outcome = Evaluate(text);
-	const bool cleanError = !outcome.hasNumber && outcome.error != nullptr && outcome.offset <= text.size();
-	EXPECT_TRUE(outcome.hasNumber || cleanError) << text;
-	return cleanError;
+	EXPECT_TRUE((outcome.hasNumber && outcome.error == nullptr) || IsCleanError(outcome, text)) << text;
+}
+
+bool IsError(const std::string& text)
+{
+	ExpectNumberOrCleanError(text);
+	return IsCleanError(Evaluate(text), text);
 }
 
 std::uint64_t Bits(double value)
@@ -471,7 +497,7 @@ TEST(InvalidText, EveryPrefixOfAFormulaIsANumberOrACleanError)
 			for (std::size_t length = 0; length <= text.size(); ++length)
 			{
 				const std::string prefix = text.substr(0, length);
-				IsError(prefix);
+				ExpectNumberOrCleanError(prefix);
 				ExpectSameAsFresh(prefix);
 			}
 			EXPECT_TRUE(Evaluate(text).hasNumber) << text;
@@ -487,7 +513,7 @@ TEST(InvalidText, GarbageBytesNeverCrash)
 		std::string text(random() % 40, '\0');
 		for (char& c : text)
 			c = i % 2 ? char(random()) : alphabet[random() % alphabet.size()];
-		IsError(text);
+		ExpectNumberOrCleanError(text);
 		ExpectSameAsFresh(text);
 	}
 	EXPECT_TRUE(IsError(std::string("1\0+1", 4)));
@@ -514,6 +540,49 @@ TEST(Limits, NestingBeyondTheLimitIsAnErrorNotACrash)
 	for (int i = 0; i < 10000; ++i)
 		conditionals += "1?(";
 	EXPECT_TRUE(IsError(conditionals));
+}
+
+// Worker threads may have small stacks: the deepest accepted text, mixing every kind of nesting and every
+// precedence level, must parse in 128 KiB (it needs about 64). AddressSanitizer's padded frames need more.
+TEST(Limits, DeepestNestingFitsInASmallThreadStack)
+{
+	// Each unit opens three levels: the call, the exponent and the parenthesis.
+	auto nested = [](std::size_t units)
+	{
+		std::string text;
+		for (std::size_t i = 0; i < units; ++i)
+			text += "1 || 1 && 1 == 1 + 1 * -max(1; 2^(";
+		text += "1";
+		for (std::size_t i = 0; i < units; ++i)
+			text += "))";
+		return text;
+	};
+	const std::string text = nested(kMaxNesting / 3);
+	ASSERT_TRUE(Evaluate(text).hasNumber);
+	ASSERT_STREQ(Evaluate(nested(kMaxNesting / 3 + 1)).error, "nesting too deep");
+
+	struct Job
+	{
+		const std::string* text;
+		Outcome outcome;
+	} job{&text, {}};
+	pthread_attr_t attributes;
+	pthread_attr_init(&attributes);
+	pthread_attr_setstacksize(&attributes, kSmallStack);
+	pthread_t thread;
+	ASSERT_EQ(pthread_create(
+	              &thread, &attributes,
+	              [](void* argument) -> void*
+	              {
+		              Job* j = static_cast<Job*>(argument);
+		              j->outcome = EvaluateUncached(*j->text);
+		              return nullptr;
+	              },
+	              &job),
+	          0);
+	pthread_join(thread, nullptr);
+	pthread_attr_destroy(&attributes);
+	EXPECT_TRUE(job.outcome.hasNumber);
 }
 
 TEST(Limits, LongRunsOfUnaryOperatorsNeedNoNesting)

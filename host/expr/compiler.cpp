@@ -49,7 +49,7 @@ BinaryOperator BinaryOperatorOf(std::uint8_t token)
 	}
 }
 
-constexpr int kLowestPrecedence = 1;
+constexpr std::size_t kBinaryLevels = 5;
 
 class Compiler
 {
@@ -130,7 +130,7 @@ private:
 	// conditional := binary ('?' '(' conditional ';' conditional ')')*
 	bool ParseConditional()
 	{
-		if (!ParseBinary(kLowestPrecedence))
+		if (!ParseBinary())
 			return false;
 		while (Peek() == kTokenQuestion)
 		{
@@ -147,24 +147,38 @@ private:
 		return true;
 	}
 
-	// Precedence climbing over the left-associative levels; recursion is at most one frame per level.
-	bool ParseBinary(int minimumPrecedence)
+	// binary := unary (op unary)* over the left-associative levels, with a local operator stack (shunting
+	// yard) so that a text costs one frame here however many levels it mixes. Pending operators have strictly
+	// rising precedence, so the stack never holds more than one per level.
+	bool ParseBinary()
 	{
+		Op pendingOps[kBinaryLevels];
+		int pendingPrecedences[kBinaryLevels];
+		std::size_t pending = 0;
 		if (!ParseUnary())
 			return false;
 		for (;;)
 		{
 			const BinaryOperator binary = BinaryOperatorOf(Peek());
-			if (binary.precedence == 0 || binary.precedence < minimumPrecedence)
-				return true;
+			if (binary.precedence == 0)
+				break;
+			while (pending > 0 && pendingPrecedences[pending - 1] >= binary.precedence)
+				Emit(pendingOps[--pending], 2);
+			pendingOps[pending] = binary.op;
+			pendingPrecedences[pending] = binary.precedence;
+			++pending;
 			Advance();
-			if (!ParseBinary(binary.precedence + 1))
+			if (!ParseUnary())
 				return false;
-			Emit(binary.op, 2);
 		}
+		while (pending > 0)
+			Emit(pendingOps[--pending], 2);
+		return true;
 	}
 
-	// unary := ('-' | '+' | '!')* power. Collected in a loop: a run of signs costs no recursion.
+	// unary := ('-' | '+' | '!')* primary ('^' unary)?
+	// Signs are collected in a loop, so a run of them costs no recursion; they apply after the power, which is
+	// right-associative and binds tighter than a sign in front of it.
 	bool ParseUnary()
 	{
 		const std::size_t first = m_prefixOps.size();
@@ -177,29 +191,22 @@ private:
 			else if (Peek() != kTokenPlus)
 				break;
 		}
-		if (!ParsePower())
+		if (!ParsePrimary())
 			return false;
+		if (Peek() == kTokenCaret)
+		{
+			const std::size_t offset = Offset();
+			Advance();
+			if (!Enter(offset) || !ParseUnary())
+				return false;
+			Leave();
+			Emit(Op::Power, 2);
+		}
 		while (m_prefixOps.size() > first)
 		{
 			Emit(m_prefixOps.back(), 1);
 			m_prefixOps.pop_back();
 		}
-		return true;
-	}
-
-	// power := primary ('^' unary)?  -- right-associative, and tighter than a sign in front of it.
-	bool ParsePower()
-	{
-		if (!ParsePrimary())
-			return false;
-		if (Peek() != kTokenCaret)
-			return true;
-		const std::size_t offset = Offset();
-		Advance();
-		if (!Enter(offset) || !ParseUnary())
-			return false;
-		Leave();
-		Emit(Op::Power, 2);
 		return true;
 	}
 

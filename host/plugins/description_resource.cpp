@@ -86,9 +86,10 @@ bool LoadDescriptionResource(const std::string& resDir, const std::string& name,
 			return false;
 		if (strings.name != desc.containerName)
 		{
-			error =
-			    SourceError{stringsPath, strings.nameLine,
-			                "STRINGTABLE '" + strings.name + "' differs from CONTAINER '" + desc.containerName + "'"};
+			const std::string expected = "CONTAINER '" + desc.containerName + "'";
+			error = SourceError{stringsPath, strings.nameLine,
+			                    strings.name.empty() ? "STRINGTABLE has no name; expected the name of " + expected
+			                                         : "STRINGTABLE '" + strings.name + "' differs from " + expected};
 			return false;
 		}
 		desc.stringTableName = strings.name;

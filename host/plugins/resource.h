@@ -126,7 +126,7 @@ using SymbolList = std::vector<std::pair<std::string, std::int32_t>>;
 struct StringTable
 {
 	std::string name;                                         // empty for the unnamed global table
-	int nameLine = 0;                                         // line of the name, 0 when unnamed
+	int nameLine = 0;                                         // line of the name (of STRINGTABLE when unnamed)
 	std::vector<std::pair<std::string, std::string>> entries; // symbol, text; in file order
 	std::vector<int> lines;                                   // line of each entry, parallel to `entries`
 

@@ -18,7 +18,7 @@ bool ParseStringTableText(std::string_view text, const std::string& fileName, St
 	StringTable table;
 	if (!in.IsWord("STRINGTABLE"))
 		return in.FailUnexpected("expected 'STRINGTABLE'");
-	in.Next();
+	table.nameLine = in.Next().line;
 	if (in.Peek().kind == TokenKind::Identifier)
 	{
 		const Token name = in.Next();

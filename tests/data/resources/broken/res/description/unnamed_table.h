@@ -1,0 +1,8 @@
+enum
+{
+	BROKEN_A = 1000,
+	BROKEN_B,
+	BROKEN_C,
+		BROKEN_C_ONE = 0,
+	BROKEN_SAME = BROKEN_A
+};
