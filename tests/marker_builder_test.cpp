@@ -6,7 +6,7 @@
 #include "res/description/o3dplot.h"
 #include "res/description/o3dplotmesh.h"
 
-#include "host/core/memory.h"
+#include "support/failing_allocations.h"
 #include "support/host_fixture.h"
 #include "support/mesh_checks.h"
 
@@ -210,36 +210,28 @@ TEST_F(MarkerBuilder, UnknownShapeGivesAnEmptyNullAndTheDocumentStaysAsItWas)
 TEST_F(MarkerBuilder, SurvivesEachFailedAllocationOfARebuild)
 {
 	Build(1, PLOTMESH_MARKER_CUBE, 1.0);
-	ASSERT_NE(Read().object, nullptr);
-	mesh->SetDirty(DIRTYFLAGS::DATA);
-	surfax::core::FailAllocationAfter(0);
-	doc.Evaluate();
-	const std::int64_t allocations = surfax::core::CountedAllocations();
-	ASSERT_GE(allocations, 7); // the plot's null, the object and two arrays, the UVW tag and its array, the copy
 	bool sawEmptyNull = false, sawNoUVs = false;
-	for (std::int64_t failing = 1; failing <= allocations; ++failing)
+	auto check = [&](std::int64_t)
 	{
-		mesh->SetDirty(DIRTYFLAGS::DATA);
-		surfax::core::FailAllocationAfter(failing);
-		doc.Evaluate();
-		surfax::core::FailAllocationAfter(0);
-		const BaseObject* cache = mesh->GetCache();
-		ASSERT_NE(cache, nullptr) << "failing allocation " << failing;
-		if (cache->GetType() == Onull)
+		ASSERT_NE(mesh->GetCache(), nullptr);
+		if (mesh->GetCache()->GetType() == Onull)
 		{
-			EXPECT_EQ(cache->GetDown(), nullptr);
+			EXPECT_EQ(mesh->GetCache()->GetDown(), nullptr);
 			sawEmptyNull = true;
-			continue;
+			return;
 		}
 		const Markers m = Read();
-		ASSERT_NE(m.object, nullptr) << "failing allocation " << failing;
+		ASSERT_NE(m.object, nullptr);
 		ASSERT_EQ(m.points.size(), 32u);
 		ExpectClosedOutwardMarkers(m, Samples(), 6);
 		if (m.object->GetTag(Tuvw) != nullptr)
 			ExpectMarkerUVs(m);
 		else
 			sawNoUVs = true;
-	}
+	};
+	// The plot's null, the object with its two arrays, the UVW tag with its array, the document copy.
+	surfax::test::ForEachFailingAllocation(
+	    7, [&] { mesh->SetDirty(DIRTYFLAGS::DATA); }, [&] { doc.Evaluate(); }, check);
 	EXPECT_TRUE(sawEmptyNull);
 	EXPECT_TRUE(sawNoUVs);
 }

@@ -7,16 +7,16 @@
 #include "res/description/o3dplot.h"
 #include "res/description/o3dplotmesh.h"
 
-#include "host/core/memory.h"
 #include "host/user/actions.h"
+#include "support/failing_allocations.h"
 #include "support/host_fixture.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace cinema;
@@ -29,14 +29,14 @@ class MeshComponent : public ::testing::Test
 protected:
 	void SetUp() override { ASSERT_TRUE(surfax::test::EnsurePluginLoaded("surfax")); }
 
-	/// A plot of resolution n with a mesh component below it, evaluated once.
+	/// A plot of resolution n with a mesh component below it (settings written before the first evaluation),
+	/// evaluated once.
 	void Build(Int32 n, const std::vector<std::pair<Int32, GeData>>& meshSettings = {})
 	{
 		plot = doc.Add(ID_PLOTOBJECT);
-		ASSERT_NE(plot, nullptr);
-		plot->GetDataInstanceRef().SetInt32(PLOT_RESOLUTION, n);
 		mesh = doc.Add(ID_PLOTMESH, plot);
 		ASSERT_NE(mesh, nullptr);
+		plot->GetDataInstanceRef().SetInt32(PLOT_RESOLUTION, n);
 		for (const auto& [id, value] : meshSettings)
 			mesh->GetDataInstanceRef().SetData(id, value);
 		doc.Evaluate();
@@ -50,17 +50,11 @@ protected:
 
 	const maxon::BaseArray<PlotSample>& Samples() const { return plot->GetNodeData<PlotObject>()->GetSamples(); }
 
-	/// The component's cache as a polygon object, or null (with a failure) when it is something else.
+	/// The component's cache as a polygon object; null when it is anything else.
 	const PolygonObject* Surface() const
 	{
 		const BaseObject* cache = mesh->GetCache();
-		EXPECT_NE(cache, nullptr);
-		if (cache == nullptr || cache->GetType() != Opolygon)
-		{
-			ADD_FAILURE() << "the cache is not a polygon object";
-			return nullptr;
-		}
-		return static_cast<const PolygonObject*>(cache);
+		return cache != nullptr && cache->GetType() == Opolygon ? static_cast<const PolygonObject*>(cache) : nullptr;
 	}
 
 	TestDocument doc;
@@ -73,106 +67,89 @@ bool IsEmptyNull(const BaseObject* op)
 	return op != nullptr && op->GetType() == Onull && op->GetDown() == nullptr;
 }
 
-/// The sample colours as vertex colours (opaque).
-void ExpectColorsOfSamples(const VariableTag* tag, const maxon::BaseArray<PlotSample>& samples)
+/// The tag holds the sample colours as opaque vertex colours.
+void ExpectColorsOfSamples(const BaseTag* tag, const maxon::BaseArray<PlotSample>& samples)
 {
-	ASSERT_NE(tag, nullptr);
-	ASSERT_EQ(tag->GetDataCount(), samples.GetCount());
-	const void* data = tag->GetLowlevelDataAddressR();
-	for (Int32 k = 0; k < tag->GetDataCount(); ++k)
+	const VariableTag* colors = static_cast<const VariableTag*>(tag);
+	ASSERT_NE(colors, nullptr);
+	ASSERT_EQ(colors->GetDataCount(), samples.GetCount());
+	for (Int32 k = 0; k < colors->GetDataCount(); ++k)
 	{
-		const maxon::ColorA32 c = VertexColorTag::Get(data, nullptr, nullptr, k);
-		const Vector& expected = samples[k].color;
-		ASSERT_TRUE(c == maxon::ColorA32(Float32(expected.x), Float32(expected.y), Float32(expected.z), 1.0f))
+		const Vector& c = samples[k].color;
+		ASSERT_TRUE(VertexColorTag::Get(colors->GetLowlevelDataAddressR(), nullptr, nullptr, k) ==
+		            maxon::ColorA32(Float32(c.x), Float32(c.y), Float32(c.z), 1.0f))
 		    << "point " << k;
 	}
 }
 
-/// Checks the surface against the samples: point k is sample k, each polygon is one grid cell (i, j), (i, j+1),
-/// (i+1, j+1), (i+1, j) with every cell covered once, and each corner with point index q has the UV
-/// (row / n, 1 - column / n) of q's place in the grid.
+/// Point k is sample k; every grid cell is covered by exactly one quadrangle (i, j), (i, j+1), (i+1, j+1), (i+1, j);
+/// each corner with point index q has the UV (row / n, 1 - column / n) of q's place in the grid.
 void ExpectSurfaceOfSamples(const PolygonObject* poly, const maxon::BaseArray<PlotSample>& samples, Int32 n)
 {
+	ASSERT_NE(poly, nullptr);
 	const Int32 perAxis = n + 1;
 	ASSERT_EQ(poly->GetPointCount(), perAxis * perAxis);
 	ASSERT_EQ(poly->GetPolygonCount(), n * n);
 	for (Int32 k = 0; k < poly->GetPointCount(); ++k)
 		ASSERT_EQ(poly->GetPointR()[k], samples[k].position) << "point " << k;
-
 	const UVWTag* uvw = static_cast<const UVWTag*>(poly->GetTag(Tuvw));
 	ASSERT_NE(uvw, nullptr);
 	ASSERT_EQ(uvw->GetDataCount(), n * n);
-	std::vector<int> cellUses(static_cast<size_t>(n * n), 0);
+	std::set<Int32> cells;
 	for (Int32 p = 0; p < poly->GetPolygonCount(); ++p)
 	{
 		const CPolygon& v = poly->GetPolygonR()[p];
-		const Int32 i = v.a / perAxis, j = v.a % perAxis;
-		ASSERT_TRUE(i < n && j < n) << "polygon " << p;
-		EXPECT_EQ(v, CPolygon(v.a, v.a + 1, v.a + perAxis + 1, v.a + perAxis)) << "polygon " << p;
-		++cellUses[static_cast<size_t>(i * n + j)];
-
+		ASSERT_TRUE(v.a / perAxis < n && v.a % perAxis < n) << "polygon " << p;
+		ASSERT_EQ(v, CPolygon(v.a, v.a + 1, v.a + perAxis + 1, v.a + perAxis)) << "polygon " << p;
+		cells.insert(v.a);
 		UVWStruct uv;
 		UVWTag::Get(uvw->GetDataAddressR(), p, uv);
-		const Vector* corners[4] = {&uv.a, &uv.b, &uv.c, &uv.d};
-		const Int32 indices[4] = {v.a, v.b, v.c, v.d};
-		for (int c = 0; c < 4; ++c)
+		const std::pair<Int32, const Vector*> corners[4] = {{v.a, &uv.a}, {v.b, &uv.b}, {v.c, &uv.c}, {v.d, &uv.d}};
+		for (const auto& [q, actual] : corners)
 		{
-			const Float u = Float(indices[c] / perAxis) / n, w = 1.0 - Float(indices[c] % perAxis) / n;
-			EXPECT_FLOAT_EQ(Float32(corners[c]->x), Float32(u)) << "polygon " << p << " corner " << c;
-			EXPECT_FLOAT_EQ(Float32(corners[c]->y), Float32(w)) << "polygon " << p << " corner " << c;
-			EXPECT_EQ(corners[c]->z, 0.0);
+			// Stored in single precision.
+			const Float32 u = Float32(Float(q / perAxis) / n), w = Float32(1.0 - Float(q % perAxis) / n);
+			ASSERT_TRUE(Float32(actual->x) == u && Float32(actual->y) == w && actual->z == 0.0)
+			    << "polygon " << p << " point " << q;
 		}
 	}
-	EXPECT_EQ(std::count(cellUses.begin(), cellUses.end(), 1), n * n);
+	EXPECT_EQ(cells.size(), size_t(n * n));
 }
 } // namespace
 
 TEST_F(MeshComponent, DefaultPlotGivesASurfaceOfItsSamplesWithUVsAndPhong)
 {
 	Build(50);
-	const PolygonObject* poly = Surface();
-	ASSERT_NE(poly, nullptr);
-	ExpectSurfaceOfSamples(poly, Samples(), 50);
-	EXPECT_NE(poly->GetTag(Tphong), nullptr);
-	EXPECT_EQ(poly->GetTag(Tvertexcolor), nullptr);
-	EXPECT_EQ(mesh->GetTag(Tvertexcolor), nullptr);
+	ExpectSurfaceOfSamples(Surface(), Samples(), 50);
+	EXPECT_NE(Surface()->GetTag(Tphong), nullptr);
+	EXPECT_EQ(Surface()->GetTag(Tvertexcolor), nullptr);
+	EXPECT_EQ(mesh->GetFirstTag(), nullptr);
 }
 
 TEST_F(MeshComponent, OneCellPlotGivesOneQuadWithTheCornersOfTheUnitSquare)
 {
 	Build(1, {{PLOTMESH_PHONG, GeData(false)}});
-	const PolygonObject* poly = Surface();
-	ASSERT_NE(poly, nullptr);
-	ASSERT_EQ(poly->GetPolygonCount(), 1);
-	EXPECT_EQ(poly->GetPolygonR()[0], CPolygon(0, 1, 3, 2));
+	ExpectSurfaceOfSamples(Surface(), Samples(), 1);
+	EXPECT_EQ(Surface()->GetPolygonR()[0], CPolygon(0, 1, 3, 2));
 	UVWStruct uv;
-	UVWTag::Get(static_cast<const UVWTag*>(poly->GetTag(Tuvw))->GetDataAddressR(), 0, uv);
-	// Points 0, 1, 3, 2 map to (0, 1), (0, 0), (1, 0), (1, 1).
-	EXPECT_EQ(uv.a, Vector(0.0, 1.0, 0.0));
-	EXPECT_EQ(uv.b, Vector(0.0, 0.0, 0.0));
-	EXPECT_EQ(uv.c, Vector(1.0, 0.0, 0.0));
-	EXPECT_EQ(uv.d, Vector(1.0, 1.0, 0.0));
-	EXPECT_EQ(poly->GetTag(Tphong), nullptr);
-	ExpectSurfaceOfSamples(poly, Samples(), 1);
+	UVWTag::Get(static_cast<const UVWTag*>(Surface()->GetTag(Tuvw))->GetDataAddressR(), 0, uv);
+	EXPECT_TRUE(uv.a == Vector(0, 1, 0) && uv.b == Vector(0, 0, 0) && uv.c == Vector(1, 0, 0) &&
+	            uv.d == Vector(1, 1, 0));
+	EXPECT_EQ(Surface()->GetTag(Tphong), nullptr);
 }
 
 TEST_F(MeshComponent, YieldsAnEmptyNullWithoutPlotSamplesOrForAnUnknownType)
 {
 	BaseObject* loose = doc.Add(ID_PLOTMESH);
-	BaseObject* group = doc.Add(Onull);
-	BaseObject* underNull = doc.Add(ID_PLOTMESH, group);
-	// A plot switched off before it ever sampled leaves its cache empty.
-	Build(4);
+	BaseObject* underNull = doc.Add(ID_PLOTMESH, doc.Add(Onull));
 	BaseObject* idlePlot = doc.Add(ID_PLOTOBJECT);
-	idlePlot->SetDeformMode(false);
+	idlePlot->SetDeformMode(false); // switched off before it ever sampled: its cache stays empty
 	BaseObject* waiting = doc.Add(ID_PLOTMESH, idlePlot);
-	mesh->GetDataInstanceRef().SetInt32(PLOTMESH_TYPE, 3);
-	mesh->SetDirty(DIRTYFLAGS::DATA);
-	doc.Evaluate();
+	Build(4, {{PLOTMESH_TYPE, GeData(Int32(3))}});
 	for (BaseObject* op : {loose, underNull, waiting, mesh})
-		EXPECT_TRUE(IsEmptyNull(op->GetCache())) << op->GetName().GetUtf8();
+		EXPECT_TRUE(IsEmptyNull(op->GetCache()));
 
-	// The plot's first sampling moves its change counter: the waiting component builds.
+	// The plot's first sampling moves its change counter, and the waiting component builds.
 	surfax::user::ToggleEnabled(idlePlot);
 	doc.Evaluate();
 	ASSERT_NE(waiting->GetCache(), nullptr);
@@ -183,11 +160,11 @@ TEST_F(MeshComponent, VertexColoursAreMirroredOntoTheComponent)
 {
 	Build(6, {{PLOTMESH_VERTEXCOLORS, GeData(true)}});
 	ASSERT_NE(Surface(), nullptr);
-	ExpectColorsOfSamples(static_cast<const VariableTag*>(Surface()->GetTag(Tvertexcolor)), Samples());
+	ExpectColorsOfSamples(Surface()->GetTag(Tvertexcolor), Samples());
 	BaseTag* mirror = mesh->GetFirstTag();
 	ASSERT_NE(mirror, nullptr);
-	EXPECT_EQ(mirror->GetType(), Tvertexcolor);
-	ExpectColorsOfSamples(static_cast<const VariableTag*>(mirror), Samples());
+	ASSERT_EQ(mirror->GetType(), Tvertexcolor);
+	ExpectColorsOfSamples(mirror, Samples());
 	mirror->SetName("kept"_s);
 
 	// New colours at the same resolution overwrite the component's tag in place.
@@ -198,13 +175,13 @@ TEST_F(MeshComponent, VertexColoursAreMirroredOntoTheComponent)
 	ASSERT_EQ(Samples()[0].color, Vector(0.25, 0.5, 0.75));
 	ASSERT_EQ(mesh->GetTag(Tvertexcolor), mirror);
 	EXPECT_EQ(mirror->GetName().GetUtf8(), "kept");
-	ExpectColorsOfSamples(static_cast<const VariableTag*>(mirror), Samples());
+	ExpectColorsOfSamples(mirror, Samples());
 
-	// Another resolution replaces it by a tag of the new size.
+	// Another resolution replaces it by one tag of the new size.
 	Set(plot, PLOT_RESOLUTION, GeData(Int32(3)));
 	doc.Evaluate();
 	EXPECT_EQ(mesh->GetTag(Tvertexcolor, 1), nullptr);
-	ExpectColorsOfSamples(static_cast<const VariableTag*>(mesh->GetTag(Tvertexcolor)), Samples());
+	ExpectColorsOfSamples(mesh->GetTag(Tvertexcolor), Samples());
 
 	// Switched off, the next rebuild removes it.
 	Set(mesh, PLOTMESH_VERTEXCOLORS, GeData(false));
@@ -214,65 +191,57 @@ TEST_F(MeshComponent, VertexColoursAreMirroredOntoTheComponent)
 	EXPECT_EQ(Surface()->GetTag(Tvertexcolor), nullptr);
 }
 
-TEST_F(MeshComponent, KeepsItsCacheUntilThePlotOrItselfChanges)
-{
-	Build(4);
-	const BaseObject* first = mesh->GetCache();
-	doc.Evaluate();
-	EXPECT_EQ(mesh->GetCache(), first);
-
-	Set(mesh, PLOTMESH_PHONG, GeData(false));
-	doc.Evaluate();
-	EXPECT_NE(mesh->GetCache(), first);
-	ASSERT_NE(Surface(), nullptr);
-	EXPECT_EQ(Surface()->GetTag(Tphong), nullptr);
-
-	const BaseObject* second = mesh->GetCache();
-	Set(plot, PLOT_HEIGHT, GeData(80.0));
-	doc.Evaluate();
-	EXPECT_NE(mesh->GetCache(), second);
-	ExpectSurfaceOfSamples(Surface(), Samples(), 4);
-}
-
-TEST_F(MeshComponent, FrameChangeRebuildsOnlyAnAnimatedPlotOfTime)
+TEST_F(MeshComponent, RebuildsWhenThePlotOrItselfChangesOrAnAnimatedFrameMoves)
 {
 	struct Case
 	{
 		const char* formula;
 		bool animate;
-		bool rebuilds;
+		bool frameRebuilds;
 	};
 	for (const Case& c : {Case{"Sin(x + t * 90)", true, true}, Case{"Sin(x + t * 90)", false, false},
 	                      Case{"Sin(x) * Cos(z)", true, false}})
 	{
 		TestDocument scene;
-		BaseObject* p = scene.Add(ID_PLOTOBJECT);
-		p->GetDataInstanceRef().SetString(PLOT_FORMULA, String(c.formula));
-		p->GetDataInstanceRef().SetBool(PLOT_ANIMATE, c.animate);
-		p->GetDataInstanceRef().SetInt32(PLOT_RESOLUTION, 4);
-		BaseObject* m = scene.Add(ID_PLOTMESH, p);
+		plot = scene.Add(ID_PLOTOBJECT);
+		mesh = scene.Add(ID_PLOTMESH, plot);
+		plot->GetDataInstanceRef().SetString(PLOT_FORMULA, String(c.formula));
+		plot->GetDataInstanceRef().SetBool(PLOT_ANIMATE, c.animate);
+		plot->GetDataInstanceRef().SetInt32(PLOT_RESOLUTION, 4);
 		scene.Evaluate();
-		const BaseObject* before = m->GetCache();
+		const BaseObject* built = mesh->GetCache();
+		scene.Evaluate();
+		EXPECT_EQ(mesh->GetCache(), built);
 		scene.SetFrame(10);
 		scene.Evaluate();
-		EXPECT_EQ(m->GetCache() != before, c.rebuilds) << c.formula << (c.animate ? " animated" : " still");
-		ASSERT_EQ(m->GetCache()->GetType(), Opolygon);
-		const PolygonObject* poly = static_cast<const PolygonObject*>(m->GetCache());
-		EXPECT_EQ(poly->GetPointR()[7], p->GetNodeData<PlotObject>()->GetSamples()[7].position);
+		EXPECT_EQ(mesh->GetCache() != built, c.frameRebuilds) << c.formula << (c.animate ? " animated" : " still");
+		ExpectSurfaceOfSamples(Surface(), Samples(), 4);
+
+		built = mesh->GetCache();
+		Set(mesh, PLOTMESH_PHONG, GeData(false));
+		scene.Evaluate();
+		EXPECT_NE(mesh->GetCache(), built);
+		ASSERT_NE(Surface(), nullptr);
+		EXPECT_EQ(Surface()->GetTag(Tphong), nullptr);
+
+		built = mesh->GetCache();
+		Set(plot, PLOT_HEIGHT, GeData(80.0));
+		scene.Evaluate();
+		EXPECT_NE(mesh->GetCache(), built);
+		ExpectSurfaceOfSamples(Surface(), Samples(), 4);
 	}
 }
 
 TEST_F(MeshComponent, RenderOnlyBuildsGeometryOnlyWhileRendering)
 {
 	Build(5, {{PLOTMESH_RENDERONLY, GeData(true)}});
-	EXPECT_TRUE(IsEmptyNull(mesh->GetCache()));
 	const BaseObject* editorNull = mesh->GetCache();
+	EXPECT_TRUE(IsEmptyNull(editorNull));
 	doc.Evaluate();
 	EXPECT_TRUE(IsEmptyNull(mesh->GetCache()));
 	EXPECT_NE(mesh->GetCache(), editorNull); // a new null at every editor evaluation
 
 	doc.Evaluate(true);
-	ASSERT_NE(Surface(), nullptr);
 	ExpectSurfaceOfSamples(Surface(), Samples(), 5);
 	doc.Evaluate();
 	EXPECT_TRUE(IsEmptyNull(mesh->GetCache()));
@@ -280,115 +249,80 @@ TEST_F(MeshComponent, RenderOnlyBuildsGeometryOnlyWhileRendering)
 
 TEST_F(MeshComponent, PrimitivesSitAtTheirSamplesInTheirColours)
 {
-	struct Case
+	// Size 2: cube edge 2, sphere and icosahedron radius 1, pyramid 2 by 2 by 2.
+	const std::vector<std::pair<Int32, Float>> farthestCorner = {{PLOTMESH_PRIMITIVE_CUBE, std::sqrt(3.0)},
+	                                                             {PLOTMESH_PRIMITIVE_SPHERE, 1.0},
+	                                                             {PLOTMESH_PRIMITIVE_PYRAMID, std::sqrt(3.0)},
+	                                                             {PLOTMESH_PRIMITIVE_PLATONIC, 1.0}};
+	Build(2, {{PLOTMESH_TYPE, GeData(Int32(PLOTMESH_TYPE_PRIMITIVES))}, {PLOTMESH_SIZE, GeData(2.0)}});
+	for (const auto& [primitive, radius] : farthestCorner)
 	{
-		Int32 primitive;
-		Int32 hostType;
-		Int32 pointCount;
-		Float radius; // largest corner distance from the centre, for size 2
-	};
-	for (const Case& c : {Case{PLOTMESH_PRIMITIVE_CUBE, Ocube, 8, std::sqrt(3.0)},
-	                      Case{PLOTMESH_PRIMITIVE_SPHERE, Osphere, 12 * 5 + 2, 1.0},
-	                      Case{PLOTMESH_PRIMITIVE_PYRAMID, Opyramid, 5, std::sqrt(3.0)},
-	                      Case{PLOTMESH_PRIMITIVE_PLATONIC, Oplatonic, 12, 1.0}})
-	{
-		TestDocument scene;
-		BaseObject* p = scene.Add(ID_PLOTOBJECT);
-		p->GetDataInstanceRef().SetInt32(PLOT_RESOLUTION, 2);
-		BaseObject* m = scene.Add(ID_PLOTMESH, p);
-		m->GetDataInstanceRef().SetInt32(PLOTMESH_TYPE, PLOTMESH_TYPE_PRIMITIVES);
-		m->GetDataInstanceRef().SetInt32(PLOTMESH_PRIMITIVE, c.primitive);
-		m->GetDataInstanceRef().SetFloat(PLOTMESH_SIZE, 2.0);
-		scene.Evaluate();
-		const maxon::BaseArray<PlotSample>& samples = p->GetNodeData<PlotObject>()->GetSamples();
-		ASSERT_NE(m->GetCache(), nullptr);
-		ASSERT_EQ(m->GetCache()->GetType(), Onull);
+		Set(mesh, PLOTMESH_PRIMITIVE, GeData(primitive));
+		doc.Evaluate();
+		ASSERT_NE(mesh->GetCache(), nullptr);
 		Int k = 0;
-		for (const BaseObject* child = m->GetCache()->GetDown(); child != nullptr; child = child->GetNext(), ++k)
+		for (const BaseObject* child = mesh->GetCache()->GetDown(); child != nullptr; child = child->GetNext(), ++k)
 		{
-			ASSERT_LT(k, samples.GetCount());
-			EXPECT_EQ(child->GetRelPos(), samples[k].position);
+			ASSERT_LT(k, Samples().GetCount());
+			ASSERT_EQ(child->GetType(), Opolygon);
+			EXPECT_EQ(child->GetRelPos(), Samples()[k].position);
 			ObjectColorProperties color;
 			child->GetColorProperties(&color);
-			EXPECT_EQ(color.color, samples[k].color);
-			EXPECT_EQ(color.usecolor, ID_BASEOBJECT_USECOLOR_AUTOMATIC);
-			EXPECT_FALSE(color.xray);
-			ASSERT_EQ(child->GetType(), Opolygon);
+			EXPECT_TRUE(color.color == Samples()[k].color && color.usecolor == 1 && !color.xray);
 			const PolygonObject* solid = static_cast<const PolygonObject*>(child);
-			ASSERT_EQ(solid->GetPointCount(), c.pointCount) << "primitive " << c.primitive;
 			Float farthest = 0.0;
 			for (Int32 q = 0; q < solid->GetPointCount(); ++q)
 				farthest = std::max(farthest, solid->GetPointR()[q].GetLength());
-			EXPECT_NEAR(farthest, c.radius, 1e-9) << "primitive " << c.primitive;
-			EXPECT_EQ(solid->GetTag(Tphong) != nullptr, c.hostType == Osphere);
+			EXPECT_NEAR(farthest, radius, 1e-9) << "primitive " << primitive;
+			EXPECT_EQ(solid->GetTag(Tphong) != nullptr, primitive == PLOTMESH_PRIMITIVE_SPHERE);
 		}
-		EXPECT_EQ(k, samples.GetCount());
-
-		m->GetDataInstanceRef().SetInt32(PLOTMESH_PRIMITIVE, 4);
-		m->SetDirty(DIRTYFLAGS::DATA);
-		scene.Evaluate();
-		EXPECT_TRUE(IsEmptyNull(m->GetCache()));
+		EXPECT_EQ(k, Samples().GetCount());
 	}
+	Set(mesh, PLOTMESH_PRIMITIVE, GeData(Int32(4)));
+	doc.Evaluate();
+	EXPECT_TRUE(IsEmptyNull(mesh->GetCache()));
 }
 
-/// Fails each host allocation of a rebuild in turn. The component must still yield a valid result: an empty null,
-/// or the full surface without the tag that could not be made (the mirrored colours matching the surface's).
-/// Leaks show under the sanitizers.
+/// Each host allocation of a rebuild fails in turn, with the component's mirrored colour tag kept in place or
+/// made anew: the result is an empty null, or the full surface without the tag that could not be made. Leaks show
+/// under the sanitizers.
 TEST_F(MeshComponent, SurvivesEachFailedAllocationOfASurfaceRebuild)
 {
-	for (const bool mirrorPresent : {true, false})
+	Build(3, {{PLOTMESH_VERTEXCOLORS, GeData(true)}});
+	for (const bool mirrorKept : {true, false})
 	{
-		TestDocument scene;
-		plot = scene.Add(ID_PLOTOBJECT);
-		plot->GetDataInstanceRef().SetInt32(PLOT_RESOLUTION, 3);
-		mesh = scene.Add(ID_PLOTMESH, plot);
-		mesh->GetDataInstanceRef().SetBool(PLOTMESH_VERTEXCOLORS, true);
-		scene.Evaluate();
+		bool sawEmptyNull = false, sawMissingTag = false;
 		auto prepare = [&]
 		{
 			mesh->SetDirty(DIRTYFLAGS::DATA);
-			scene.Evaluate(); // the full result again
-			if (!mirrorPresent)
+			doc.Evaluate(); // the full result again
+			if (!mirrorKept)
 				mesh->KillTag(Tvertexcolor);
 			mesh->SetDirty(DIRTYFLAGS::DATA);
 		};
-		prepare();
-		surfax::core::FailAllocationAfter(0);
-		scene.Evaluate();
-		const std::int64_t allocations = surfax::core::CountedAllocations();
-		ASSERT_GE(allocations, mirrorPresent ? 9 : 10);
-		bool sawEmptyNull = false, sawMissingTag = false;
-		for (std::int64_t failing = 1; failing <= allocations; ++failing)
+		auto check = [&](std::int64_t)
 		{
-			prepare();
-			surfax::core::FailAllocationAfter(failing);
-			scene.Evaluate();
-			surfax::core::FailAllocationAfter(0);
-			const BaseObject* cache = mesh->GetCache();
-			ASSERT_NE(cache, nullptr) << "failing allocation " << failing;
-			if (IsEmptyNull(cache))
+			if (IsEmptyNull(mesh->GetCache()))
 			{
 				sawEmptyNull = true;
-				continue;
+				return;
 			}
-			ASSERT_EQ(cache->GetType(), Opolygon) << "failing allocation " << failing;
-			const PolygonObject* poly = static_cast<const PolygonObject*>(cache);
-			ASSERT_EQ(poly->GetPointCount(), 16);
+			const PolygonObject* poly = Surface();
+			ASSERT_NE(poly, nullptr);
 			ASSERT_EQ(poly->GetPolygonCount(), 9);
 			EXPECT_EQ(poly->GetPointR()[15], Samples()[15].position);
-			if (const BaseTag* uvw = poly->GetTag(Tuvw))
-			{
-				EXPECT_EQ(static_cast<const VariableTag*>(uvw)->GetDataCount(), 9);
-			}
-			const VariableTag* colors = static_cast<const VariableTag*>(poly->GetTag(Tvertexcolor));
-			const VariableTag* mirror = static_cast<const VariableTag*>(mesh->GetTag(Tvertexcolor));
+			const BaseTag* colors = poly->GetTag(Tvertexcolor);
+			const BaseTag* mirrored = mesh->GetTag(Tvertexcolor);
 			if (colors != nullptr)
 				ExpectColorsOfSamples(colors, Samples());
-			if (colors != nullptr && mirror != nullptr)
-				ExpectColorsOfSamples(mirror, Samples());
-			sawMissingTag |= colors == nullptr || mirror == nullptr || poly->GetTag(Tuvw) == nullptr ||
+			if (colors != nullptr && mirrored != nullptr)
+				ExpectColorsOfSamples(mirrored, Samples());
+			sawMissingTag |= colors == nullptr || mirrored == nullptr || poly->GetTag(Tuvw) == nullptr ||
 			                 poly->GetTag(Tphong) == nullptr;
-		}
+		};
+		// The plot's null, the object with its two arrays, the colour tag and its array, Phong, UVW and its array.
+		surfax::test::ForEachFailingAllocation(
+		    9, prepare, [&] { doc.Evaluate(); }, check);
 		EXPECT_TRUE(sawEmptyNull);
 		EXPECT_TRUE(sawMissingTag);
 	}
@@ -399,34 +333,26 @@ TEST_F(MeshComponent, SurvivesEachFailedAllocationOfAPrimitiveRebuild)
 {
 	Build(1, {{PLOTMESH_TYPE, GeData(Int32(PLOTMESH_TYPE_PRIMITIVES))},
 	          {PLOTMESH_PRIMITIVE, GeData(Int32(PLOTMESH_PRIMITIVE_SPHERE))}});
-	mesh->SetDirty(DIRTYFLAGS::DATA);
-	surfax::core::FailAllocationAfter(0);
-	doc.Evaluate();
-	const std::int64_t allocations = surfax::core::CountedAllocations();
-	ASSERT_GE(allocations, 2 + 4 * 4); // the plot's null, the component's null, four spheres with Phong tags
-	std::set<Int> missing;             // samples left without a primitive, over all runs
-	for (std::int64_t failing = 1; failing <= allocations; ++failing)
+	std::set<Int> missing; // samples left without a primitive, over all runs
+	auto check = [&](std::int64_t)
 	{
-		mesh->SetDirty(DIRTYFLAGS::DATA);
-		surfax::core::FailAllocationAfter(failing);
-		doc.Evaluate();
-		surfax::core::FailAllocationAfter(0);
-		const BaseObject* cache = mesh->GetCache();
-		ASSERT_NE(cache, nullptr) << "failing allocation " << failing;
-		ASSERT_EQ(cache->GetType(), Onull);
+		ASSERT_NE(mesh->GetCache(), nullptr);
+		ASSERT_EQ(mesh->GetCache()->GetType(), Onull);
 		Int next = 0;
-		for (const BaseObject* child = cache->GetDown(); child != nullptr; child = child->GetNext(), ++next)
+		for (const BaseObject* child = mesh->GetCache()->GetDown(); child != nullptr; child = child->GetNext(), ++next)
 		{
 			while (next < Samples().GetCount() && Samples()[next].position != child->GetRelPos())
 				missing.insert(next++);
-			ASSERT_LT(next, Samples().GetCount()) << "failing allocation " << failing << ": child out of place";
+			ASSERT_LT(next, Samples().GetCount()) << "a primitive out of its place";
 			ObjectColorProperties color;
 			child->GetColorProperties(&color);
 			EXPECT_EQ(color.color, Samples()[next].color);
 		}
-		if (cache->GetDown() != nullptr)
-			for (; next < Samples().GetCount(); ++next)
-				missing.insert(next);
-	}
+		for (; next < Samples().GetCount() && mesh->GetCache()->GetDown() != nullptr; ++next)
+			missing.insert(next);
+	};
+	// The plot's null, the component's null, four spheres of three allocations each with their Phong tags.
+	surfax::test::ForEachFailingAllocation(
+	    2 + 4 * 4, [&] { mesh->SetDirty(DIRTYFLAGS::DATA); }, [&] { doc.Evaluate(); }, check);
 	EXPECT_EQ(missing, (std::set<Int>{0, 1, 2, 3}));
 }
