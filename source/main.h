@@ -1,5 +1,5 @@
-// Entry unit of Surfax: plug-in ids, the register functions of the five object types and the object-tree
-// utilities that the plot object and its components share.
+// Plug-in ids, the register functions of the five object types (each in its own unit) and the object-tree
+// utilities that the plot object and its components share (objecttree.cpp).
 #ifndef SURFAX_MAIN_H__
 #define SURFAX_MAIN_H__
 

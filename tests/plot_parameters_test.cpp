@@ -175,32 +175,26 @@ TEST_F(PlotParameters, InitWithoutMemoryForTheGradientStillWritesEveryOtherDefau
 	EXPECT_TRUE(sawObjectWithoutGradient);
 }
 
-TEST_F(PlotParameters, PlotEnablesColourSettingsByColourMode)
+TEST_F(PlotParameters, PlotEnablesOnlyTheSettingsThatApply)
 {
 	BaseObject* plot = doc.Add(ID_PLOTOBJECT);
 	ASSERT_NE(plot, nullptr);
 	BaseContainer& bc = plot->GetDataInstanceRef();
-	bc.SetInt32(PLOT_COLORMODE, PLOT_COLORMODE_GRADIENT);
-	EXPECT_TRUE(IsEnabled(plot, PLOT_GRADIENT));
-	EXPECT_TRUE(IsEnabled(plot, PLOT_GRADIENTABS));
-	EXPECT_FALSE(IsEnabled(plot, PLOT_COLOR));
-	bc.SetInt32(PLOT_COLORMODE, PLOT_COLORMODE_COLOR);
-	EXPECT_FALSE(IsEnabled(plot, PLOT_GRADIENT));
-	EXPECT_FALSE(IsEnabled(plot, PLOT_GRADIENTABS));
-	EXPECT_TRUE(IsEnabled(plot, PLOT_COLOR));
+	for (const Int32 mode : {PLOT_COLORMODE_GRADIENT, PLOT_COLORMODE_COLOR})
+	{
+		bc.SetInt32(PLOT_COLORMODE, mode);
+		EXPECT_EQ(IsEnabled(plot, PLOT_GRADIENT), mode == PLOT_COLORMODE_GRADIENT);
+		EXPECT_EQ(IsEnabled(plot, PLOT_GRADIENTABS), mode == PLOT_COLORMODE_GRADIENT);
+		EXPECT_EQ(IsEnabled(plot, PLOT_COLOR), mode == PLOT_COLORMODE_COLOR);
+	}
+	for (const Bool separate : {false, true})
+	{
+		bc.SetBool(PLOT_SEPARATEZ, separate);
+		EXPECT_EQ(IsEnabled(plot, PLOT_ZMIN), separate);
+		EXPECT_EQ(IsEnabled(plot, PLOT_ZMAX), separate);
+	}
 	EXPECT_TRUE(IsEnabled(plot, PLOT_FORMULA));
-}
-
-TEST_F(PlotParameters, PlotEnablesTheZRangeOnlyWhenItIsSeparate)
-{
-	BaseObject* plot = doc.Add(ID_PLOTOBJECT);
-	ASSERT_NE(plot, nullptr);
-	EXPECT_FALSE(IsEnabled(plot, PLOT_ZMIN));
-	EXPECT_FALSE(IsEnabled(plot, PLOT_ZMAX));
 	EXPECT_TRUE(IsEnabled(plot, PLOT_XMIN));
-	plot->GetDataInstanceRef().SetBool(PLOT_SEPARATEZ, true);
-	EXPECT_TRUE(IsEnabled(plot, PLOT_ZMIN));
-	EXPECT_TRUE(IsEnabled(plot, PLOT_ZMAX));
 }
 
 TEST_F(PlotParameters, MeshEnablesTheSettingsOfItsType)
@@ -302,17 +296,6 @@ TEST_F(PlotParameters, GeneratorsWithoutSamplesReturnEmptyOutput)
 		BaseObject* object = contour;
 		BaseObject::Free(object);
 	}
-}
-
-TEST_F(PlotParameters, EvaluatedPlotGeneratesOnlyANull)
-{
-	BaseObject* plot = doc.Add(ID_PLOTOBJECT);
-	ASSERT_NE(plot, nullptr);
-	doc.Evaluate();
-	EXPECT_EQ(plot->GetNodeData<PlotObject>()->GetSamples().GetCount(), 51 * 51);
-	ASSERT_NE(plot->GetCache(), nullptr);
-	EXPECT_EQ(plot->GetCache()->GetType(), Onull);
-	EXPECT_EQ(plot->GetCache()->GetDown(), nullptr);
 }
 
 TEST_F(PlotParameters, CopyShowsTheSourceSamplesUntilItsFirstExecution)
