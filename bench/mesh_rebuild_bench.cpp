@@ -11,7 +11,6 @@
 #include "host/plugins/registry.h"
 #include "res/description/o3dplot.h"
 #include "res/description/o3dplotmesh.h"
-#include "source/plotobject.h"
 
 #include <benchmark/benchmark.h>
 
@@ -128,7 +127,21 @@ void PlainLoops(benchmark::State& state)
 		state.SkipWithError("no memory for the scene");
 		return;
 	}
-	const maxon::BaseArray<PlotSample>& samples = scene.plot->GetNodeData<PlotObject>()->GetSamples();
+	// The samples as the surface holds them: positions and colours (read back from single precision).
+	const BaseObject* cache = scene.mesh->GetCache();
+	const BaseTag* colorTag = cache->GetType() == Opolygon ? cache->GetTag(Tvertexcolor) : nullptr;
+	if (colorTag == nullptr)
+	{
+		state.SkipWithError("the component built no coloured surface");
+		return;
+	}
+	const PolygonObject* surface = static_cast<const PolygonObject*>(cache);
+	const VariableTag* colorData = static_cast<const VariableTag*>(colorTag);
+	const std::vector<Vector> positions(surface->GetPointR(), surface->GetPointR() + surface->GetPointCount());
+	const maxon::ColorA32* sampleColors = static_cast<const maxon::ColorA32*>(colorData->GetLowlevelDataAddressR());
+	std::vector<Vector> colorsOfSamples;
+	for (Int32 k = 0; k < colorData->GetDataCount(); ++k)
+		colorsOfSamples.push_back(Vector(sampleColors[k].r, sampleColors[k].g, sampleColors[k].b));
 	const Int32 perAxis = n + 1;
 	const size_t pointCount = static_cast<size_t>(perAxis) * perAxis;
 	const size_t polygonCount = static_cast<size_t>(n) * n;
@@ -141,9 +154,9 @@ void PlainLoops(benchmark::State& state)
 		std::vector<maxon::ColorA32> colors(pointCount);
 		for (size_t k = 0; k < pointCount; ++k)
 		{
-			const PlotSample& s = samples[static_cast<Int>(k)];
-			points[k] = s.position;
-			colors[k] = maxon::ColorA32(Float32(s.color.x), Float32(s.color.y), Float32(s.color.z), 1.0f);
+			const Vector& color = colorsOfSamples[k];
+			points[k] = positions[k];
+			colors[k] = maxon::ColorA32(Float32(color.x), Float32(color.y), Float32(color.z), 1.0f);
 		}
 		std::memcpy(mirror.data(), colors.data(), pointCount * sizeof(maxon::ColorA32));
 		size_t p = 0;
