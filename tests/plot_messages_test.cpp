@@ -416,7 +416,7 @@ protected:
 	void SetUp() override
 	{
 #ifndef SURFAX_HOST_EXE
-		GTEST_SKIP() << "surfax-host is not part of this build";
+		GTEST_SKIP() << "this build has no surfax-host";
 #endif
 		dir = fs::temp_directory_path() / ("surfax-messages-" + std::to_string(getpid()));
 		fs::create_directories(dir);
