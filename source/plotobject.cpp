@@ -1,4 +1,5 @@
-// The plot object: parameters and lifecycle, and the evaluation of its formula into the sample cache.
+// The plot object: parameters and lifecycle, the evaluation of its formula into the sample cache, and the reactions
+// to the actions in its attribute panel (presets, recolouring, reset, adding components, help).
 #include "c4d.h"
 #include "customgui_gradient.h"
 
@@ -57,6 +58,93 @@ Float ClampLookup(Float position)
 		return position < 1.0 ? position : 1.0;
 	return 0.0;
 }
+
+/// The colour settings of one evaluation or recolouring, with the gradient prepared once: the same colours as
+/// preparing it for every sample, without the cost.
+struct SampleColoring
+{
+	Bool fromGradient = false; // gradient mode with a gradient in the container
+	Bool byMagnitude = false;
+	Float halfHeight = 0.0;
+	Vector flatColor; // every sample's colour when fromGradient is false
+	maxon::GradientRenderData gradient;
+
+	/// The colour of a sample whose height before fitting is y.
+	Vector At(Float y) const
+	{
+		if (!fromGradient)
+			return flatColor;
+		Float lookup;
+		if (byMagnitude)
+			lookup = halfHeight > 0.0 ? maxon::Abs(y) / halfHeight : 0.0;
+		else
+			lookup = halfHeight > 0.0 ? (y + halfHeight) / (2.0 * halfHeight) : 0.5;
+		// A gradient without render data (no knots) paints black.
+		const maxon::Color pixel = gradient ? gradient.CalcGradientPixel(ClampLookup(lookup)) : maxon::Color(0.0);
+		return Vector(pixel.r, pixel.g, pixel.b);
+	}
+};
+
+/// Fills coloring from the colour settings. The flat colour is PLOT_COLOR in colour mode 1 and white otherwise,
+/// which is also what gradient mode gives when the container has no gradient. False when the gradient cannot be
+/// prepared (memory).
+Bool PrepareColoring(const BaseContainer& bc, Int32 colorMode, const Vector& color, Bool byMagnitude, Float halfHeight,
+                     const BaseDocument* doc, SampleColoring& coloring)
+{
+	coloring.fromGradient = false;
+	coloring.byMagnitude = byMagnitude;
+	coloring.halfHeight = halfHeight;
+	coloring.flatColor = colorMode == PLOT_COLORMODE_COLOR ? color : Vector(1.0);
+	if (colorMode != PLOT_COLORMODE_GRADIENT)
+		return true;
+	const Gradient* gradient = bc.GetCustomDataType<Gradient>(PLOT_GRADIENT);
+	if (gradient == nullptr)
+		return true;
+	maxon::Result<maxon::GradientRenderData> prepared = gradient->PrepareRenderData(InitRenderStruct(doc));
+	if (prepared == maxon::FAILED)
+		return false;
+	coloring.gradient = prepared.GetValue();
+	coloring.fromGradient = true;
+	return true;
+}
+
+/// Preset formulas by PLOT_PRESET index.
+constexpr const Char* kPresetFormulas[] = {
+    "Sin(x) * Cos(z)",
+    "x^3 * Sin(z * 10)",
+    "x * x * z",
+    "Tan(x) * Atan(z)",
+    "Pow(Sin(x); 3)",
+    "(x * x) / (z * z)",
+    "Pow((x * x) + (z * z); 0.5)",
+    "Cos(Abs(x) + Abs(z))",
+    "Log(x)",
+    "x * Cos(z)",
+    "Sin(Sqrt((x * x) + (z * z)))",
+};
+static_assert(sizeof(kPresetFormulas) / sizeof(kPresetFormulas[0]) == PLOT_PRESET_10 + 1);
+
+/// Plug-in type of the component that a PLOT_ADDCOMPONENT value offers, or NOTOK for other values.
+Int32 ComponentType(Int32 choice)
+{
+	switch (choice)
+	{
+	case PLOT_ADDCOMPONENT_MESH:
+		return ID_PLOTMESH;
+	case PLOT_ADDCOMPONENT_GRID:
+		return ID_PLOTGRID;
+	case PLOT_ADDCOMPONENT_CAGE:
+		return ID_PLOTCAGE;
+	case PLOT_ADDCOMPONENT_LABEL:
+		return ID_PLOTLABEL;
+	default:
+		return NOTOK;
+	}
+}
+
+constexpr Char kDuplicateComponentQuestion[] =
+    "A component of this type already exists. Do you want to add another one?";
+constexpr Char kHelpFileName[] = "Surfax.pdf";
 } // namespace
 
 NodeData* PlotObject::Alloc()
@@ -92,6 +180,8 @@ Bool PlotObject::CopyTo(NodeData* dest, const GeListNode* snode, GeListNode* dno
 	copy->_lastFrame = _lastFrame;
 	copy->_valueMin = _valueMin;
 	copy->_valueMax = _valueMax;
+	copy->_samplesHalfHeight = _samplesHalfHeight;
+	copy->_fitFactor = _fitFactor;
 	// The copy shows these samples until its first execution, which evaluates anew (its previous height is 0).
 	if (copy->_samples.CopyFrom(_samples) == maxon::FAILED)
 		DebugStop("The copy of the plot object's sample cache could not grow; the copy starts empty.");
@@ -116,6 +206,68 @@ Bool PlotObject::CopyTo(NodeData* dest, const GeListNode* snode, GeListNode* dno
 	copy->_color = _color;
 	copy->_formula = _formula;
 	return SUPER::CopyTo(dest, snode, dnode, flags, trn);
+}
+
+Bool PlotObject::Message(GeListNode* node, Int32 type, void* data)
+{
+	BaseObject* op = static_cast<BaseObject*>(node);
+	if (op == nullptr)
+		return SUPER::Message(node, type, data);
+
+	switch (type)
+	{
+	case MSG_DESCRIPTION_CHECKUPDATE:
+	{
+		const DescriptionCheckUpdate* update = static_cast<const DescriptionCheckUpdate*>(data);
+		if (update == nullptr || update->descid == nullptr)
+			break;
+		// Whole ids: a change to one component of PLOT_COLOR (two levels) is not a colour setting here, and a
+		// formula typed by hand is picked up by the next execution.
+		const DescID& id = *update->descid;
+		BaseContainer& bc = op->GetDataInstanceRef();
+		if (id == ConstDescID(DescLevel(PLOT_COLORMODE)) || id == ConstDescID(DescLevel(PLOT_COLOR)) ||
+		    id == ConstDescID(DescLevel(PLOT_GRADIENT)) || id == ConstDescID(DescLevel(PLOT_GRADIENTABS)))
+			RecolorSamples(bc, op->GetDocument());
+		else if (id == ConstDescID(DescLevel(PLOT_PRESET)))
+			ApplyPreset(bc);
+		break;
+	}
+	case MSG_DESCRIPTION_COMMAND:
+	{
+		const DescriptionCommand* command = static_cast<const DescriptionCommand*>(data);
+		if (command == nullptr)
+			break;
+		switch (command->_descId[0].id)
+		{
+		case PLOT_RESET:
+		{
+			// The cache stays: the next execution sees the changed settings and re-evaluates.
+			BaseContainer& bc = op->GetDataInstanceRef();
+			SetDefaults(bc);
+			WriteParameters(bc);
+			break;
+		}
+		case PLOT_ADDCOMPONENT:
+			AddComponent(op);
+			break;
+		case PLOT_HELP:
+			OpenHelp();
+			break;
+		default:
+			break;
+		}
+		break;
+	}
+	case MSG_DEFORMMODECHANGED:
+		// Enabled or disabled: the next enabled execution evaluates anew.
+		_samples.Flush();
+		op->Message(MSG_UPDATE);
+		EventAdd();
+		break;
+	default:
+		break;
+	}
+	return SUPER::Message(node, type, data);
 }
 
 Bool PlotObject::GetDDescription(const GeListNode* node, Description* description, DESCFLAGS_DESC& flags) const
@@ -180,6 +332,7 @@ EXECUTIONRESULT PlotObject::Execute(BaseObject* op, BaseDocument* doc, BaseThrea
 		_samples.Flush();
 	}
 	_previousHalfHeight = _halfHeight;
+	_samplesHalfHeight = _halfHeight;
 
 	if (_size != _previousSize && _previousSize > 0.0 && !_samples.IsEmpty())
 	{
@@ -316,6 +469,51 @@ void PlotObject::ScaleSamples(const Vector& factors)
 		sample.position = sample.position * factors;
 }
 
+void PlotObject::RecolorSamples(const BaseContainer& bc, const BaseDocument* doc)
+{
+	// The gradient position comes from each sample's own height before fitting, as in a full evaluation, so
+	// neither the object's place in the world nor a fit changes the colours.
+	SampleColoring coloring;
+	if (!PrepareColoring(bc, bc.GetInt32(PLOT_COLORMODE, PLOT_COLORMODE_GRADIENT),
+	                     bc.GetVector(PLOT_COLOR, Vector(1.0)), bc.GetBool(PLOT_GRADIENTABS, false), _samplesHalfHeight,
+	                     doc, coloring))
+		return;
+	for (PlotSample& sample : _samples)
+		sample.color = coloring.At(sample.position.y / _fitFactor);
+}
+
+void PlotObject::ApplyPreset(BaseContainer& bc)
+{
+	const Int32 preset = bc.GetInt32(PLOT_PRESET, PLOT_PRESET_0);
+	String formula = bc.GetString(PLOT_FORMULA);
+	if (preset >= PLOT_PRESET_0 && preset <= PLOT_PRESET_10)
+		formula = String(kPresetFormulas[preset]);
+	bc.SetString(PLOT_FORMULA, formula);
+}
+
+void PlotObject::AddComponent(BaseObject* op)
+{
+	const Int32 type = ComponentType(op->GetDataInstanceRef().GetInt32(PLOT_ADDCOMPONENT, PLOT_ADDCOMPONENT_MESH));
+	if (type == NOTOK)
+		return;
+	if (FindComponent(op, type) != nullptr && !QuestionDialog(String(kDuplicateComponentQuestion)))
+		return;
+	BaseObject* component = BaseObject::Alloc(type);
+	if (component == nullptr)
+		return;
+	component->InsertUnder(op);
+	// The component sets itself up as if made from the menu (the label component picks its font and builds).
+	component->Message(MSG_MENUPREPARE, op->GetDocument());
+	// Unfold the plot in the Object Manager so that the new child shows.
+	op->ChangeNBit(NBIT::OM1_FOLD, NBITCONTROL::SET);
+}
+
+void PlotObject::OpenHelp()
+{
+	// Joined as a path, so the separator is the platform's own. A missing file is not reported.
+	(void)GeExecuteFile(GeGetPluginPath() + Filename(kHelpFileName));
+}
+
 EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, Float time, Int32 frame)
 {
 	_valueMin = 0.0;
@@ -333,24 +531,12 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 	const Float zLast = _separateZ ? _zEnd : _xEnd;
 	const Float dx = (_xEnd - _xStart) / n;
 	const Float dz = (zLast - zFirst) / n;
-	const Vector startColor = _colorMode == PLOT_COLORMODE_COLOR ? _color : Vector(1.0);
 	const Int32 fps = doc->GetFps();
+	_fitFactor = 1.0;
 
-	// The gradient is prepared once: the same colours as preparing it for every sample, without the cost.
-	Bool colorFromGradient = false;
-	maxon::GradientRenderData gradientData;
-	if (_colorMode == PLOT_COLORMODE_GRADIENT)
-	{
-		const Gradient* gradient = op->GetDataInstanceRef().GetCustomDataType<Gradient>(PLOT_GRADIENT);
-		if (gradient != nullptr)
-		{
-			maxon::Result<maxon::GradientRenderData> prepared = gradient->PrepareRenderData(InitRenderStruct(doc));
-			if (prepared == maxon::FAILED)
-				return EXECUTIONRESULT::OUTOFMEMORY;
-			gradientData = prepared.GetValue();
-			colorFromGradient = true;
-		}
-	}
+	SampleColoring coloring;
+	if (!PrepareColoring(op->GetDataInstanceRef(), _colorMode, _color, _gradientByMagnitude, a, doc, coloring))
+		return EXECUTIONRESULT::OUTOFMEMORY;
 
 	// Each sample's text is spliced from the formula's pieces and ready-made number texts: everything but z once
 	// per row, and the z texts are the same in every row. Should memory for that run out, the samples are
@@ -425,21 +611,8 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 			}
 			y *= y < 0.0 ? _scaleNegative : _scalePositive;
 
-			Vector color = startColor;
-			if (_colorMode == PLOT_COLORMODE_GRADIENT && colorFromGradient)
-			{
-				Float lookup;
-				if (_gradientByMagnitude)
-					lookup = a > 0.0 ? maxon::Abs(y) / a : 0.0;
-				else
-					lookup = a > 0.0 ? (y + a) / (2.0 * a) : 0.5;
-				const maxon::Color pixel =
-				    gradientData ? gradientData.CalcGradientPixel(ClampLookup(lookup)) : maxon::Color(0.0);
-				color = Vector(pixel.r, pixel.g, pixel.b);
-			}
-
 			// A sample that finds no memory is dropped; readers go by the cache's count.
-			(void)_samples.Append(PlotSample{Vector(px, y, pz), color});
+			(void)_samples.Append(PlotSample{Vector(px, y, pz), coloring.At(y)});
 		}
 	}
 
@@ -457,6 +630,8 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 		{
 			for (PlotSample& sample : _samples)
 				sample.position.y = sample.position.y / largest * a;
+			// Kept so that recolouring finds each sample's height before the fit.
+			_fitFactor = a / largest;
 		}
 	}
 

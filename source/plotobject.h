@@ -25,6 +25,10 @@ public:
 	void Free(cinema::GeListNode* node) override;
 	cinema::Bool CopyTo(cinema::NodeData* dest, const cinema::GeListNode* snode, cinema::GeListNode* dnode,
 	                    cinema::COPYFLAGS flags, cinema::AliasTrans* trn) const override;
+	/// The attribute panel's actions: colour settings recolour the cache (17), a preset replaces the formula (17),
+	/// the buttons reset, add a component or open the help (18); toggling the enabled check mark (200000125)
+	/// empties the cache. Always answers with the base class's result.
+	cinema::Bool Message(cinema::GeListNode* node, cinema::Int32 type, void* data) override;
 	cinema::Bool GetDDescription(const cinema::GeListNode* node, cinema::Description* description,
 	                             cinema::DESCFLAGS_DESC& flags) const override;
 	cinema::Bool GetDEnabling(const cinema::GeListNode* node, const cinema::DescID& id, const cinema::GeData& t_data,
@@ -54,6 +58,17 @@ private:
 	cinema::EXECUTIONRESULT EvaluateSamples(cinema::BaseObject* op, cinema::BaseDocument* doc, cinema::Float time,
 	                                        cinema::Int32 frame);
 	void ScaleSamples(const cinema::Vector& factors);
+	/// Gives every cached sample the colour that a full evaluation with the colour settings of bc would give it,
+	/// without evaluating the formula; positions stay. doc (may be null) supplies the gradient's render context.
+	/// Changes nothing when the gradient cannot be prepared.
+	void RecolorSamples(const cinema::BaseContainer& bc, const cinema::BaseDocument* doc);
+	/// Replaces PLOT_FORMULA by the formula of the preset that PLOT_PRESET selects; other indices keep it.
+	static void ApplyPreset(cinema::BaseContainer& bc);
+	/// Inserts a component of the type PLOT_ADDCOMPONENT selects as op's first child, after asking when op
+	/// already has one of that type.
+	static void AddComponent(cinema::BaseObject* op);
+	/// Hands the help document in the plug-in's folder to the system's application.
+	static void OpenHelp();
 
 	cinema::Int32 _lastFrame = 0;
 	cinema::Float _valueMin = 0.0;
@@ -62,6 +77,12 @@ private:
 	// As of the last execution, to rescale the cache in place.
 	cinema::Float _previousSize = 0.0;
 	cinema::Float _previousHalfHeight = 0.0;
+
+	// The half height the cached positions are scaled for, and the factor that fitting multiplied the heights
+	// with (1 when the last full evaluation did not fit). A sample's height before fitting, which places it on
+	// the gradient, is its y divided by the factor. A fit to an infinite extreme (factor 0) cannot be undone.
+	cinema::Float _samplesHalfHeight = 0.0;
+	cinema::Float _fitFactor = 1.0;
 
 	// As of the last full evaluation, for change detection.
 	cinema::Float _previousScalePositive = 0.0;
