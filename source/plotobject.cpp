@@ -11,6 +11,7 @@
 #include "main.h"
 #include "plotobject.h"
 
+#include <cmath>
 #include <limits>
 
 using namespace cinema;
@@ -597,11 +598,15 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 			}
 
 			Float y = raw * a;
-			// The extremes are taken before clipping and the multipliers; not-a-number leaves them alone.
-			if (y < runningMin)
-				runningMin = y;
-			if (y > runningMax)
-				runningMax = y;
+			// The extremes are taken before clipping and the multipliers, from finite values only: one infinite
+			// sample (a division by zero on one row) would otherwise make fitting flatten the whole surface.
+			if (std::isfinite(y))
+			{
+				if (y < runningMin)
+					runningMin = y;
+				if (y > runningMax)
+					runningMax = y;
+			}
 			if (_heightMode == PLOT_YMODE_CLIP)
 			{
 				if (y > a)

@@ -221,6 +221,28 @@ TEST_F(SurfaceGeneration, FitModeScalesOnlyValuesBeyondTheHeight)
 	EXPECT_NEAR(Data().GetValueMin(), -2.0, 1e-9);
 }
 
+TEST_F(SurfaceGeneration, FitModeIgnoresInfiniteValues)
+{
+	// 400 / (z * z) is infinite on the row z = 0 only; the other rows keep their shape and are fitted by the
+	// largest finite value (at z = +-18 degrees) instead of being flattened by the infinite one.
+	Params().SetInt32(PLOT_RESOLUTION, 20);
+	Params().SetString(PLOT_FORMULA, "400 / (z * z)"_s);
+	doc.Evaluate();
+	ASSERT_EQ(Samples().GetCount(), 21 * 21);
+	for (Int32 i = 0; i <= 20; ++i)
+	{
+		for (Int32 j = 0; j <= 20; ++j)
+		{
+			const double z = -180.0 + j * 18.0;
+			if (j == 10)
+				EXPECT_TRUE(std::isinf(Sample(i, j).position.y)) << "sample " << i << ", " << j;
+			else
+				EXPECT_NEAR(Sample(i, j).position.y, 25.0 * 324.0 / (z * z), 1e-9) << "sample " << i << ", " << j;
+		}
+	}
+	EXPECT_NEAR(Data().GetValueMax(), 400.0 / 324.0, 1e-12);
+}
+
 TEST_F(SurfaceGeneration, ClipModeFlattensEverythingBeyondTheHeight)
 {
 	Params().SetString(PLOT_FORMULA, "x"_s);
