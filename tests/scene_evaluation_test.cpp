@@ -1,6 +1,7 @@
 // One scene evaluation: execution order by priority, extra passes after EventAdd, generator caches.
 #include "support/host_fixture.h"
 
+#include "host/draw/draw_recorder.h"
 #include "host/eval/evaluate.h"
 #include "plugins/testplug/res/description/otestgen.h"
 
@@ -113,4 +114,23 @@ TEST_F(SceneEvaluation, RenderStateIsSetOnlyWhileRendering)
 	doc.Evaluate(true);
 	EXPECT_FALSE(CheckIsRunning(CHECKISRUNNING::EXTERNALRENDERING));
 	EXPECT_FALSE(CheckIsRunning(CHECKISRUNNING::EDITORRENDERING));
+}
+
+TEST_F(SceneEvaluation, DrawingIsRecordedPerObjectAndPass)
+{
+	TestDocument doc;
+	BaseObject* gen = doc.Add(kTestGenerator);
+	gen->SetRelPos(Vector(5, 0, 0));
+	doc.Add(Onull);
+	const auto drawings = surfax::draw::DrawDocument(doc.Get());
+	ASSERT_EQ(drawings.size(), 2u);
+	EXPECT_EQ(drawings[0].object, gen);
+	EXPECT_EQ(drawings[0].pass, DRAWPASS::OBJECT);
+	ASSERT_EQ(drawings[0].calls.size(), 3u);
+	EXPECT_EQ(drawings[0].calls[0].kind, surfax::draw::DrawCallKind::Matrix);
+	EXPECT_EQ(drawings[0].calls[0].matrix.off, Vector(5, 0, 0));
+	EXPECT_EQ(drawings[0].calls[1].a, Vector(1, 0, 0));
+	EXPECT_EQ(drawings[0].calls[2].b, Vector(10, 0, 0));
+	EXPECT_EQ(drawings[1].pass, DRAWPASS::HANDLES);
+	EXPECT_TRUE(drawings[1].calls.empty());
 }

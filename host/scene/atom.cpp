@@ -488,12 +488,7 @@ BaseList2D* BaseList2D::Alloc(Int32 type)
 
 void BaseList2D::Free(BaseList2D*& bl)
 {
-	if (bl != nullptr)
-	{
-		HostNode* n = &Host(bl);
-		surfax::scene::Unlink(n);
-		surfax::scene::DestroyNode(n);
-	}
+	FreeListNode(bl);
 	bl = nullptr;
 }
 

@@ -81,12 +81,7 @@ BaseObject* BaseObject::Alloc(Int32 type)
 
 void BaseObject::Free(BaseObject*& bl)
 {
-	if (bl != nullptr)
-	{
-		HostNode* n = &Host(bl);
-		surfax::scene::Unlink(n);
-		surfax::scene::DestroyNode(n);
-	}
+	FreeListNode(bl);
 	bl = nullptr;
 }
 

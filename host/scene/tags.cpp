@@ -46,12 +46,7 @@ BaseTag* BaseTag::Alloc(Int32 type)
 
 void BaseTag::Free(BaseTag*& bl)
 {
-	if (bl != nullptr)
-	{
-		HostNode* n = &Host(bl);
-		surfax::scene::Unlink(n);
-		surfax::scene::DestroyNode(n);
-	}
+	FreeListNode(bl);
 	bl = nullptr;
 }
 

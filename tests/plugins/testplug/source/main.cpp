@@ -56,6 +56,16 @@ public:
 		return EXECUTIONRESULT::OK;
 	}
 
+	DRAWRESULT Draw(BaseObject* op, DRAWPASS drawpass, BaseDraw* bd, BaseDrawHelp* bh) override
+	{
+		if (drawpass != DRAWPASS::OBJECT)
+			return SUPER::Draw(op, drawpass, bd, bh);
+		bd->SetMatrix_Matrix(op, bh->GetMg());
+		bd->SetPen(Vector(1.0, 0.0, 0.0));
+		bd->DrawLine(Vector(), Vector(op->GetDataInstanceRef().GetFloat(TESTGEN_SIZE), 0.0, 0.0), 0);
+		return DRAWRESULT::OK;
+	}
+
 	BaseObject* GetVirtualObjects(BaseObject* op, const HierarchyHelp* hh) override
 	{
 		if (!op->CheckCache(hh) && !op->IsDirty(DIRTYFLAGS::DATA))
