@@ -53,7 +53,7 @@ std::string FormatFixed(double value, int decimals, bool trimZeros, int minInteg
 			text.pop_back();
 	}
 	if (text == "-0")
-		text = "0";
+		text.erase(0, 1); // "-0" reads as "0"
 	const std::size_t point = text.find('.');
 	const int integerChars = static_cast<int>(point == std::string::npos ? text.size() : point);
 	if (minIntegerChars > integerChars)

@@ -1,0 +1,480 @@
+// The plot object: parameters and lifecycle, and the evaluation of its formula into the sample cache.
+#include "c4d.h"
+#include "customgui_gradient.h"
+
+#include "c4d_symbols.h"
+#include "o3dplot.h"
+#include "o3dplotlabel.h"
+
+#include "formula.h"
+#include "main.h"
+#include "plotobject.h"
+
+#include <limits>
+
+using namespace cinema;
+
+namespace
+{
+constexpr Int32 kMinResolution = 1;
+constexpr Int32 kMaxResolution = 1000; // (n+1)^2 samples: a million at most
+
+constexpr Int32 kDefaultResolution = 50;
+constexpr Float kDefaultRangeStart = -180.0;
+constexpr Float kDefaultRangeEnd = 180.0;
+constexpr Float kDefaultSize = 200.0;
+constexpr Float kDefaultHeight = 50.0;
+constexpr Char kDefaultFormula[] = "Sin(x) * Cos(z)";
+
+/// Builds the default ramp: blue at the bottom, green in the middle, red at the top. Null when memory is out;
+/// the caller frees it.
+Gradient* AllocDefaultGradient()
+{
+	Gradient* gradient = Gradient::Alloc();
+	if (gradient == nullptr)
+		return nullptr;
+	gradient->SetData(GRADIENT_MODE, GeData(GRADIENTMODE_COLOR));
+	const Vector colors[] = {Vector(0.0, 0.0, 1.0), Vector(0.0, 1.0, 0.0), Vector(1.0, 0.0, 0.0)};
+	const Float positions[] = {0.0, 0.5, 1.0};
+	for (Int32 k = 0; k < 3; ++k)
+	{
+		maxon::GradientKnot knot;
+		knot.col = maxon::Color(colors[k]);
+		knot.brightness = 1.0;
+		knot.pos = positions[k];
+		knot.bias = 0.5;
+		knot.index = 0;
+		knot.interpolation = maxon::GRADIENT_INTERPOLATION_TYPE::SMOOTHKNOT;
+		gradient->InsertKnot(knot);
+	}
+	return gradient;
+}
+
+/// Clamps a gradient position to 0..1; not-a-number (from a not-a-number sample) looks up the first colour.
+Float ClampLookup(Float position)
+{
+	if (position > 0.0)
+		return position < 1.0 ? position : 1.0;
+	return 0.0;
+}
+} // namespace
+
+NodeData* PlotObject::Alloc()
+{
+	return NewObjClear(PlotObject);
+}
+
+Bool PlotObject::Init(GeListNode* node, Bool isCloneInit)
+{
+	// A clone is initialised like a new object; its own values arrive through CopyTo afterwards.
+	(void)isCloneInit;
+	BaseObject* op = static_cast<BaseObject*>(node);
+	BaseContainer& bc = op->GetDataInstanceRef();
+	SetDefaults(bc);
+	WriteParameters(bc);
+	_lastFrame = maxon::LIMIT_MIN_INT32;
+	return true;
+}
+
+void PlotObject::Free(GeListNode* node)
+{
+	(void)node;
+	_samples.Flush();
+}
+
+Bool PlotObject::CopyTo(NodeData* dest, const GeListNode* snode, GeListNode* dnode, COPYFLAGS flags,
+                        AliasTrans* trn) const
+{
+	PlotObject* copy = static_cast<PlotObject*>(dest);
+	if (copy == nullptr)
+		return false;
+
+	copy->_lastFrame = _lastFrame;
+	copy->_valueMin = _valueMin;
+	copy->_valueMax = _valueMax;
+	// The copy shows these samples until its first execution, which evaluates anew (its previous height is 0).
+	if (copy->_samples.CopyFrom(_samples) == maxon::FAILED)
+		DebugStop("The copy of the plot object's sample cache could not grow; the copy starts empty.");
+
+	copy->_preset = _preset;
+	copy->_resolution = _resolution;
+	copy->_displayMode = _displayMode;
+	copy->_pointSize = _pointSize;
+	copy->_colorMode = _colorMode;
+	copy->_heightMode = _heightMode;
+	copy->_size = _size;
+	copy->_halfHeight = _halfHeight;
+	copy->_scalePositive = _scalePositive;
+	copy->_scaleNegative = _scaleNegative;
+	copy->_xStart = _xStart;
+	copy->_xEnd = _xEnd;
+	copy->_zStart = _zStart;
+	copy->_zEnd = _zEnd;
+	copy->_separateZ = _separateZ;
+	copy->_animate = _animate;
+	copy->_gradientByMagnitude = _gradientByMagnitude;
+	copy->_color = _color;
+	copy->_formula = _formula;
+	return SUPER::CopyTo(dest, snode, dnode, flags, trn);
+}
+
+Bool PlotObject::GetDDescription(const GeListNode* node, Description* description, DESCFLAGS_DESC& flags) const
+{
+	if (node == nullptr || description == nullptr || !description->LoadDescription(node->GetType()))
+		return false;
+	flags |= DESCFLAGS_DESC::LOADED;
+	return SUPER::GetDDescription(node, description, flags);
+}
+
+Bool PlotObject::GetDEnabling(const GeListNode* node, const DescID& id, const GeData& t_data, DESCFLAGS_ENABLE flags,
+                              const BaseContainer* itemdesc) const
+{
+	if (node != nullptr)
+	{
+		const BaseContainer& bc = static_cast<const BaseObject*>(node)->GetDataInstanceRef();
+		switch (id[0].id)
+		{
+		case PLOT_GRADIENT:
+		case PLOT_GRADIENTABS:
+			return bc.GetInt32(PLOT_COLORMODE) == PLOT_COLORMODE_GRADIENT;
+		case PLOT_COLOR:
+			return bc.GetInt32(PLOT_COLORMODE) == PLOT_COLORMODE_COLOR;
+		case PLOT_ZMIN:
+		case PLOT_ZMAX:
+			return bc.GetBool(PLOT_SEPARATEZ);
+		default:
+			break;
+		}
+	}
+	return SUPER::GetDEnabling(node, id, t_data, flags, itemdesc);
+}
+
+Bool PlotObject::AddToExecution(BaseObject* op, PriorityList* list)
+{
+	// Generator priority: before every component, so they read a cache that is up to date.
+	list->Add(op, EXECUTIONPRIORITY_GENERATOR, EXECUTIONFLAGS::NONE);
+	return true;
+}
+
+EXECUTIONRESULT PlotObject::Execute(BaseObject* op, BaseDocument* doc, BaseThread* bt, Int32 priority,
+                                    EXECUTIONFLAGS flags)
+{
+	(void)bt;
+	(void)priority;
+	(void)flags;
+	if (op == nullptr || doc == nullptr || !op->GetDeformMode())
+		return EXECUTIONRESULT::OK; // a disabled plot keeps its samples as they are
+
+	ReadParameters(op->GetDataInstanceRef());
+
+	// Height and size changes rescale the cache in place: the same positions a full evaluation would give, at a
+	// fraction of the cost (this is what dragging a handle does). A previous value of 0 means that nothing was
+	// evaluated yet (new, copied or loaded object), so whatever the cache holds is discarded.
+	if (_halfHeight != _previousHalfHeight && _previousHalfHeight > 0.0 && !_samples.IsEmpty())
+	{
+		ScaleSamples(Vector(1.0, _halfHeight / _previousHalfHeight, 1.0));
+		EventAdd(EVENT::FORCEREDRAW);
+	}
+	else if (_previousHalfHeight == 0.0 && _halfHeight != 0.0)
+	{
+		_samples.Flush();
+	}
+	_previousHalfHeight = _halfHeight;
+
+	if (_size != _previousSize && _previousSize > 0.0 && !_samples.IsEmpty())
+	{
+		const Float factor = _size / _previousSize;
+		ScaleSamples(Vector(factor, 1.0, factor));
+		EventAdd(EVENT::FORCEREDRAW);
+	}
+	else if (_previousSize == 0.0 && _size != 0.0)
+	{
+		_samples.Flush();
+	}
+	_previousSize = _size;
+
+	// Only the settings that change the sampled values count; colours, display and animation do not.
+	if (_resolution != _previousResolution || _scalePositive != _previousScalePositive ||
+	    _scaleNegative != _previousScaleNegative || _heightMode != _previousHeightMode ||
+	    _formula != _previousFormula || _xEnd != _previousXEnd || _xStart != _previousXStart ||
+	    _zEnd != _previousZEnd || _zStart != _previousZStart || _separateZ != _previousSeparateZ)
+	{
+		_previousResolution = _resolution;
+		_previousScalePositive = _scalePositive;
+		_previousScaleNegative = _scaleNegative;
+		_previousHeightMode = _heightMode;
+		_previousFormula = _formula;
+		_previousXEnd = _xEnd;
+		_previousXStart = _xStart;
+		_previousZEnd = _zEnd;
+		_previousZStart = _zStart;
+		_previousSeparateZ = _separateZ;
+		_samples.Flush();
+	}
+
+	const BaseTime time = doc->GetTime();
+	const Int32 frame = time.GetFrame(static_cast<Float>(doc->GetFps()));
+	if (_animate && UsesTime(_previousFormula) && frame != _lastFrame)
+		_samples.Flush();
+	_lastFrame = frame;
+
+	if (!_samples.IsEmpty())
+		return EXECUTIONRESULT::OK;
+	return EvaluateSamples(op, doc, time.Get(), frame);
+}
+
+BaseObject* PlotObject::GetVirtualObjects(BaseObject* op, const HierarchyHelp* hh)
+{
+	(void)op;
+	(void)hh;
+	// The plot draws its samples itself; the scene gets geometry from the components.
+	return BaseObject::Alloc(Onull);
+}
+
+void PlotObject::SetDefaults(BaseContainer& bc)
+{
+	_preset = 0;
+	_resolution = kDefaultResolution;
+	_displayMode = PLOT_DISPLAY_DOT;
+	_pointSize = 1.0;
+	_colorMode = PLOT_COLORMODE_GRADIENT;
+	_heightMode = PLOT_YMODE_FIT;
+	_size = kDefaultSize;
+	_halfHeight = kDefaultHeight * 0.5;
+	_scalePositive = 1.0;
+	_scaleNegative = 1.0;
+	_xStart = kDefaultRangeStart;
+	_xEnd = kDefaultRangeEnd;
+	_zStart = kDefaultRangeStart;
+	_zEnd = kDefaultRangeEnd;
+	_separateZ = false;
+	_animate = true;
+	_gradientByMagnitude = false;
+	_color = Vector(1.0);
+	_formula = String(kDefaultFormula);
+
+	// Without memory for the gradient the container keeps the one it has; everything else is still set.
+	Gradient* gradient = AllocDefaultGradient();
+	if (gradient != nullptr)
+	{
+		bc.SetData(PLOT_GRADIENT, GeData(*gradient, CUSTOMDATATYPE_GRADIENT));
+		Gradient::Free(gradient);
+	}
+}
+
+void PlotObject::WriteParameters(BaseContainer& bc) const
+{
+	bc.SetInt32(PLOT_PRESET, _preset);
+	bc.SetInt32(PLOT_RESOLUTION, _resolution);
+	bc.SetFloat(PLOT_SIZE, _size);
+	bc.SetFloat(PLOT_HEIGHT, _halfHeight * 2.0);
+	bc.SetInt32(PLOT_YMODE, _heightMode);
+	bc.SetString(PLOT_FORMULA, _formula);
+	bc.SetBool(PLOT_ANIMATE, _animate);
+	bc.SetFloat(PLOT_SCALEPOS, _scalePositive);
+	bc.SetFloat(PLOT_SCALENEG, _scaleNegative);
+	bc.SetBool(PLOT_SEPARATEZ, _separateZ);
+	bc.SetFloat(PLOT_XMIN, _xStart);
+	bc.SetFloat(PLOT_XMAX, _xEnd);
+	bc.SetFloat(PLOT_ZMIN, _zStart);
+	bc.SetFloat(PLOT_ZMAX, _zEnd);
+	bc.SetInt32(PLOT_COLORMODE, _colorMode);
+	bc.SetVector(PLOT_COLOR, _color);
+	bc.SetInt32(PLOT_DISPLAY, _displayMode);
+	bc.SetFloat(PLOT_POINTSIZE, _pointSize);
+	bc.SetBool(PLOT_GRADIENTABS, _gradientByMagnitude);
+}
+
+void PlotObject::ReadParameters(const BaseContainer& bc)
+{
+	_preset = bc.GetInt32(PLOT_PRESET, 0);
+	// The evaluation divides by the resolution and allocates (n+1)^2 samples: keep it in range whatever a
+	// document or script stored.
+	_resolution = maxon::ClampValue(bc.GetInt32(PLOT_RESOLUTION, kDefaultResolution), kMinResolution, kMaxResolution);
+	_size = bc.GetFloat(PLOT_SIZE, kDefaultSize);
+	_halfHeight = bc.GetFloat(PLOT_HEIGHT, kDefaultHeight) * 0.5;
+	_heightMode = bc.GetInt32(PLOT_YMODE, PLOT_YMODE_FIT);
+	_formula = bc.GetString(PLOT_FORMULA, String(kDefaultFormula));
+	_animate = bc.GetBool(PLOT_ANIMATE, true);
+	_scalePositive = bc.GetFloat(PLOT_SCALEPOS, 1.0);
+	_scaleNegative = bc.GetFloat(PLOT_SCALENEG, 1.0);
+	_separateZ = bc.GetBool(PLOT_SEPARATEZ, false);
+	_xStart = bc.GetFloat(PLOT_XMIN, kDefaultRangeStart);
+	_xEnd = bc.GetFloat(PLOT_XMAX, kDefaultRangeEnd);
+	_zStart = bc.GetFloat(PLOT_ZMIN, kDefaultRangeStart);
+	_zEnd = bc.GetFloat(PLOT_ZMAX, kDefaultRangeEnd);
+	_colorMode = bc.GetInt32(PLOT_COLORMODE, PLOT_COLORMODE_GRADIENT);
+	_color = bc.GetVector(PLOT_COLOR, Vector(1.0));
+	_displayMode = bc.GetInt32(PLOT_DISPLAY, PLOT_DISPLAY_DOT);
+	_pointSize = bc.GetFloat(PLOT_POINTSIZE, 1.0);
+	_gradientByMagnitude = bc.GetBool(PLOT_GRADIENTABS, false);
+}
+
+void PlotObject::ScaleSamples(const Vector& factors)
+{
+	for (PlotSample& sample : _samples)
+		sample.position = sample.position * factors;
+}
+
+EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, Float time, Int32 frame)
+{
+	_valueMin = 0.0;
+	_valueMax = 0.0;
+	_samples.Flush();
+
+	const Int32 n = _resolution;
+	const Int32 perAxis = n + 1;
+	const Float a = _halfHeight;
+	const Float spacing = _size / n;
+	// Positions run from -size/2 to +size/2; for an even n the middle row and column lie exactly at 0.
+	const Float center = (n % 2 == 0) ? n / 2 : (n - 1) / 2;
+	const Float offset = (n % 2 == 0) ? 0.0 : spacing * 0.5;
+	const Float zFirst = _separateZ ? _zStart : _xStart;
+	const Float zLast = _separateZ ? _zEnd : _xEnd;
+	const Float dx = (_xEnd - _xStart) / n;
+	const Float dz = (zLast - zFirst) / n;
+	const Vector startColor = _colorMode == PLOT_COLORMODE_COLOR ? _color : Vector(1.0);
+	const Int32 fps = doc->GetFps();
+
+	// The gradient is prepared once: the same colours as preparing it for every sample, without the cost.
+	Bool colorFromGradient = false;
+	maxon::GradientRenderData gradientData;
+	if (_colorMode == PLOT_COLORMODE_GRADIENT)
+	{
+		const Gradient* gradient = op->GetDataInstanceRef().GetCustomDataType<Gradient>(PLOT_GRADIENT);
+		if (gradient != nullptr)
+		{
+			maxon::Result<maxon::GradientRenderData> prepared = gradient->PrepareRenderData(InitRenderStruct(doc));
+			if (prepared == maxon::FAILED)
+				return EXECUTIONRESULT::OUTOFMEMORY;
+			gradientData = prepared.GetValue();
+			colorFromGradient = true;
+		}
+	}
+
+	// Each sample's text is spliced from the formula's pieces and ready-made number texts: everything but z once
+	// per row, and the z texts are the same in every row. Should memory for that run out, the samples are
+	// substituted one by one, which gives the same text.
+	const Bool hasFormula = _formula.IsPopulated();
+	FormulaTemplate formulaTemplate;
+	maxon::BaseArray<String> zTexts;
+	Bool spliced = hasFormula && formulaTemplate.Init(_formula) && zTexts.Resize(perAxis) == maxon::OK;
+	if (hasFormula)
+		_timeDependent = UsesTime(_formula);
+	if (spliced)
+	{
+		for (Int32 j = 0; j < perAxis; ++j)
+			zTexts[j] = FormatArgument(zFirst + j * dz);
+	}
+	const String timeText = FormatArgument(time);
+	const String resolutionText = FormatArgument(static_cast<Float>(n));
+	const String halfHeightText = FormatArgument(a);
+	const String frameText = FormatArgument(static_cast<Float>(frame));
+	String xText;
+	const String* valueTexts[kVariableCount] = {&timeText,       &xText,          nullptr,
+	                                            &resolutionText, &halfHeightText, &frameText};
+	Float values[kVariableCount] = {time, 0.0, 0.0, static_cast<Float>(n), a, static_cast<Float>(frame)};
+	String text;
+
+	Float runningMin = std::numeric_limits<Float>::max();
+	Float runningMax = -std::numeric_limits<Float>::max();
+	// A failed reservation is not fatal: appending then grows as far as memory allows.
+	(void)_samples.EnsureCapacity(static_cast<Int>(perAxis) * perAxis);
+
+	for (Int32 i = 0; i < perAxis; ++i)
+	{
+		const Float px = (i - center) * spacing - offset;
+		const Float xArgument = _xStart + i * dx;
+		values[static_cast<Int32>(FORMULAVARIABLE::X)] = xArgument;
+		if (spliced)
+		{
+			xText = FormatArgument(xArgument);
+			spliced = formulaTemplate.BindRow(valueTexts);
+		}
+
+		for (Int32 j = 0; j < perAxis; ++j)
+		{
+			const Float pz = (j - center) * spacing - offset;
+			const Float zArgument = zFirst + j * dz;
+
+			Float raw = 0.0;
+			if (hasFormula)
+			{
+				if (spliced)
+					formulaTemplate.BuildRow(zTexts[j], text);
+				else
+				{
+					values[static_cast<Int32>(FORMULAVARIABLE::Z)] = zArgument;
+					text = SubstituteVariables(_formula, values, _timeDependent);
+				}
+				raw = StringToNumber(text, FORMAT_FLOAT, fps, nullptr).GetFloat();
+			}
+
+			Float y = raw * a;
+			// The extremes are taken before clipping and the multipliers; not-a-number leaves them alone.
+			if (y < runningMin)
+				runningMin = y;
+			if (y > runningMax)
+				runningMax = y;
+			if (_heightMode == PLOT_YMODE_CLIP)
+			{
+				if (y > a)
+					y = a;
+				else if (y < -a)
+					y = -a;
+			}
+			y *= y < 0.0 ? _scaleNegative : _scalePositive;
+
+			Vector color = startColor;
+			if (_colorMode == PLOT_COLORMODE_GRADIENT && colorFromGradient)
+			{
+				Float lookup;
+				if (_gradientByMagnitude)
+					lookup = a > 0.0 ? maxon::Abs(y) / a : 0.0;
+				else
+					lookup = a > 0.0 ? (y + a) / (2.0 * a) : 0.5;
+				const maxon::Color pixel =
+				    gradientData ? gradientData.CalcGradientPixel(ClampLookup(lookup)) : maxon::Color(0.0);
+				color = Vector(pixel.r, pixel.g, pixel.b);
+			}
+
+			// A sample that finds no memory is dropped; readers go by the cache's count.
+			(void)_samples.Append(PlotSample{Vector(px, y, pz), color});
+		}
+	}
+
+	if (a > 0.0)
+	{
+		_valueMin = runningMin / a;
+		_valueMax = runningMax / a;
+	}
+
+	if (_heightMode == PLOT_YMODE_FIT)
+	{
+		// Scaled by the raw extremes, so with multipliers the fitted surface may still leave +-a.
+		const Float largest = maxon::Max(maxon::Abs(runningMin), maxon::Abs(runningMax));
+		if (largest > a && largest != 0.0)
+		{
+			for (PlotSample& sample : _samples)
+				sample.position.y = sample.position.y / largest * a;
+		}
+	}
+
+	BaseObject* label = FindComponent(op, ID_PLOTLABEL);
+	if (label != nullptr)
+	{
+		DescriptionCommand command;
+		command._descId = ConstDescID(DescLevel(PLOTLABEL_UPDATE));
+		label->Message(MSG_DESCRIPTION_COMMAND, &command);
+	}
+	op->Message(MSG_UPDATE);
+	EventAdd(EVENT::FORCEREDRAW);
+	return EXECUTIONRESULT::OK;
+}
+
+Bool RegisterPlotObject(BaseBitmap* icon)
+{
+	return RegisterObjectPlugin(ID_PLOTOBJECT, GeLoadString(IDS_PLOTOBJECT),
+	                            OBJECT_GENERATOR | OBJECT_UNIQUEENUMERATION | OBJECT_CALL_ADDEXECUTION,
+	                            PlotObject::Alloc, "o3dplot"_s, icon, 0);
+}

@@ -1,0 +1,104 @@
+// The plot object: a formula y = f(x, z) sampled on a square grid into the sample cache that the components read.
+#ifndef SURFAX_PLOTOBJECT_H__
+#define SURFAX_PLOTOBJECT_H__
+
+#include "c4d.h"
+
+/// One sample of the cache: position in the plot object's coordinates (scene units, y is the plotted value) and
+/// colour (r, g, b, nominally 0 to 1).
+struct PlotSample
+{
+	cinema::Vector position;
+	cinema::Vector color;
+};
+
+/// Data class of the plot object. Owns the sample cache: empty, or (n+1)^2 samples with sample i * (n+1) + j at
+/// x index i and z index j. Components read it through the accessors, never write it.
+class PlotObject : public cinema::ObjectData
+{
+	INSTANCEOF(PlotObject, cinema::ObjectData)
+
+public:
+	static cinema::NodeData* Alloc();
+
+	cinema::Bool Init(cinema::GeListNode* node, cinema::Bool isCloneInit) override;
+	void Free(cinema::GeListNode* node) override;
+	cinema::Bool CopyTo(cinema::NodeData* dest, const cinema::GeListNode* snode, cinema::GeListNode* dnode,
+	                    cinema::COPYFLAGS flags, cinema::AliasTrans* trn) const override;
+	cinema::Bool GetDDescription(const cinema::GeListNode* node, cinema::Description* description,
+	                             cinema::DESCFLAGS_DESC& flags) const override;
+	cinema::Bool GetDEnabling(const cinema::GeListNode* node, const cinema::DescID& id, const cinema::GeData& t_data,
+	                          cinema::DESCFLAGS_ENABLE flags, const cinema::BaseContainer* itemdesc) const override;
+	cinema::Bool AddToExecution(cinema::BaseObject* op, cinema::PriorityList* list) override;
+	cinema::EXECUTIONRESULT Execute(cinema::BaseObject* op, cinema::BaseDocument* doc, cinema::BaseThread* bt,
+	                                cinema::Int32 priority, cinema::EXECUTIONFLAGS flags) override;
+	cinema::BaseObject* GetVirtualObjects(cinema::BaseObject* op, const cinema::HierarchyHelp* hh) override;
+
+	/// The sample cache as the last execution left it. Use its count: after a failed evaluation it may hold fewer
+	/// than (n+1)^2 samples.
+	const maxon::BaseArray<PlotSample>& GetSamples() const { return _samples; }
+	/// The resolution n in effect (1 to 1000) as of the last execution.
+	cinema::Int32 GetResolution() const { return _resolution; }
+	/// Whether the formula last substituted has a standalone t or f.
+	cinema::Bool IsTimeDependent() const { return _timeDependent; }
+	/// The smallest and largest raw formula value of the last full evaluation (0 when the height is 0).
+	cinema::Float GetValueMin() const { return _valueMin; }
+	cinema::Float GetValueMax() const { return _valueMax; }
+
+private:
+	/// Sets the working copies to their defaults and stores the default gradient into bc.
+	void SetDefaults(cinema::BaseContainer& bc);
+	void WriteParameters(cinema::BaseContainer& bc) const;
+	void ReadParameters(const cinema::BaseContainer& bc);
+	/// Empties and refills the cache from the formula. OUTOFMEMORY when the gradient cannot be prepared.
+	cinema::EXECUTIONRESULT EvaluateSamples(cinema::BaseObject* op, cinema::BaseDocument* doc, cinema::Float time,
+	                                        cinema::Int32 frame);
+	void ScaleSamples(const cinema::Vector& factors);
+
+	cinema::Int32 _lastFrame = 0;
+	cinema::Float _valueMin = 0.0;
+	cinema::Float _valueMax = 0.0;
+
+	// As of the last execution, to rescale the cache in place.
+	cinema::Float _previousSize = 0.0;
+	cinema::Float _previousHalfHeight = 0.0;
+
+	// As of the last full evaluation, for change detection.
+	cinema::Float _previousScalePositive = 0.0;
+	cinema::Float _previousScaleNegative = 0.0;
+	cinema::Float _previousXEnd = 0.0;
+	cinema::Float _previousXStart = 0.0;
+	cinema::Float _previousZEnd = 0.0;
+	cinema::Float _previousZStart = 0.0;
+	cinema::Bool _previousSeparateZ = false;
+	cinema::Int32 _previousHeightMode = 0;
+	cinema::Int32 _previousResolution = 0;
+
+	cinema::Bool _timeDependent = false;
+
+	// Working copies of the parameters, refreshed by ReadParameters.
+	cinema::Int32 _preset = 0;
+	cinema::Int32 _resolution = 0;
+	cinema::Int32 _displayMode = 0;
+	cinema::Float _pointSize = 0.0;
+	cinema::Int32 _colorMode = 0;
+	cinema::Int32 _heightMode = 0;
+	cinema::Float _size = 0.0;
+	cinema::Float _halfHeight = 0.0;
+	cinema::Float _scalePositive = 0.0;
+	cinema::Float _scaleNegative = 0.0;
+	cinema::Float _xStart = 0.0;
+	cinema::Float _xEnd = 0.0;
+	cinema::Float _zStart = 0.0;
+	cinema::Float _zEnd = 0.0;
+	cinema::Bool _separateZ = false;
+	cinema::Bool _animate = false;
+	cinema::Bool _gradientByMagnitude = false;
+	cinema::Vector _color;
+	cinema::String _formula;
+
+	cinema::String _previousFormula;
+	maxon::BaseArray<PlotSample> _samples;
+};
+
+#endif // SURFAX_PLOTOBJECT_H__
