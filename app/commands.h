@@ -1,0 +1,79 @@
+// The commands of surfax-host and what they share: global options, plug-in loading, error output.
+#ifndef SURFAX_APP_COMMANDS_H
+#define SURFAX_APP_COMMANDS_H
+
+#include "c4d.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace surfax::app
+{
+// Exit codes: 0 success, 1 an error in the input or while running, 2 a malformed command line.
+constexpr int kExitOk = 0;
+constexpr int kExitError = 1;
+constexpr int kExitUsage = 2;
+
+struct GlobalOptions
+{
+	std::vector<std::string> pluginFolders; // empty: the build's default plug-in folder
+	std::int32_t hostVersion = 0;
+	bool answerYes = false;
+	bool quiet = false;
+	bool noOpen = false;
+};
+
+struct EvalOptions
+{
+	std::string document;
+	std::optional<std::int32_t> frame;
+	std::vector<std::string> sets;    // "SYMBOL=VALUE" or "OBJECTNAME:SYMBOL=VALUE", in command-line order
+	std::vector<std::string> presses; // "SYMBOL" or "OBJECTNAME:SYMBOL"
+	bool dump = false;
+	bool draw = false;
+	std::string save; // empty: do not save
+};
+
+/// Prints "surfax-host: WHERE: message" on stderr (always, also with --quiet: errors are the result).
+void PrintError(std::string_view where, std::string_view message);
+
+/// Applies the global options to the host (API version, answers, quiet, opening files).
+void ApplyGlobalOptions(const GlobalOptions& options);
+
+/// Loads the plug-ins of the folders (the default folder when none are given) and keeps them until the session
+/// ends; the destructor unloads them. Refusals and failures are reported by the loader and do not stop the others.
+class PluginSession
+{
+public:
+	explicit PluginSession(const GlobalOptions& options);
+	~PluginSession();
+	PluginSession(const PluginSession&) = delete;
+	PluginSession& operator=(const PluginSession&) = delete;
+
+	/// The folders that were searched, in order.
+	const std::vector<std::string>& Folders() const { return _folders; }
+
+private:
+	std::vector<std::string> _folders;
+};
+
+/// The folder searched when no --plugins is given.
+std::string DefaultPluginFolder();
+
+/// Splits "OBJECTNAME:SYMBOL" into name (empty when there is no ':') and symbol, at the last ':'.
+void SplitTarget(std::string_view target, std::string& objectName, std::string& symbol);
+
+/// Applies one --set edit through the attribute panel's path (clamped, messages 19 and 17). False with a message.
+bool ApplySet(cinema::BaseDocument& doc, std::string_view edit, std::string& message);
+/// Presses one button (--press). False with a message when no object declares it or it is not a button.
+bool ApplyPress(cinema::BaseDocument& doc, std::string_view target, std::string& message);
+
+int RunDescribe(const GlobalOptions& options, bool json);
+int RunEval(const GlobalOptions& options, const EvalOptions& eval);
+int RunCalc(const std::vector<std::string>& expressions);
+} // namespace surfax::app
+
+#endif

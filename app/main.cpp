@@ -1,0 +1,162 @@
+// surfax-host: loads the Surfax plug-in like the 3D application does, evaluates documents and prints what they hold.
+#include "app/commands.h"
+
+#include "host/plugins/loader.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace
+{
+using namespace surfax::app;
+
+constexpr const char* kGlobalOptionsWithValue[] = {"--plugins", "--host-version", "--answer"};
+constexpr const char* kGlobalFlags[] = {"--quiet", "--no-open", "--help", "-h"};
+
+bool IsOneOf(const std::string& arg, const auto& list)
+{
+	for (const char* entry : list)
+	{
+		if (arg == entry)
+			return true;
+	}
+	return false;
+}
+
+bool IsGlobalOptionWithInlineValue(const std::string& arg)
+{
+	for (const char* option : kGlobalOptionsWithValue)
+	{
+		const std::string prefix = std::string(option) + "=";
+		if (arg.compare(0, prefix.size(), prefix) == 0)
+			return true;
+	}
+	return false;
+}
+
+// Expressions such as "-Sin(90)" look like options to the parser. Everything after `calc` that is not a global
+// option is therefore passed behind "--", which makes it positional.
+std::vector<std::string> ProtectCalcExpressions(const std::vector<std::string>& args)
+{
+	std::size_t i = 1;
+	while (i < args.size())
+	{
+		if (IsOneOf(args[i], kGlobalOptionsWithValue))
+			i += 2;
+		else if (IsOneOf(args[i], kGlobalFlags) || IsGlobalOptionWithInlineValue(args[i]))
+			i += 1;
+		else
+			break;
+	}
+	if (i >= args.size() || args[i] != "calc")
+		return args;
+	std::vector<std::string> options(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+	std::vector<std::string> expressions;
+	for (std::size_t k = i + 1; k < args.size(); ++k)
+	{
+		if (IsOneOf(args[k], kGlobalOptionsWithValue) && k + 1 < args.size())
+		{
+			options.push_back(args[k]);
+			options.push_back(args[++k]);
+		}
+		else if (IsOneOf(args[k], kGlobalFlags) || IsGlobalOptionWithInlineValue(args[k]))
+		{
+			options.push_back(args[k]);
+		}
+		else
+		{
+			expressions.push_back(args[k]);
+		}
+	}
+	if (!expressions.empty())
+	{
+		options.push_back("--");
+		options.insert(options.end(), expressions.begin(), expressions.end());
+	}
+	return options;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+	GlobalOptions global;
+	global.hostVersion = surfax::plugins::kDefaultApiVersion;
+	EvalOptions eval;
+	bool describeJson = false;
+	std::vector<std::string> expressions;
+	std::string answer = "no";
+
+	CLI::App app("Loads the Surfax plug-in as the 3D application does, evaluates documents and prints them.",
+	             "surfax-host");
+	app.fallthrough();
+	app.require_subcommand(1);
+	app.add_option("--plugins", global.pluginFolders,
+	               "Plug-in folder to load (repeatable; default: " + DefaultPluginFolder() + ")")
+	    ->type_name("DIR")
+	    ->allow_extra_args(false);
+	app.add_option("--host-version", global.hostVersion, "API version the host reports to plug-ins")
+	    ->type_name("N")
+	    ->capture_default_str();
+	app.add_option("--answer", answer, "Answer to question dialogs")
+	    ->type_name("yes|no")
+	    ->check(CLI::IsMember({"yes", "no"}))
+	    ->capture_default_str();
+	app.add_flag("--quiet", global.quiet, "Print no host messages (errors are still printed)");
+	app.add_flag("--no-open", global.noOpen, "Do not hand files to the system's opener (help pages)");
+
+	CLI::App* describe = app.add_subcommand("describe", "List the plug-ins, their object types and parameters");
+	describe->add_flag("--json", describeJson, "Print JSON");
+
+	CLI::App* evalCommand = app.add_subcommand("eval", "Load a document, edit it, evaluate it, dump and/or save it");
+	evalCommand->add_option("DOC", eval.document, "Document (JSON)")->required()->type_name("DOC.json");
+	std::int32_t frameValue = 0;
+	CLI::Option* frame = evalCommand->add_option("--frame", frameValue, "Document time as a frame")->type_name("N");
+	evalCommand->add_option("--set", eval.sets, "Edit a parameter as the attribute panel does (repeatable)")
+	    ->type_name("[OBJECTNAME:]SYMBOL=VALUE")
+	    ->allow_extra_args(false);
+	evalCommand->add_option("--press", eval.presses, "Press a button after all edits (repeatable)")
+	    ->type_name("[OBJECTNAME:]SYMBOL")
+	    ->allow_extra_args(false);
+	evalCommand->add_flag("--dump", eval.dump, "Print the evaluated document as JSON");
+	evalCommand->add_flag("--draw", eval.draw, "Include what objects draw in the dump");
+	evalCommand->add_option("--save", eval.save, "Save the evaluated document")->type_name("OUT.json");
+
+	CLI::App* calc = app.add_subcommand("calc", "Print what the number entry makes of each expression");
+	calc->add_option("EXPR", expressions, "Expression")->required();
+
+	std::vector<std::string> args(argv, argv + argc);
+	args = ProtectCalcExpressions(args);
+	try
+	{
+		// CLI11 takes the arguments in reverse order.
+		std::vector<std::string> reversed(args.rbegin(), args.rend() - 1);
+		app.parse(reversed);
+	}
+	catch (const CLI::CallForHelp& e)
+	{
+		return app.exit(e);
+	}
+	catch (const CLI::CallForAllHelp& e)
+	{
+		return app.exit(e);
+	}
+	catch (const CLI::ParseError& e)
+	{
+		PrintError("command line", e.what());
+		std::fprintf(stderr, "Run with --help for more information.\n");
+		return kExitUsage;
+	}
+	global.answerYes = answer == "yes";
+	ApplyGlobalOptions(global);
+
+	if (describe->parsed())
+		return RunDescribe(global, describeJson);
+	if (calc->parsed())
+		return RunCalc(expressions);
+	if (frame->count() > 0)
+		eval.frame = frameValue;
+	return RunEval(global, eval);
+}

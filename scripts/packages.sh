@@ -1,0 +1,26 @@
+# Debian packages the build needs, and a check that installs them when missing (sourced by scripts/test and
+# scripts/run). As root the missing ones are installed with apt-get; otherwise they are named and the caller stops.
+
+surfax_packages=(cmake g++ clang libtiff-dev libpng-dev libfreetype-dev libfontconfig-dev nlohmann-json3-dev
+	libcli11-dev libglu1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev libtiff-tools pkg-config)
+
+# Returns 0 when every package is installed (after installing them as root), 1 otherwise.
+surfax_ensure_packages() {
+	local missing=() package
+	for package in "${surfax_packages[@]}"; do
+		if ! dpkg -s "$package" 2>/dev/null | grep -q '^Status: install ok installed'; then
+			missing+=("$package")
+		fi
+	done
+	if ((${#missing[@]} == 0)); then
+		return 0
+	fi
+	if [[ $(id -u) -ne 0 ]]; then
+		echo "missing Debian packages: ${missing[*]}" >&2
+		echo "install them as root (apt-get install ${missing[*]}) or run this script as root" >&2
+		return 1
+	fi
+	echo "installing: ${missing[*]}" >&2
+	apt-get update
+	DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+}
