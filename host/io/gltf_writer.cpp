@@ -521,12 +521,15 @@ bool WriteGltf(const std::string& path, const ExportScene& scene, GltfContainer 
 		if (!file.IsOpen())
 			return file.Commit(error);
 		if (!Emit(file, scene, container, error))
+		{
+			error = path + ": " + error;
 			return false;
+		}
 		return file.Commit(error);
 	}
 	catch (const std::bad_alloc&)
 	{
-		error = "out of memory while writing " + path;
+		error = path + ": out of memory";
 		return false;
 	}
 }

@@ -29,8 +29,8 @@ enum class GltfContainer
 /// limited to 4 GiB) or memory runs out; `out` is then empty.
 bool EncodeGltf(const ExportScene& scene, GltfContainer container, std::vector<std::uint8_t>& out, std::string& error);
 
-/// Writes the file at path (streamed, nothing is held twice in memory). False with `error` when the file cannot be
-/// written or the scene is too large; a partly written file is removed.
+/// Writes the file at path (streamed, nothing is held twice in memory). False with `error` ("PATH: reason") when the
+/// file cannot be written or the scene is too large; a partly written file is removed.
 bool WriteGltf(const std::string& path, const ExportScene& scene, GltfContainer container, std::string& error);
 } // namespace surfax::io
 

@@ -393,7 +393,7 @@ bool WriteObj(const std::string& path, const ExportScene& scene, std::string& er
 	}
 	catch (const std::bad_alloc&)
 	{
-		error = "out of memory while writing " + path;
+		error = path + ": out of memory";
 		return false;
 	}
 }

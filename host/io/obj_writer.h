@@ -22,7 +22,8 @@ bool EncodeObj(const ExportScene& scene, const std::string& mtlFileName, std::st
                std::string& error);
 
 /// Writes path and, when needed, the library beside it: same folder and stem, extension ".mtl" (for "a/chart.obj"
-/// it is "a/chart.mtl"). False with `error` when a file cannot be written; partly written files are removed.
+/// it is "a/chart.mtl"). False with `error` ("PATH: reason") when a file cannot be written; partly written files
+/// are removed.
 bool WriteObj(const std::string& path, const ExportScene& scene, std::string& error);
 
 /// The path of the material library WriteObj writes for path.

@@ -64,7 +64,7 @@ bool OutputFile::Commit(std::string& error)
 	}
 	if (_errno != 0)
 	{
-		error = "cannot write " + _path + ": " + std::strerror(_errno);
+		error = _path + ": cannot be written (" + std::strerror(_errno) + ")";
 		_committed = true; // nothing left to remove
 		return false;
 	}

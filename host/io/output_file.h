@@ -23,8 +23,8 @@ public:
 	/// Appends size bytes (data may be null when size is 0). After an error further writes are ignored.
 	void Write(const void* data, std::size_t size);
 	void Write(const std::string& text) { Write(text.data(), text.size()); }
-	/// Flushes and closes. False with `error` ("cannot write PATH: reason") when opening, a write or the close
-	/// failed; the file is then removed.
+	/// Flushes and closes. False with `error` ("PATH: cannot be written (reason)") when opening, a write or the
+	/// close failed; the file is then removed.
 	bool Commit(std::string& error);
 
 private:

@@ -38,11 +38,14 @@ bool WritePreviewPng(const std::string& path, const ExportScene& scene, const dr
 {
 	Image image;
 	if (!draw::RenderScene(scene, options, image, error))
+	{
+		error = path + ": " + error;
 		return false;
+	}
 	std::string message;
 	if (!WritePng(path, image, message))
 	{
-		error = "cannot write " + path + (message.empty() ? "" : ": " + message);
+		error = path + ": cannot be written" + (message.empty() ? "" : " (" + message + ")");
 		return false;
 	}
 	return true;

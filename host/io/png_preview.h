@@ -14,8 +14,8 @@ namespace surfax::io
 bool ParsePreviewSize(const std::string& text, int& width, int& height, std::string& error);
 
 /// Renders the scene (draw::RenderScene) and writes it to path as PNG. The same scene and options give the same
-/// bytes. False with `error` when the size is invalid or the file cannot be written (a partly written file is
-/// removed).
+/// bytes. False with `error` ("PATH: reason") when the size is invalid or the file cannot be written (a partly
+/// written file is removed).
 bool WritePreviewPng(const std::string& path, const ExportScene& scene, const draw::RenderOptions& options,
                      std::string& error);
 } // namespace surfax::io
