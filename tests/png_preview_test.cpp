@@ -158,6 +158,9 @@ TEST(PngPreview, DefaultCameraFramesTheSceneWhateverItsSizePlaceAndTheImageShape
 		EXPECT_LT(box[3], c.height - 1);
 		const double fillX = double(box[2] - box[0] + 1) / c.width, fillY = double(box[3] - box[1] + 1) / c.height;
 		EXPECT_GT(std::max(fillX, fillY), 0.75);
+		// Centred: the margins left and right, and above and below, are alike.
+		EXPECT_NEAR(box[0], c.width - 1 - box[2], 2 + 0.02 * c.width);
+		EXPECT_NEAR(box[1], c.height - 1 - box[3], 2 + 0.02 * c.height);
 	}
 }
 

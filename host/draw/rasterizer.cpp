@@ -306,25 +306,53 @@ Camera ThreeQuarterCamera(const io::Bounds& bounds, int width, int height)
 	const Vec up = CrossV(right, forward);
 	const float tanY = std::tan(kFovY * 0.5f);
 	const float tanX = tanY * static_cast<float>(std::max(width, 1)) / static_cast<float>(std::max(height, 1));
-	// The nearest distance from the centre at which every corner projects inside the (slightly shrunk) image.
-	float radius = 0.0f;
-	float distance = 0.0f;
-	for (int corner = 0; corner < 8; ++corner)
+	Vec corners[8];
+	for (int k = 0; k < 8; ++k)
+		corners[k] = Vec{k & 1 ? hi[0] : lo[0], k & 2 ? hi[1] : lo[1], k & 4 ? hi[2] : lo[2]};
+	// The nearest distance from the aim point at which every corner projects inside the (slightly shrunk) image,
+	// and never so near that a corner could be behind the camera.
+	auto fit = [&](const Vec& aim)
 	{
-		const Vec p{corner & 1 ? hi[0] : lo[0], corner & 2 ? hi[1] : lo[1], corner & 4 ? hi[2] : lo[2]};
-		const Vec d = Sub(p, centre);
-		radius = std::max(radius, std::sqrt(DotV(d, d)));
-		const float depth = DotV(d, forward);
-		distance = std::max(distance, std::fabs(DotV(d, right)) * kFrameMargin / tanX - depth);
-		distance = std::max(distance, std::fabs(DotV(d, up)) * kFrameMargin / tanY - depth);
+		float distance = 0.0f, radius = 0.0f;
+		for (const Vec& p : corners)
+		{
+			const Vec d = Sub(p, aim);
+			radius = std::max(radius, std::sqrt(DotV(d, d)));
+			const float depth = DotV(d, forward);
+			distance = std::max(distance, std::fabs(DotV(d, right)) * kFrameMargin / tanX - depth);
+			distance = std::max(distance, std::fabs(DotV(d, up)) * kFrameMargin / tanY - depth);
+		}
+		return std::max(distance, radius * 1.05f);
+	};
+	// Perspective draws the near corners larger, so the bounds' centre is not the picture's: move the aim point
+	// across the view until the projected corners sit in the middle of the image.
+	Vec aim = centre;
+	for (int pass = 0; pass < 3; ++pass)
+	{
+		const float distance = fit(aim);
+		const Vec eye{aim.x + dir.x * distance, aim.y + dir.y * distance, aim.z + dir.z * distance};
+		float loX = 0.0f, hiX = 0.0f, loY = 0.0f, hiY = 0.0f;
+		for (int k = 0; k < 8; ++k)
+		{
+			const Vec d = Sub(corners[k], eye);
+			const float z = DotV(d, forward);
+			const float x = DotV(d, right) / (z * tanX), y = DotV(d, up) / (z * tanY);
+			loX = k == 0 ? x : std::min(loX, x);
+			hiX = k == 0 ? x : std::max(hiX, x);
+			loY = k == 0 ? y : std::min(loY, y);
+			hiY = k == 0 ? y : std::max(hiY, y);
+		}
+		const float shiftX = (loX + hiX) * 0.5f * tanX * distance, shiftY = (loY + hiY) * 0.5f * tanY * distance;
+		aim = Vec{aim.x + right.x * shiftX + up.x * shiftY, aim.y + right.y * shiftX + up.y * shiftY,
+		          aim.z + right.z * shiftX + up.z * shiftY};
 	}
-	// Everything stays in front of the camera.
-	distance = std::max(distance, radius * 1.05f);
-	for (int k = 0; k < 3; ++k)
-		camera.target[k] = (&centre.x)[k];
-	camera.eye[0] = centre.x + dir.x * distance;
-	camera.eye[1] = centre.y + dir.y * distance;
-	camera.eye[2] = centre.z + dir.z * distance;
+	const float distance = fit(aim);
+	camera.target[0] = aim.x;
+	camera.target[1] = aim.y;
+	camera.target[2] = aim.z;
+	camera.eye[0] = aim.x + dir.x * distance;
+	camera.eye[1] = aim.y + dir.y * distance;
+	camera.eye[2] = aim.z + dir.z * distance;
 	return camera;
 }
 

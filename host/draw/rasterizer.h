@@ -37,8 +37,9 @@ struct Camera
 };
 
 /// The default three-quarter view: from the front right and above (35 degrees around y from +z towards +x, 28
-/// degrees up), aimed at the centre of `bounds`, as close as it can be while every corner of the bounds stays
-/// inside an image of width x height with a small margin. Empty or flat bounds are framed as if they had size 1.
+/// degrees up), aimed so that the projected bounds sit in the middle of an image of width x height, as close as it
+/// can be while every corner of the bounds stays inside the image with a small margin. Empty bounds, or bounds
+/// without extent, are framed as a box of size 1 around them.
 Camera ThreeQuarterCamera(const io::Bounds& bounds, int width, int height);
 
 struct RenderOptions
