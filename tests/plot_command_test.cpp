@@ -81,8 +81,9 @@ protected:
 
 TEST_F(PlotCommand, WritesEachOutputByItsExtension)
 {
-	const RunResult r = Plot({"Sin(x) * Cos(z)", "--with", "mesh", "-o", "a.glb", "-o", "a.gltf", "-o", "a.obj", "-o",
-	                          "a.png", "-o", "a.json", "--size", "64x48"});
+	const RunResult r =
+	    Plot({"Sin(x) * Cos(z)", "--with", "mesh", "-o", "a.glb", "-o", "a.gltf", "-o", "a.obj", "-o", "a.png", "-o",
+	          "a.json", "--size", "64x48", "--set", "PLOT_RESOLUTION=12", "--set", "PLOTMESH_PHONG=false"});
 	ASSERT_EQ(r.exitCode, 0) << r.err;
 	surfax::test::GltfFile glb, gltf;
 	std::string error;
@@ -106,6 +107,9 @@ TEST_F(PlotCommand, WritesEachOutputByItsExtension)
 	EXPECT_EQ(plot.at("params").at("PLOT_FORMULA"), "Sin(x) * Cos(z)");
 	ASSERT_EQ(plot.at("children").size(), 1u);
 	EXPECT_EQ(plot.at("children").at(0).at("typeName"), "o3dplotmesh");
+	// Each edit went to the object that declares the parameter.
+	EXPECT_EQ(plot.at("params").at("PLOT_RESOLUTION"), 12);
+	EXPECT_EQ(plot.at("children").at(0).at("params").at("PLOTMESH_PHONG"), false);
 	EXPECT_EQ(r.out, "");
 }
 
