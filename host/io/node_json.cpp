@@ -113,6 +113,25 @@ void WriteColorPropertiesMember(JsonWriter& w, const BaseObject& op)
 	w.EndObject();
 }
 
+void WriteStateMembers(JsonWriter& w, const BaseObject& op)
+{
+	w.Key("enabled");
+	w.Bool(op.GetDeformMode());
+	w.Key("folded");
+	w.Bool(!op.GetNBit(NBIT::OM1_FOLD));
+	w.Key("editorMode");
+	w.String(VisibilityModeName(op.GetEditorMode()));
+	w.Key("renderMode");
+	w.String(VisibilityModeName(op.GetRenderMode()));
+	const Vector position = op.GetRelPos();
+	const Vector rotation = op.GetRelRot();
+	w.Key("position");
+	w.Vector3(position.x, position.y, position.z);
+	w.Key("rotation");
+	w.Vector3(rotation.x, rotation.y, rotation.z);
+	WriteColorPropertiesMember(w, op);
+}
+
 void WriteTagsMember(JsonWriter& w, const BaseObject& op, bool numericTypes)
 {
 	w.Key("tags");

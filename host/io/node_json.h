@@ -27,6 +27,10 @@ void WriteParamsMember(JsonWriter& writer, const cinema::BaseContainer& data,
 /// "colorProperties": {"color": [r, g, b], "usecolor": N, "xray": bool}.
 void WriteColorPropertiesMember(JsonWriter& writer, const cinema::BaseObject& op);
 
+/// The object's state shared by documents and the dump, in this order: "enabled", "folded", "editorMode",
+/// "renderMode", "position", "rotation", "colorProperties".
+void WriteStateMembers(JsonWriter& writer, const cinema::BaseObject& op);
+
 /// "tags": [...] as above; numericTypes selects the dump's form of "type".
 void WriteTagsMember(JsonWriter& writer, const cinema::BaseObject& op, bool numericTypes);
 

@@ -272,29 +272,46 @@ HostNode* CloneNode(const HostNode* src, COPYFLAGS flags)
 		DestroyNode(dst);
 		return nullptr;
 	}
-	dst->name = src->name;
-	dst->data = src->data;
-	dst->bits = (flags & COPYFLAGS::NO_BITS) ? 0 : src->bits;
-	dst->nbits = (flags & COPYFLAGS::NO_BITS) ? 0 : src->nbits;
-	dst->position = src->position;
-	dst->rotation = src->rotation;
-	dst->scale = src->scale;
-	dst->editorMode = src->editorMode;
-	dst->renderMode = src->renderMode;
-	dst->enabled = src->enabled;
-	dst->color = src->color;
-	dst->points = src->points;
-	dst->polygons = src->polygons;
-	dst->segments = src->segments;
-	dst->tangents = src->tangents;
-	dst->splineType = src->splineType;
-	dst->elements = src->elements;
-	dst->elementCount = src->elementCount;
-	dst->elementSize = src->elementSize;
-	dst->time = src->time;
-	dst->fps = src->fps;
-	dst->minTime = src->minTime;
-	dst->maxTime = src->maxTime;
+	// Element arrays are the large part of a copy: they go through the allocation switch, and a copy that cannot
+	// get its memory fails as a whole instead of throwing through the caller.
+	const bool hasArrays = !src->points.empty() || !src->polygons.empty() || !src->segments.empty() ||
+		!src->tangents.empty() || !src->elements.empty();
+	if (hasArrays && core::ShouldFailAllocation())
+	{
+		DestroyNode(dst);
+		return nullptr;
+	}
+	try
+	{
+		dst->name = src->name;
+		dst->data = src->data;
+		dst->bits = (flags & COPYFLAGS::NO_BITS) ? 0 : src->bits;
+		dst->nbits = (flags & COPYFLAGS::NO_BITS) ? 0 : src->nbits;
+		dst->position = src->position;
+		dst->rotation = src->rotation;
+		dst->scale = src->scale;
+		dst->editorMode = src->editorMode;
+		dst->renderMode = src->renderMode;
+		dst->enabled = src->enabled;
+		dst->color = src->color;
+		dst->points = src->points;
+		dst->polygons = src->polygons;
+		dst->segments = src->segments;
+		dst->tangents = src->tangents;
+		dst->splineType = src->splineType;
+		dst->elements = src->elements;
+		dst->elementCount = src->elementCount;
+		dst->elementSize = src->elementSize;
+		dst->time = src->time;
+		dst->fps = src->fps;
+		dst->minTime = src->minTime;
+		dst->maxTime = src->maxTime;
+	}
+	catch (const std::bad_alloc&)
+	{
+		DestroyNode(dst);
+		return nullptr;
+	}
 
 	// Tags keep their order.
 	HostNode* lastTag = nullptr;
