@@ -305,6 +305,15 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 			return kExitError;
 		}
 	}
+	// Files have no material to colour the surface with, so the mesh carries the plot's gradient as vertex colours
+	// unless an edit below switches them off again.
+	const bool withMesh = std::any_of(components.begin(), components.end(),
+	                                  [](const ComponentKind* kind) { return std::string_view(kind->name) == "mesh"; });
+	if (withMesh && !ApplySet(doc, "PLOTMESH_VERTEXCOLORS=true", message))
+	{
+		PrintError("--with mesh", message);
+		return kExitError;
+	}
 	for (const std::string& edit : plot.sets)
 	{
 		if (!ApplySet(doc, edit, message))

@@ -121,8 +121,13 @@ TEST_F(PlotCommand, WithoutArgumentsWritesTheDefaultChartWithEveryComponentAndTh
 	const std::vector<std::uint8_t> png = surfax::test::ReadFileBytes(Path("surfax-chart.png"));
 	surfax::test::GltfFile file;
 	std::string error;
-	EXPECT_TRUE(surfax::test::ReadGlb(glb, file, error)) << error;
+	ASSERT_TRUE(surfax::test::ReadGlb(glb, file, error)) << error;
 	EXPECT_FALSE(png.empty());
+	// The surface carries the plot's gradient as vertex colours.
+	bool colored = false;
+	for (const nlohmann::json& mesh : file.json.value("meshes", nlohmann::json::array()))
+		colored = colored || mesh.at("primitives").at(0).at("attributes").contains("COLOR_0");
+	EXPECT_TRUE(colored);
 	// --save alone writes no chart files; the saved document holds the plot with all four components.
 	fs::remove(Path("surfax-chart.glb"));
 	r = Plot({"--save", "doc.json"});
