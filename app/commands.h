@@ -71,9 +71,35 @@ bool ApplySet(cinema::BaseDocument& doc, std::string_view edit, std::string& mes
 /// Presses one button (--press). False with a message when no object declares it or it is not a button.
 bool ApplyPress(cinema::BaseDocument& doc, std::string_view target, std::string& message);
 
+struct PlotOptions
+{
+	std::optional<std::string> formula; // typed into PLOT_FORMULA when given
+	std::optional<std::string> with;    // "mesh,grid,cage,label" (any of them), "all" or "none"; unset: all
+	std::vector<std::string> sets;      // as EvalOptions::sets, applied after the components are added
+	std::vector<std::string> presses;   // as EvalOptions::presses, after the edits
+	bool frameGiven = false;            // --frame or --frames: set the document time before each evaluation
+	std::int32_t firstFrame = 0;
+	std::int32_t lastFrame = 0;
+	bool numbered = false;            // --frames: every output is written once per frame as NAME-0001.EXT
+	std::vector<std::string> outputs; // by extension: .glb, .gltf, .obj, .png, .json (the dump)
+	bool dump = false;                // print the dump on stdout
+	bool draw = false;                // drawings in the dump (stdout and .json outputs)
+	std::string save;                 // save the document here after the last evaluation; empty: do not
+	int width = 800;                  // PNG size
+	int height = 600;
+};
+
+/// Parses "A..B" (whole numbers, A <= B, at most 100000 frames). False with a message.
+bool ParseFrameRange(std::string_view text, std::int32_t& first, std::int32_t& last, std::string& message);
+
 int RunDescribe(const GlobalOptions& options, bool json);
 int RunEval(const GlobalOptions& options, const EvalOptions& eval);
 int RunCalc(const std::vector<std::string>& expressions);
+/// The plot command: a new document with a plot object made from the menu, the formula and edits applied, the
+/// components added, evaluated as a render (each frame of --frames in turn), then every output written. With no
+/// outputs, no dump and no --save the chart goes to surfax-chart.glb and surfax-chart.png in the current folder.
+/// Exit codes as above; a bad output extension or component name is a usage error (2).
+int RunPlot(const GlobalOptions& options, PlotOptions plot);
 } // namespace surfax::app
 
 #endif

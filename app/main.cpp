@@ -1,6 +1,7 @@
 // surfax-host: loads the Surfax plug-in like the 3D application does, evaluates documents and prints what they hold.
 #include "app/commands.h"
 
+#include "host/io/png_preview.h"
 #include "host/plugins/loader.h"
 
 #include <CLI/CLI.hpp>
@@ -124,6 +125,55 @@ int main(int argc, char** argv)
 	evalCommand->add_flag("--draw", eval.draw, "Include what objects draw in the dump");
 	evalCommand->add_option("--save", eval.save, "Save the evaluated document")->type_name("OUT.json");
 
+	PlotOptions plot;
+	std::string plotFormula, plotWith, plotFrames, plotSize;
+	std::int32_t plotFrame = 0;
+	CLI::App* plotCommand =
+	    app.add_subcommand("plot", "Build a chart from a formula and write it as glTF, OBJ, PNG or the JSON dump");
+	CLI::Option* plotFormulaOption =
+	    plotCommand->add_option("FORMULA", plotFormula, "y = f(x, z), as typed into the plot object")
+	        ->type_name("\"FORMULA\"");
+	plotCommand->add_option("--set", plot.sets, "Edit a parameter of the plot or a component (repeatable)")
+	    ->type_name("[OBJECTNAME:]SYMBOL=VALUE")
+	    ->allow_extra_args(false);
+	CLI::Option* plotWithOption =
+	    plotCommand->add_option("--with", plotWith, "Components to add: mesh,grid,cage,label, all (default) or none")
+	        ->type_name("COMPONENTS");
+	plotCommand->add_option("--press", plot.presses, "Press a button after all edits (repeatable)")
+	    ->type_name("[OBJECTNAME:]SYMBOL")
+	    ->allow_extra_args(false);
+	CLI::Option* plotFrameOption =
+	    plotCommand->add_option("--frame", plotFrame, "Document time as a frame")->type_name("N");
+	CLI::Option* plotFramesOption =
+	    plotCommand
+	        ->add_option("--frames", plotFrames, "Evaluate frames A to B in turn; files are numbered (chart-0001.png)")
+	        ->type_name("A..B")
+	        ->excludes(plotFrameOption)
+	        ->check(CLI::Validator(
+	            [](std::string& text)
+	            {
+		            std::int32_t first = 0, last = 0;
+		            std::string message;
+		            return ParseFrameRange(text, first, last, message) ? std::string() : message;
+	            },
+	            ""));
+	plotCommand->add_option("-o", plot.outputs, "Output file, by extension: .glb .gltf .obj .png .json (repeatable)")
+	    ->type_name("FILE")
+	    ->allow_extra_args(false);
+	plotCommand->add_option("--size", plotSize, "Size of PNG outputs (default 800x600)")
+	    ->type_name("WxH")
+	    ->check(CLI::Validator(
+	        [](std::string& text)
+	        {
+		        int width = 0, height = 0;
+		        std::string message;
+		        return surfax::io::ParsePreviewSize(text, width, height, message) ? std::string() : message;
+	        },
+	        ""));
+	plotCommand->add_flag("--dump", plot.dump, "Print the evaluated document as JSON");
+	plotCommand->add_flag("--draw", plot.draw, "Include what objects draw in the dump");
+	plotCommand->add_option("--save", plot.save, "Save the evaluated document")->type_name("OUT.json");
+
 	CLI::App* calc = app.add_subcommand("calc", "Print what the number entry makes of each expression");
 	calc->add_option("EXPR", expressions, "Expression")->required();
 
@@ -156,6 +206,27 @@ int main(int argc, char** argv)
 		return RunDescribe(global, describeJson);
 	if (calc->parsed())
 		return RunCalc(expressions);
+	if (plotCommand->parsed())
+	{
+		std::string ignored;
+		if (plotFormulaOption->count() > 0)
+			plot.formula = plotFormula;
+		if (plotWithOption->count() > 0)
+			plot.with = plotWith;
+		if (plotFrameOption->count() > 0)
+		{
+			plot.frameGiven = true;
+			plot.firstFrame = plot.lastFrame = plotFrame;
+		}
+		if (plotFramesOption->count() > 0)
+		{
+			plot.frameGiven = plot.numbered = true;
+			ParseFrameRange(plotFrames, plot.firstFrame, plot.lastFrame, ignored);
+		}
+		if (!plotSize.empty())
+			surfax::io::ParsePreviewSize(plotSize, plot.width, plot.height, ignored);
+		return RunPlot(global, plot);
+	}
 	if (frame->count() > 0)
 		eval.frame = frameValue;
 	return RunEval(global, eval);

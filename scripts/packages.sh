@@ -1,8 +1,10 @@
-# Debian packages the build needs, and a check that installs them when missing (sourced by scripts/test and
-# scripts/run). As root the missing ones are installed with apt-get; otherwise they are named and the caller stops.
+# Debian packages the build and the tests need (assimp-utils: the OBJ export test loads files with `assimp info`),
+# and a check that installs them when missing (sourced by scripts/test and scripts/run). As root the missing ones
+# are installed with apt-get; otherwise they are named and the caller stops.
 
 surfax_packages=(cmake g++ clang libtiff-dev libpng-dev libfreetype-dev libfontconfig-dev nlohmann-json3-dev
-	libcli11-dev libglu1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev libtiff-tools pkg-config)
+	libcli11-dev libglu1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev libtiff-tools pkg-config
+	assimp-utils)
 
 # Returns 0 when every package is installed (after installing them as root), 1 otherwise.
 surfax_ensure_packages() {

@@ -1,0 +1,387 @@
+// surfax-host plot: builds a chart the way a person does in the application (a plot object from the menu, the
+// formula and parameters typed into the attribute panel, components added to the plot), evaluates it as a render
+// and writes each output file by its extension.
+#include "app/commands.h"
+
+#include "host/core/diagnostics.h"
+#include "host/draw/draw_recorder.h"
+#include "host/draw/rasterizer.h"
+#include "host/eval/evaluate.h"
+#include "host/io/document_json.h"
+#include "host/io/dump.h"
+#include "host/io/export_scene.h"
+#include "host/io/gltf_writer.h"
+#include "host/io/obj_writer.h"
+#include "host/io/png_preview.h"
+#include "host/plugins/registry.h"
+#include "host/user/actions.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+
+namespace surfax::app
+{
+using namespace cinema;
+
+namespace
+{
+// Description names of the plot object and its components, in the order --with all adds them.
+constexpr const char* kPlotType = "o3dplot";
+struct ComponentKind
+{
+	const char* name;     // as --with names it
+	const char* typeName; // description name of the object type
+};
+constexpr ComponentKind kComponents[] = {
+    {"mesh", "o3dplotmesh"},
+    {"grid", "o3dplotgrid"},
+    {"cage", "o3dplotcage"},
+    {"label", "o3dplotlabel"},
+};
+
+// Above this many triangles, line segments and points together, writing a file reports progress.
+constexpr std::size_t kLargeScene = 250000;
+constexpr std::int64_t kMaxFrames = 100000;
+
+enum class OutputKind
+{
+	Glb,
+	Gltf,
+	Obj,
+	Png,
+	Dump,
+};
+
+struct Output
+{
+	std::string path;
+	OutputKind kind;
+};
+
+struct DocumentHolder
+{
+	BaseDocument* doc = nullptr;
+	~DocumentHolder() { BaseDocument::Free(doc); }
+};
+
+bool OutputKindOf(const std::string& path, OutputKind& kind)
+{
+	std::string ext = std::filesystem::path(path).extension().string();
+	std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+	if (ext == ".glb")
+		kind = OutputKind::Glb;
+	else if (ext == ".gltf")
+		kind = OutputKind::Gltf;
+	else if (ext == ".obj")
+		kind = OutputKind::Obj;
+	else if (ext == ".png")
+		kind = OutputKind::Png;
+	else if (ext == ".json")
+		kind = OutputKind::Dump;
+	else
+		return false;
+	return true;
+}
+
+// "chart.png" for frame 1 becomes "chart-0001.png" (in the same folder).
+std::string NumberedPath(const std::string& path, std::int32_t frame)
+{
+	const std::filesystem::path p(path);
+	char number[24];
+	std::snprintf(number, sizeof(number), "-%04d", static_cast<int>(frame));
+	return (p.parent_path() / (p.stem().string() + number + p.extension().string())).string();
+}
+
+bool ParseInt(std::string_view text, std::int32_t& value)
+{
+	const char* end = text.data() + text.size();
+	const std::from_chars_result r = std::from_chars(text.data(), end, value);
+	return !text.empty() && r.ec == std::errc() && r.ptr == end;
+}
+
+bool ParseComponents(const std::string& text, std::vector<const ComponentKind*>& out, std::string& message)
+{
+	out.clear();
+	if (text == "none")
+		return true;
+	if (text == "all")
+	{
+		for (const ComponentKind& kind : kComponents)
+			out.push_back(&kind);
+		return true;
+	}
+	std::size_t start = 0;
+	while (start <= text.size())
+	{
+		const std::size_t comma = std::min(text.find(',', start), text.size());
+		const std::string name = text.substr(start, comma - start);
+		const ComponentKind* found = nullptr;
+		for (const ComponentKind& kind : kComponents)
+			found = name == kind.name ? &kind : found;
+		if (found == nullptr)
+		{
+			message = "unknown component \"" + name + "\" (expected mesh, grid, cage, label, all or none)";
+			return false;
+		}
+		out.push_back(found);
+		start = comma + 1;
+	}
+	return true;
+}
+
+// Adds a component below the plot. The plot's add-component button (PLOT_ADDCOMPONENT: choose the kind in its
+// cycle, then press it) is how a person does it; until the plug-in answers that button, the component is
+// allocated and inserted as the plot's last child, which is what the button does. Only this function changes
+// when the button is used.
+bool AddComponent(BaseObject* plot, const ComponentKind& kind, std::string& message)
+{
+	const plugins::ObjectType* type = plugins::FindObjectTypeByName(kind.typeName);
+	if (type == nullptr)
+	{
+		message = std::string("the plug-in has no ") + kind.name + " component (" + kind.typeName + ")";
+		return false;
+	}
+	BaseObject* component = BaseObject::Alloc(type->id);
+	if (component == nullptr)
+	{
+		message = std::string("cannot create the ") + kind.name + " component";
+		return false;
+	}
+	component->InsertUnderLast(plot);
+	return true;
+}
+
+std::size_t PrimitiveCount(const io::ExportScene& scene)
+{
+	std::size_t count = 0;
+	for (const io::ExportMesh& m : scene.meshes)
+		count += m.TriangleCount();
+	for (const io::ExportLines& l : scene.lines)
+		count += l.SegmentCount();
+	for (const io::ExportPoints& p : scene.points)
+		count += p.VertexCount();
+	return count;
+}
+
+bool WriteDump(BaseDocument& doc, const std::string& path, bool drawings, std::string& message)
+{
+	std::string text;
+	std::vector<draw::ObjectDrawing> recorded;
+	io::DumpOptions options;
+	if (drawings)
+	{
+		recorded = draw::DrawDocument(&doc);
+		options.drawings = &recorded;
+	}
+	if (!io::DumpDocument(doc, options, text, message))
+		return false;
+	if (path.empty())
+	{
+		std::fwrite(text.data(), 1, text.size(), stdout);
+		std::fflush(stdout);
+		return true;
+	}
+	std::FILE* file = std::fopen(path.c_str(), "wb");
+	const bool ok = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+	const bool closed = file != nullptr && std::fclose(file) == 0;
+	if (!ok || !closed)
+	{
+		message = path + ": cannot be written";
+		if (file != nullptr)
+			std::filesystem::remove(path);
+		return false;
+	}
+	return true;
+}
+
+bool WriteOutput(BaseDocument& doc, const io::ExportScene& scene, const Output& out, const PlotOptions& plot,
+                 std::string& message)
+{
+	switch (out.kind)
+	{
+	case OutputKind::Glb:
+		return io::WriteGltf(out.path, scene, io::GltfContainer::Binary, message);
+	case OutputKind::Gltf:
+		return io::WriteGltf(out.path, scene, io::GltfContainer::Embedded, message);
+	case OutputKind::Obj:
+		return io::WriteObj(out.path, scene, message);
+	case OutputKind::Png:
+		return io::WritePreviewPng(out.path, scene, draw::RenderOptions{plot.width, plot.height}, message);
+	case OutputKind::Dump:
+		return WriteDump(doc, out.path, plot.draw, message);
+	}
+	return false;
+}
+
+void Progress(const std::string& text)
+{
+	if (!core::IsQuiet())
+		std::fprintf(stderr, "surfax-host: %s\n", text.c_str());
+}
+} // namespace
+
+bool ParseFrameRange(std::string_view text, std::int32_t& first, std::int32_t& last, std::string& message)
+{
+	const std::size_t dots = text.find("..");
+	std::int32_t a = 0, b = 0;
+	if (dots == std::string_view::npos || !ParseInt(text.substr(0, dots), a) || !ParseInt(text.substr(dots + 2), b))
+	{
+		message = "expected A..B with whole frame numbers (for example 0..90)";
+		return false;
+	}
+	if (b < a)
+	{
+		message = "the last frame comes before the first";
+		return false;
+	}
+	if (std::int64_t(b) - std::int64_t(a) + 1 > kMaxFrames)
+	{
+		message = "at most " + std::to_string(kMaxFrames) + " frames";
+		return false;
+	}
+	first = a;
+	last = b;
+	return true;
+}
+
+int RunPlot(const GlobalOptions& options, PlotOptions plot)
+{
+	// Everything that can be checked without the plug-in is checked first: a typo costs no evaluation.
+	std::vector<const ComponentKind*> components;
+	std::string message;
+	if (!ParseComponents(plot.with.value_or("all"), components, message))
+	{
+		PrintError("--with", message);
+		return kExitUsage;
+	}
+	if (plot.outputs.empty() && !plot.dump && !plot.draw && plot.save.empty())
+		plot.outputs = {"surfax-chart.glb", "surfax-chart.png"};
+	std::vector<Output> outputs;
+	for (const std::string& path : plot.outputs)
+	{
+		OutputKind kind;
+		if (!OutputKindOf(path, kind))
+		{
+			PrintError("-o " + path, "unknown file type (expected .glb, .gltf, .obj, .png or .json)");
+			return kExitUsage;
+		}
+		outputs.push_back(Output{path, kind});
+	}
+	const bool animation = plot.numbered;
+	if (animation && (plot.dump || plot.draw))
+	{
+		PrintError("--dump", "an animation writes one dump per frame: use -o FILE.json with --frames");
+		return kExitUsage;
+	}
+
+	PluginSession session(options);
+	const plugins::ObjectType* plotType = plugins::FindObjectTypeByName(kPlotType);
+	if (plotType == nullptr)
+	{
+		PrintError("plot", "the Surfax plug-in is not loaded (no o3dplot object type)");
+		return kExitError;
+	}
+	DocumentHolder holder;
+	holder.doc = BaseDocument::Alloc();
+	BaseObject* plotObject = holder.doc ? user::CreateObjectFromMenu(holder.doc, plotType->id) : nullptr;
+	if (plotObject == nullptr)
+	{
+		PrintError("plot", "cannot create the plot object");
+		return kExitError;
+	}
+	BaseDocument& doc = *holder.doc;
+	if (plot.formula && !ApplySet(doc, "PLOT_FORMULA=" + *plot.formula, message))
+	{
+		PrintError("formula", message);
+		return kExitError;
+	}
+	for (const ComponentKind* kind : components)
+	{
+		if (!AddComponent(plotObject, *kind, message))
+		{
+			PrintError(std::string("--with ") + kind->name, message);
+			return kExitError;
+		}
+	}
+	// Files have no material to colour the surface with, so the mesh carries the plot's gradient as vertex colours
+	// unless an edit below switches them off again.
+	const bool withMesh = std::any_of(components.begin(), components.end(),
+	                                  [](const ComponentKind* kind) { return std::string_view(kind->name) == "mesh"; });
+	if (withMesh && !ApplySet(doc, "PLOTMESH_VERTEXCOLORS=true", message))
+	{
+		PrintError("--with mesh", message);
+		return kExitError;
+	}
+	for (const std::string& edit : plot.sets)
+	{
+		if (!ApplySet(doc, edit, message))
+		{
+			PrintError("--set " + edit, message);
+			return kExitError;
+		}
+	}
+	for (const std::string& target : plot.presses)
+	{
+		if (!ApplyPress(doc, target, message))
+		{
+			PrintError("--press " + target, message);
+			return kExitError;
+		}
+	}
+
+	io::DroppedCounts dropped;
+	const std::int64_t frameCount = std::int64_t(plot.lastFrame) - plot.firstFrame + 1;
+	io::ExportScene scene;
+	for (std::int64_t i = 0; i < frameCount; ++i)
+	{
+		const std::int32_t frame = static_cast<std::int32_t>(plot.firstFrame + i);
+		if (plot.frameGiven)
+			user::SetFrame(&doc, frame);
+		if (animation)
+			Progress("frame " + std::to_string(frame) + " (" + std::to_string(i + 1) + " of " +
+			         std::to_string(frameCount) + ")");
+		if (!io::RenderAndCollect(&doc, scene, message))
+		{
+			PrintError("plot", message);
+			return kExitError;
+		}
+		dropped.triangles += scene.dropped.triangles;
+		dropped.lineSegments += scene.dropped.lineSegments;
+		dropped.points += scene.dropped.points;
+		const bool large = PrimitiveCount(scene) > kLargeScene;
+		for (const Output& out : outputs)
+		{
+			Output target = out;
+			if (animation)
+				target.path = NumberedPath(out.path, frame);
+			if (large)
+				Progress("writing " + target.path + " (" + std::to_string(PrimitiveCount(scene)) + " primitives)");
+			// The writers' messages start with the file's path.
+			if (!WriteOutput(doc, scene, target, plot, message))
+			{
+				std::fprintf(stderr, "surfax-host: %s\n", message.c_str());
+				return kExitError;
+			}
+		}
+	}
+	if (plot.dump || plot.draw)
+	{
+		if (!WriteDump(doc, "", plot.draw, message))
+		{
+			PrintError("--dump", message);
+			return kExitError;
+		}
+	}
+	if (!plot.save.empty() && !io::SaveDocumentFile(doc, plot.save, message))
+	{
+		PrintError(plot.save, message);
+		return kExitError;
+	}
+	const std::string warning = io::DroppedWarning(dropped);
+	if (!warning.empty())
+		core::Report("warning: " + warning);
+	return kExitOk;
+}
+} // namespace surfax::app

@@ -1,0 +1,487 @@
+// Collecting evaluated documents for export: world space and the axis conversion, visibility, caches, colours,
+// shading, splines and the handling of non-finite coordinates.
+#include "host/io/export_scene.h"
+
+#include "host/scene/node.h"
+#include "support/export_scenes.h"
+#include "support/host_fixture.h"
+
+#include "ospline.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <set>
+
+using namespace cinema;
+using surfax::io::ColorSource;
+using surfax::io::ExportLines;
+using surfax::io::ExportMesh;
+using surfax::io::ExportScene;
+using surfax::test::AddPolygon;
+using surfax::test::TestDocument;
+
+namespace
+{
+ExportScene Collect(const TestDocument& doc)
+{
+	ExportScene scene;
+	std::string error;
+	EXPECT_TRUE(surfax::io::CollectScene(doc.Get(), scene, error)) << error;
+	return scene;
+}
+
+// The point the host's p becomes in the exported (right-handed) space.
+Vector Mirrored(const Vector& p)
+{
+	return Vector(p.x, p.y, -p.z);
+}
+
+Vector VertexAt(const std::vector<float>& positions, std::size_t i)
+{
+	return Vector(positions[i * 3], positions[i * 3 + 1], positions[i * 3 + 2]);
+}
+
+// Right-handed normal of triangle t: what a glTF reader takes as its front.
+Vector TriangleFront(const ExportMesh& m, std::size_t t)
+{
+	const Vector a = VertexAt(m.positions, m.indices[t * 3]);
+	const Vector b = VertexAt(m.positions, m.indices[t * 3 + 1]);
+	const Vector c = VertexAt(m.positions, m.indices[t * 3 + 2]);
+	return Vector((b.y - a.y) * (c.z - a.z) - (b.z - a.z) * (c.y - a.y),
+	              (b.z - a.z) * (c.x - a.x) - (b.x - a.x) * (c.z - a.z),
+	              (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x));
+}
+
+void ExpectNear(const Vector& actual, const Vector& expected, double tolerance = 1e-4)
+{
+	EXPECT_NEAR(actual.x, expected.x, tolerance);
+	EXPECT_NEAR(actual.y, expected.y, tolerance);
+	EXPECT_NEAR(actual.z, expected.z, tolerance);
+}
+
+bool AllFinite(const std::vector<float>& values)
+{
+	for (const float v : values)
+	{
+		if (!std::isfinite(v))
+			return false;
+	}
+	return true;
+}
+
+void SetDisplayColor(BaseObject* op, const Vector& color)
+{
+	ObjectColorProperties p;
+	p.color = color;
+	p.usecolor = ID_BASEOBJECT_USECOLOR_ALWAYS;
+	op->SetColorProperties(&p);
+}
+
+// Two quads meeting at a ridge along z at x = 1 (a roof), each tilted 45 degrees; points 0..5.
+PolygonObject* AddRoof(TestDocument& doc)
+{
+	return AddPolygon(
+	    doc, {Vector(0, 0, 0), Vector(1, 1, 0), Vector(2, 0, 0), Vector(0, 0, 1), Vector(1, 1, 1), Vector(2, 0, 1)},
+	    {CPolygon(0, 3, 4, 1), CPolygon(1, 4, 5, 2)});
+}
+
+std::size_t FindVertex(const ExportMesh& m, const Vector& p)
+{
+	for (std::size_t i = 0; i < m.VertexCount(); ++i)
+	{
+		if ((VertexAt(m.positions, i) - p).GetLength() < 1e-6)
+			return i;
+	}
+	ADD_FAILURE() << "no vertex at " << p.x << " " << p.y << " " << p.z;
+	return 0;
+}
+} // namespace
+
+TEST(ExportCoordinates, MirrorsZAndReversesTheWindingOfAKnownTriangle)
+{
+	TestDocument doc;
+	// Faces up (+y) in the host: Cross(b - a, c - a) = Cross((0,0,1), (1,0,0)) = (0,1,0).
+	PolygonObject* tri = AddPolygon(doc, {Vector(0, 0, 0), Vector(0, 0, 1), Vector(1, 0, 0)}, {CPolygon(0, 1, 2)});
+	tri->SetRelPos(Vector(2, 3, 4));
+	const ExportScene scene = Collect(doc);
+	ASSERT_EQ(scene.meshes.size(), 1u);
+	const ExportMesh& m = scene.meshes[0];
+	ASSERT_EQ(m.TriangleCount(), 1u);
+	// a, then c, then b: the reversed order of the mirrored points.
+	ExpectNear(VertexAt(m.positions, m.indices[0]), Vector(2, 3, -4));
+	ExpectNear(VertexAt(m.positions, m.indices[1]), Vector(3, 3, -4));
+	ExpectNear(VertexAt(m.positions, m.indices[2]), Vector(2, 3, -5));
+	const Vector front = TriangleFront(m, 0);
+	EXPECT_GT(front.y, 0.0) << "the triangle must still face up";
+	for (std::size_t i = 0; i < 3; ++i)
+		ExpectNear(VertexAt(m.normals, i), Vector(0, 1, 0));
+}
+
+TEST(ExportCoordinates, ClosedSolidsFaceOutwardAndNormalsAgreeWithTheWinding)
+{
+	TestDocument doc;
+	BaseObject* parent = doc.Add(Onull);
+	parent->SetRelPos(Vector(50, -20, 30));
+	parent->SetRelRot(Vector(0.7, 0.3, -0.2));
+	BaseObject* cube = doc.Add(Ocube, parent);
+	cube->SetRelPos(Vector(10, 0, 0));
+	BaseObject* sphere = doc.Add(Osphere, parent);
+	sphere->SetRelPos(Vector(-300, 0, 0));
+	sphere->MakeTag(Tphong);
+	const ExportScene scene = Collect(doc);
+	ASSERT_EQ(scene.meshes.size(), 2u);
+	const BaseObject* solids[2] = {cube, sphere};
+	for (std::size_t k = 0; k < 2; ++k)
+	{
+		const ExportMesh& m = scene.meshes[k];
+		const Vector centre = Mirrored(solids[k]->GetMg().off);
+		ASSERT_GT(m.TriangleCount(), 0u);
+		int inward = 0, disagreeing = 0;
+		for (std::size_t t = 0; t < m.TriangleCount(); ++t)
+		{
+			const Vector front = TriangleFront(m, t);
+			const Vector centroid =
+			    (VertexAt(m.positions, m.indices[t * 3]) + VertexAt(m.positions, m.indices[t * 3 + 1]) +
+			     VertexAt(m.positions, m.indices[t * 3 + 2])) /
+			    3.0;
+			if (!(Dot(front, centroid - centre) > 0.0))
+				++inward;
+			for (std::size_t c = 0; c < 3; ++c)
+			{
+				const Vector n = VertexAt(m.normals, m.indices[t * 3 + c]);
+				EXPECT_NEAR(n.GetLength(), 1.0, 1e-5);
+				if (!(Dot(n, front) > 0.0))
+					++disagreeing;
+			}
+		}
+		EXPECT_EQ(inward, 0) << m.name;
+		EXPECT_EQ(disagreeing, 0) << m.name;
+	}
+}
+
+TEST(ExportHierarchy, AppliesEveryAncestorsMatrixInWorldSpace)
+{
+	TestDocument doc;
+	BaseObject* outer = doc.Add(Onull);
+	outer->SetRelPos(Vector(100, 0, 0));
+	outer->SetRelScale(Vector(2, 2, 2));
+	BaseObject* inner = doc.Add(Onull, outer);
+	inner->SetRelPos(Vector(0, 10, 0));
+	inner->SetRelRot(Vector(PI05, 0, 0));
+	PolygonObject* tri =
+	    AddPolygon(doc, {Vector(1, 0, 0), Vector(0, 1, 0), Vector(0, 0, 1)}, {CPolygon(0, 1, 2)}, inner);
+	const Matrix mg = tri->GetMg();
+	const ExportScene scene = Collect(doc);
+	ASSERT_EQ(scene.meshes.size(), 1u);
+	const ExportMesh& m = scene.meshes[0];
+	for (const Vector& p : {Vector(1, 0, 0), Vector(0, 1, 0), Vector(0, 0, 1)})
+		FindVertex(m, Mirrored(mg * p));
+	// The parent's scale of 2 and position reach the points: (0, 1, 0) lies at 100 + 2 * (0, 10 + 1, 0).
+	FindVertex(m, Vector(100, 22, 0));
+}
+
+TEST(ExportVisibility, LeavesOutSwitchedOffObjectsWithTheirChildrenAndDisabledGeneratorsWithoutThem)
+{
+	TestDocument doc;
+	auto triangle = [&doc](const char* name, BaseObject* parent)
+	{
+		PolygonObject* p =
+		    AddPolygon(doc, {Vector(0, 0, 0), Vector(0, 0, 1), Vector(1, 0, 0)}, {CPolygon(0, 1, 2)}, parent);
+		p->SetName(String(name));
+		return p;
+	};
+	BaseObject* editorOff = doc.Add(Onull);
+	editorOff->SetEditorMode(MODE_OFF);
+	triangle("below editor-off", editorOff);
+	BaseObject* renderOff = doc.Add(Onull);
+	renderOff->SetRenderMode(MODE_OFF);
+	triangle("below render-off", renderOff);
+	triangle("render-off itself", nullptr)->SetRenderMode(MODE_OFF);
+	BaseObject* on = doc.Add(Onull);
+	on->SetEditorMode(MODE_ON);
+	triangle("below on", on);
+	triangle("undefined", nullptr)->SetEditorMode(MODE_UNDEF);
+	// A disabled generator builds nothing, but its children are still there.
+	BaseObject* cube = doc.Add(Ocube);
+	cube->SetName(String("disabled cube"));
+	cube->SetDeformMode(false);
+	triangle("below disabled", cube);
+
+	const ExportScene scene = Collect(doc);
+	std::set<std::string> names;
+	for (const ExportMesh& m : scene.meshes)
+		names.insert(m.name);
+	EXPECT_EQ(names, (std::set<std::string>{"below on", "undefined", "below disabled"}));
+}
+
+TEST(ExportCache, CacheStandsForTheGeneratorWithItsChildrenAndTheGeneratorsColour)
+{
+	TestDocument doc;
+	BaseObject* generator = doc.Add(Onull);
+	generator->SetName(String("chart"));
+	generator->SetRelPos(Vector(0, 100, 0));
+	SetDisplayColor(generator, Vector(1, 0, 0));
+	// A child in the document does not take the generator's colour.
+	AddPolygon(doc, {Vector(0, 0, 0), Vector(0, 0, 1), Vector(1, 0, 0)}, {CPolygon(0, 1, 2)}, generator)
+	    ->SetName(String("document child"));
+
+	PolygonObject* cache = PolygonObject::Alloc(3, 1);
+	ASSERT_NE(cache, nullptr);
+	cache->SetName(String("Polygon"));
+	Vector* p = cache->GetPointW();
+	p[0] = Vector(0, 0, 0);
+	p[1] = Vector(0, 0, 1);
+	p[2] = Vector(1, 0, 0);
+	cache->GetPolygonW()[0] = CPolygon(0, 1, 2);
+	SplineObject* outline = SplineObject::Alloc(2, SPLINETYPE::LINEAR);
+	ASSERT_NE(outline, nullptr);
+	outline->GetPointW()[1] = Vector(0, 5, 0);
+	outline->InsertUnderLast(cache);
+	PolygonObject* blue = PolygonObject::Alloc(0, 0);
+	ASSERT_NE(blue, nullptr);
+	blue->ResizeObject(1, 0);
+	SetDisplayColor(blue, Vector(0, 0, 1));
+	blue->InsertUnderLast(cache);
+	Host(generator).cache = cache; // the generator now owns it
+
+	const ExportScene scene = Collect(doc);
+	ASSERT_EQ(scene.meshes.size(), 2u);
+	// Document order: the generator's output, then its children.
+	EXPECT_EQ(scene.meshes[0].name, "chart");
+	EXPECT_EQ(scene.meshes[0].colorSource, ColorSource::Display);
+	EXPECT_EQ(scene.meshes[0].color[0], 1.0f);
+	EXPECT_EQ(scene.meshes[0].color[2], 0.0f);
+	FindVertex(scene.meshes[0], Vector(0, 100, 0));
+	EXPECT_EQ(scene.meshes[1].name, "document child");
+	EXPECT_EQ(scene.meshes[1].colorSource, ColorSource::Neutral);
+	ASSERT_EQ(scene.lines.size(), 1u);
+	EXPECT_EQ(scene.lines[0].colorSource, ColorSource::Display);
+	EXPECT_EQ(scene.lines[0].color[0], 1.0f);
+	ExpectNear(VertexAt(scene.lines[0].positions, 1), Vector(0, 105, 0));
+	ASSERT_EQ(scene.points.size(), 1u);
+	EXPECT_EQ(scene.points[0].color[2], 1.0f);
+	EXPECT_EQ(scene.points[0].color[0], 0.0f);
+}
+
+TEST(ExportNonFinite, DropsEveryPrimitiveThatUsesANonFiniteCoordinateAndCountsIt)
+{
+	TestDocument doc;
+	// Two quads side by side; point 5 only belongs to the second.
+	PolygonObject* grid = AddPolygon(doc,
+	                                 {Vector(0, 0, 0), Vector(1, 0, 0), Vector(2, 0, 0), Vector(0, 0, 1),
+	                                  Vector(1, 0, 1), Vector(2, std::numeric_limits<double>::infinity(), 1)},
+	                                 {CPolygon(0, 3, 4, 1), CPolygon(1, 4, 5, 2)});
+	grid->MakeTag(Tphong);
+	// Finite as a double, but not as the float a file stores.
+	AddPolygon(doc, {Vector(0, 0, 0), Vector(0, 0, 1), Vector(1e300, 0, 0), Vector(1, 0, 0)},
+	           {CPolygon(0, 1, 2), CPolygon(0, 1, 3)});
+	SplineObject* line = SplineObject::Alloc(5, SPLINETYPE::LINEAR);
+	ASSERT_NE(line, nullptr);
+	for (Int32 i = 0; i < 5; ++i)
+		line->GetPointW()[i] = Vector(i, 0, 0);
+	line->GetPointW()[2].y = std::nan("");
+	line->InsertUnderLast(doc.Get());
+	PolygonObject* cloud =
+	    AddPolygon(doc, {Vector(0, 0, 0), Vector(-std::numeric_limits<double>::infinity(), 0, 0)}, {});
+
+	const ExportScene scene = Collect(doc);
+	EXPECT_EQ(scene.dropped.triangles, 3u); // the second quad's two halves and the 1e300 triangle
+	EXPECT_EQ(scene.dropped.lineSegments, 2u);
+	EXPECT_EQ(scene.dropped.points, 1u);
+	ASSERT_EQ(scene.meshes.size(), 2u);
+	EXPECT_EQ(scene.meshes[0].TriangleCount(), 2u);
+	EXPECT_EQ(scene.meshes[1].TriangleCount(), 1u);
+	ASSERT_EQ(scene.lines.size(), 1u);
+	EXPECT_EQ(scene.lines[0].stripCounts, (std::vector<std::uint32_t>{2, 2}));
+	ASSERT_EQ(scene.points.size(), 1u);
+	EXPECT_EQ(scene.points[0].VertexCount(), 1u);
+	for (const ExportMesh& m : scene.meshes)
+	{
+		EXPECT_TRUE(AllFinite(m.positions));
+		EXPECT_TRUE(AllFinite(m.normals));
+	}
+	EXPECT_TRUE(AllFinite(scene.lines[0].positions));
+	(void)cloud;
+
+	const std::string warning = surfax::io::DroppedWarning(scene.dropped);
+	EXPECT_NE(warning.find("3 triangles"), std::string::npos) << warning;
+	EXPECT_NE(warning.find("2 line segments"), std::string::npos) << warning;
+	EXPECT_NE(warning.find("1 point "), std::string::npos) << warning;
+	EXPECT_EQ(surfax::io::DroppedWarning({}), "");
+}
+
+TEST(ExportShading, PhongTagSharesPointsAndAveragesTheirFaceNormals)
+{
+	TestDocument doc;
+	PolygonObject* roof = AddRoof(doc);
+	const ExportScene flat = Collect(doc);
+	roof->MakeTag(Tphong);
+	const ExportScene smooth = Collect(doc);
+
+	// Host normals of the two slopes by Cross(b - a, c - a), then mirrored.
+	const Vector left = Mirrored(Cross(Vector(0, 0, 1), Vector(1, 1, 1)).GetNormalized());
+	const Vector right = Mirrored(Cross(Vector(0, 0, 1), Vector(1, -1, 1)).GetNormalized());
+	ASSERT_EQ(flat.meshes.size(), 1u);
+	const ExportMesh& f = flat.meshes[0];
+	EXPECT_EQ(f.VertexCount(), 8u); // every polygon has corners of its own
+	for (std::size_t t = 0; t < f.TriangleCount(); ++t)
+	{
+		const Vector n = VertexAt(f.normals, f.indices[t * 3]);
+		const Vector expected = t < 2 ? left : right;
+		ExpectNear(n, expected);
+		EXPECT_GT(Dot(TriangleFront(f, t), n), 0.0);
+	}
+	ASSERT_EQ(smooth.meshes.size(), 1u);
+	const ExportMesh& s = smooth.meshes[0];
+	EXPECT_EQ(s.VertexCount(), 6u);
+	ExpectNear(VertexAt(s.normals, FindVertex(s, Vector(1, 1, 0))), (left + right).GetNormalized());
+	ExpectNear(VertexAt(s.normals, FindVertex(s, Vector(0, 0, -1))), left);
+	ExpectNear(VertexAt(s.normals, FindVertex(s, Vector(2, 0, -1))), right);
+}
+
+TEST(ExportShading, UvsComeFromTheTagAndSplitSharedPointsOnlyWhereTheyDiffer)
+{
+	TestDocument doc;
+	PolygonObject* roof = AddRoof(doc);
+	roof->MakeTag(Tphong);
+	UVWTag* uvw = static_cast<UVWTag*>(roof->MakeVariableTag(Tuvw, 2));
+	ASSERT_NE(uvw, nullptr);
+	// Continuous across the ridge: each point has one uv.
+	UVWTag::Set(uvw->GetDataAddressW(), 0,
+	            UVWStruct(Vector(0, 0, 0), Vector(0, 1, 0), Vector(0.5, 1, 0), Vector(0.5, 0, 0)));
+	UVWTag::Set(uvw->GetDataAddressW(), 1,
+	            UVWStruct(Vector(0.5, 0, 0), Vector(0.5, 1, 0), Vector(1, 1, 0), Vector(1, 0, 0)));
+	const ExportScene shared = Collect(doc);
+	ASSERT_EQ(shared.meshes.size(), 1u);
+	const ExportMesh& m = shared.meshes[0];
+	EXPECT_EQ(m.VertexCount(), 6u);
+	ASSERT_EQ(m.uvs.size(), 12u);
+	const std::size_t top = FindVertex(m, Vector(1, 1, -1));
+	EXPECT_FLOAT_EQ(m.uvs[top * 2], 0.5f);
+	EXPECT_FLOAT_EQ(m.uvs[top * 2 + 1], 1.0f);
+
+	// A seam along the ridge: the second polygon starts its own u range there.
+	UVWTag::Set(uvw->GetDataAddressW(), 1,
+	            UVWStruct(Vector(0, 0, 0), Vector(0, 1, 0), Vector(1, 1, 0), Vector(1, 0, 0)));
+	const ExportScene seam = Collect(doc);
+	ASSERT_EQ(seam.meshes.size(), 1u);
+	EXPECT_EQ(seam.meshes[0].VertexCount(), 8u);
+}
+
+TEST(ExportColours, VertexColourTagComesBeforeTheDisplayColourWhichComesBeforeGrey)
+{
+	TestDocument doc;
+	const std::vector<Vector> points = {Vector(0, 0, 0), Vector(0, 0, 1), Vector(1, 0, 0)};
+	PolygonObject* painted = AddPolygon(doc, points, {CPolygon(0, 1, 2)});
+	SetDisplayColor(painted, Vector(0, 1, 0));
+	VertexColorTag* colors = static_cast<VertexColorTag*>(painted->MakeVariableTag(Tvertexcolor, 3));
+	ASSERT_NE(colors, nullptr);
+	VertexColorTag::Set(colors->GetDataAddressW(), nullptr, nullptr, 0, maxon::ColorA32(1, 0, 0, 1));
+	VertexColorTag::Set(colors->GetDataAddressW(), nullptr, nullptr, 1, maxon::ColorA32(0, 1, 0, 1));
+	// Out of range and NaN channels are brought into 0..1.
+	VertexColorTag::Set(colors->GetDataAddressW(), nullptr, nullptr, 2, maxon::ColorA32(2, std::nanf(""), -1, 1));
+	SetDisplayColor(AddPolygon(doc, points, {CPolygon(0, 1, 2)}), Vector(0.25, 0.5, 0.75));
+	AddPolygon(doc, points, {CPolygon(0, 1, 2)});
+
+	const ExportScene scene = Collect(doc);
+	ASSERT_EQ(scene.meshes.size(), 3u);
+	const ExportMesh& v = scene.meshes[0];
+	EXPECT_EQ(v.colorSource, ColorSource::VertexColors);
+	ASSERT_EQ(v.colors.size(), 12u);
+	const std::size_t red = FindVertex(v, Mirrored(points[0]));
+	const std::size_t green = FindVertex(v, Mirrored(points[1]));
+	const std::size_t odd = FindVertex(v, Mirrored(points[2]));
+	EXPECT_EQ(std::vector<float>(v.colors.begin() + red * 4, v.colors.begin() + red * 4 + 4),
+	          (std::vector<float>{1, 0, 0, 1}));
+	EXPECT_EQ(std::vector<float>(v.colors.begin() + green * 4, v.colors.begin() + green * 4 + 4),
+	          (std::vector<float>{0, 1, 0, 1}));
+	EXPECT_EQ(std::vector<float>(v.colors.begin() + odd * 4, v.colors.begin() + odd * 4 + 4),
+	          (std::vector<float>{1, 0, 0, 1}));
+
+	EXPECT_EQ(scene.meshes[1].colorSource, ColorSource::Display);
+	EXPECT_TRUE(scene.meshes[1].colors.empty());
+	EXPECT_FLOAT_EQ(scene.meshes[1].color[1], 0.5f);
+	EXPECT_EQ(scene.meshes[2].colorSource, ColorSource::Neutral);
+	EXPECT_FLOAT_EQ(scene.meshes[2].color[0], surfax::io::kNeutralGrey[0]);
+}
+
+TEST(ExportSplines, LinearSegmentsKeepTheirPointsAndClosedOnesReturnToTheStart)
+{
+	TestDocument doc;
+	SplineObject* spline = SplineObject::Alloc(5, SPLINETYPE::LINEAR);
+	ASSERT_NE(spline, nullptr);
+	ASSERT_TRUE(spline->ResizeObject(5, 2));
+	for (Int32 i = 0; i < 5; ++i)
+		spline->GetPointW()[i] = Vector(i, i * i, 1);
+	spline->GetSegmentW()[0] = Segment{3, true};
+	spline->GetSegmentW()[1] = Segment{2, false};
+	spline->InsertUnderLast(doc.Get());
+	const ExportScene scene = Collect(doc);
+	ASSERT_EQ(scene.lines.size(), 1u);
+	const ExportLines& l = scene.lines[0];
+	EXPECT_EQ(l.stripCounts, (std::vector<std::uint32_t>{4, 2}));
+	EXPECT_EQ(l.SegmentCount(), 4u);
+	ExpectNear(VertexAt(l.positions, 3), VertexAt(l.positions, 0));
+	ExpectNear(VertexAt(l.positions, 5), Vector(4, 16, -1));
+
+	// The object's closed flag closes a spline without segment records.
+	SplineObject* ring = SplineObject::Alloc(3, SPLINETYPE::LINEAR);
+	ASSERT_NE(ring, nullptr);
+	ring->GetDataInstance()->SetBool(SPLINEOBJECT_CLOSED, true);
+	ring->InsertUnderLast(doc.Get());
+	const ExportScene withRing = Collect(doc);
+	ASSERT_EQ(withRing.lines.size(), 2u);
+	EXPECT_EQ(withRing.lines[1].stripCounts, (std::vector<std::uint32_t>{4}));
+}
+
+TEST(ExportSplines, CubicSplinesPassThroughTheirPointsAndCurveBetweenThem)
+{
+	TestDocument doc;
+	const std::vector<Vector> corners = {Vector(0, 0, 0), Vector(10, 0, 0), Vector(10, 0, 10), Vector(0, 0, 10)};
+	for (const bool closed : {false, true})
+	{
+		SplineObject* spline = SplineObject::Alloc(4, SPLINETYPE::CUBIC);
+		ASSERT_NE(spline, nullptr);
+		for (Int32 i = 0; i < 4; ++i)
+			spline->GetPointW()[i] = corners[static_cast<std::size_t>(i)];
+		spline->GetDataInstance()->SetBool(SPLINEOBJECT_CLOSED, closed);
+		spline->InsertUnderLast(doc.Get());
+	}
+	const ExportScene scene = Collect(doc);
+	ASSERT_EQ(scene.lines.size(), 2u);
+	for (std::size_t k = 0; k < 2; ++k)
+	{
+		const ExportLines& l = scene.lines[k];
+		const std::size_t spans = k == 0 ? 3 : 4;
+		ASSERT_EQ(l.stripCounts, (std::vector<std::uint32_t>{static_cast<std::uint32_t>(spans * 8 + 1)}));
+		for (std::size_t i = 0; i <= spans; ++i)
+			ExpectNear(VertexAt(l.positions, i * 8), Mirrored(corners[i % 4]));
+		// Halfway along the second span the curve bulges outside the square's edge x = 10.
+		EXPECT_GT(VertexAt(l.positions, 12).x, 10.0);
+		// No sharp turns: consecutive steps never turn by more than 45 degrees.
+		for (std::size_t i = 1; i + 1 < l.VertexCount(); ++i)
+		{
+			const Vector a = VertexAt(l.positions, i) - VertexAt(l.positions, i - 1);
+			const Vector b = VertexAt(l.positions, i + 1) - VertexAt(l.positions, i);
+			EXPECT_GT(Dot(a.GetNormalized(), b.GetNormalized()), std::cos(PI / 4.0)) << "at " << i;
+		}
+	}
+}
+
+TEST(ExportScene, BoundsCoverEveryKindOfItem)
+{
+	TestDocument doc;
+	AddPolygon(doc, {Vector(0, 0, 0), Vector(0, 0, 1), Vector(1, 0, 0)}, {CPolygon(0, 1, 2)});
+	AddPolygon(doc, {Vector(-5, 7, 3)}, {});
+	SplineObject* spline = SplineObject::Alloc(2, SPLINETYPE::LINEAR);
+	ASSERT_NE(spline, nullptr);
+	spline->GetPointW()[1] = Vector(9, -2, -4);
+	spline->InsertUnderLast(doc.Get());
+	const surfax::io::Bounds b = surfax::io::SceneBounds(Collect(doc));
+	ASSERT_FALSE(b.empty);
+	EXPECT_EQ(std::vector<float>(b.min, b.min + 3), (std::vector<float>{-5, -2, -3}));
+	EXPECT_EQ(std::vector<float>(b.max, b.max + 3), (std::vector<float>{9, 7, 4}));
+	EXPECT_TRUE(surfax::io::SceneBounds(ExportScene()).empty);
+}

@@ -1,0 +1,307 @@
+// glTF output: round trips through an independent reader (counts, bounds, colours), both containers, materials,
+// deterministic bytes, write failures, and the Khronos validator when npm can provide it.
+#include "host/io/gltf_writer.h"
+
+#include "support/export_scenes.h"
+#include "support/gltf_reader.h"
+#include "support/host_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+using namespace cinema;
+using surfax::io::ColorSource;
+using surfax::io::ExportScene;
+using surfax::io::GltfContainer;
+using surfax::test::GltfFile;
+
+namespace
+{
+// A document with one of each kind of item: a vertex-coloured surface with uvs, a display-coloured cube, a neutral
+// spline and a point set.
+ExportScene MixedScene()
+{
+	surfax::test::TestDocument doc;
+	PolygonObject* surface = surfax::test::MakeSurface(6);
+	EXPECT_NE(surface, nullptr);
+	surface->SetName(String("surface"));
+	surface->InsertUnderLast(doc.Get());
+	BaseObject* cube = doc.Add(Ocube);
+	cube->SetRelPos(Vector(0, 150, 0));
+	ObjectColorProperties color;
+	color.color = Vector(0.9, 0.3, 0.1);
+	color.usecolor = ID_BASEOBJECT_USECOLOR_ALWAYS;
+	cube->SetColorProperties(&color);
+	SplineObject* spline = SplineObject::Alloc(4, SPLINETYPE::CUBIC);
+	EXPECT_NE(spline, nullptr);
+	for (Int32 i = 0; i < 4; ++i)
+		spline->GetPointW()[i] = Vector(i * 40.0, (i % 2) * 30.0, -120.0);
+	spline->InsertUnderLast(doc.Get());
+	surfax::test::AddPolygon(doc, {Vector(-150, 0, 0), Vector(150, 10, 0), Vector(0, 200, 40)}, {});
+	ExportScene scene;
+	std::string error;
+	EXPECT_TRUE(surfax::io::CollectScene(doc.Get(), scene, error)) << error;
+	return scene;
+}
+
+std::vector<std::uint8_t> Encode(const ExportScene& scene, GltfContainer container)
+{
+	std::vector<std::uint8_t> bytes;
+	std::string error;
+	EXPECT_TRUE(surfax::io::EncodeGltf(scene, container, bytes, error)) << error;
+	return bytes;
+}
+
+GltfFile ReadBack(const ExportScene& scene, GltfContainer container)
+{
+	GltfFile file;
+	std::string error;
+	const std::vector<std::uint8_t> bytes = Encode(scene, container);
+	const bool ok = container == GltfContainer::Binary ? surfax::test::ReadGlb(bytes, file, error)
+	                                                   : surfax::test::ReadEmbeddedGltf(bytes, file, error);
+	EXPECT_TRUE(ok) << error;
+	return file;
+}
+
+const surfax::io::ExportItem& ItemAt(const ExportScene& scene, std::size_t i)
+{
+	if (i < scene.meshes.size())
+		return scene.meshes[i];
+	i -= scene.meshes.size();
+	if (i < scene.lines.size())
+		return scene.lines[i];
+	return scene.points[i - scene.lines.size()];
+}
+
+std::string TempPath(const std::string& name)
+{
+	const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "surfax-gltf-export";
+	std::filesystem::create_directories(dir);
+	return (dir / name).string();
+}
+
+// Checks every primitive of the file against the scene it was written from.
+void ExpectMatchesScene(const GltfFile& file, const ExportScene& scene)
+{
+	const nlohmann::json& j = file.json;
+	const std::size_t items = scene.meshes.size() + scene.lines.size() + scene.points.size();
+	ASSERT_EQ(j.at("nodes").size(), items);
+	ASSERT_EQ(j.at("scenes").at(0).at("nodes").size(), items);
+	for (std::size_t i = 0; i < items; ++i)
+	{
+		SCOPED_TRACE("item " + std::to_string(i));
+		const surfax::io::ExportItem& item = ItemAt(scene, i);
+		const nlohmann::json& prim =
+		    j.at("meshes").at(j.at("nodes").at(i).at("mesh").get<std::size_t>()).at("primitives").at(0);
+		const nlohmann::json& attributes = prim.at("attributes");
+		const std::size_t positionAccessor = attributes.at("POSITION").get<std::size_t>();
+		const std::vector<float> positions = surfax::test::AccessorFloats(file, positionAccessor);
+		EXPECT_EQ(positions, item.positions);
+		// Declared bounds are the data's bounds.
+		const nlohmann::json& a = j.at("accessors").at(positionAccessor);
+		for (std::size_t k = 0; k < 3; ++k)
+		{
+			float lo = positions[k], hi = positions[k];
+			for (std::size_t v = k; v < positions.size(); v += 3)
+			{
+				lo = std::min(lo, positions[v]);
+				hi = std::max(hi, positions[v]);
+			}
+			EXPECT_EQ(a.at("min").at(k).get<float>(), lo);
+			EXPECT_EQ(a.at("max").at(k).get<float>(), hi);
+		}
+		// Colours: per vertex, or through the material.
+		const nlohmann::json& material = j.at("materials").at(prim.at("material").get<std::size_t>());
+		const std::vector<float> factor =
+		    material.at("pbrMetallicRoughness").at("baseColorFactor").get<std::vector<float>>();
+		EXPECT_EQ(factor, std::vector<float>(item.color, item.color + 4));
+		EXPECT_EQ(attributes.contains("COLOR_0"), item.colorSource == ColorSource::VertexColors);
+		if (attributes.contains("COLOR_0"))
+		{
+			EXPECT_EQ(surfax::test::AccessorFloats(file, attributes.at("COLOR_0").get<std::size_t>()), item.colors);
+		}
+
+		const std::size_t vertexCount = item.VertexCount();
+		const int mode = prim.at("mode").get<int>();
+		if (i < scene.meshes.size())
+		{
+			const surfax::io::ExportMesh& m = scene.meshes[i];
+			EXPECT_EQ(mode, 4);
+			EXPECT_EQ(surfax::test::AccessorFloats(file, attributes.at("NORMAL").get<std::size_t>()), m.normals);
+			EXPECT_EQ(attributes.contains("TEXCOORD_0"), !m.uvs.empty());
+			if (!m.uvs.empty())
+			{
+				EXPECT_EQ(surfax::test::AccessorFloats(file, attributes.at("TEXCOORD_0").get<std::size_t>()), m.uvs);
+			}
+			EXPECT_EQ(surfax::test::AccessorIndices(file, prim.at("indices").get<std::size_t>()), m.indices);
+		}
+		else if (i < scene.meshes.size() + scene.lines.size())
+		{
+			const surfax::io::ExportLines& l = scene.lines[i - scene.meshes.size()];
+			EXPECT_EQ(mode, 1);
+			const std::vector<std::uint32_t> pairs =
+			    surfax::test::AccessorIndices(file, prim.at("indices").get<std::size_t>());
+			EXPECT_EQ(pairs.size(), l.SegmentCount() * 2);
+			for (std::size_t k = 0; k < pairs.size(); k += 2)
+				EXPECT_EQ(pairs[k + 1], pairs[k] + 1) << "segments join neighbouring vertices of a strip";
+			for (const std::uint32_t index : pairs)
+				EXPECT_LT(index, vertexCount);
+		}
+		else
+		{
+			EXPECT_EQ(mode, 0);
+			EXPECT_FALSE(prim.contains("indices"));
+		}
+	}
+}
+} // namespace
+
+TEST(GltfRoundTrip, CountsBoundsAndColoursSurviveBothContainers)
+{
+	const ExportScene scene = MixedScene();
+	ASSERT_EQ(scene.meshes.size(), 2u);
+	ASSERT_EQ(scene.lines.size(), 1u);
+	ASSERT_EQ(scene.points.size(), 1u);
+	{
+		SCOPED_TRACE("glb");
+		ExpectMatchesScene(ReadBack(scene, GltfContainer::Binary), scene);
+	}
+	{
+		SCOPED_TRACE("gltf");
+		ExpectMatchesScene(ReadBack(scene, GltfContainer::Embedded), scene);
+	}
+	const GltfFile glb = ReadBack(scene, GltfContainer::Binary);
+	const GltfFile gltf = ReadBack(scene, GltfContainer::Embedded);
+	EXPECT_EQ(glb.buffer.size(), gltf.buffer.size());
+	EXPECT_TRUE(glb.buffer == gltf.buffer);
+	for (const nlohmann::json& view : glb.json.at("bufferViews"))
+		EXPECT_EQ(view.at("byteOffset").get<std::size_t>() % 4, 0u);
+}
+
+TEST(GltfMaterials, OneMaterialPerDistinctColourSource)
+{
+	ExportScene scene;
+	auto addTriangle = [&scene](ColorSource source, float r)
+	{
+		surfax::io::ExportMesh m;
+		m.positions = {0, 0, 0, 1, 0, 0, 0, 1, 0};
+		m.normals = {0, 0, 1, 0, 0, 1, 0, 0, 1};
+		m.indices = {0, 1, 2};
+		m.colorSource = source;
+		m.color[0] = r;
+		if (source == ColorSource::VertexColors)
+			m.colors.assign(12, 1.0f);
+		scene.meshes.push_back(m);
+	};
+	addTriangle(ColorSource::Display, 0.5f);
+	addTriangle(ColorSource::Display, 0.5f);
+	addTriangle(ColorSource::Display, 0.25f);
+	addTriangle(ColorSource::VertexColors, 1.0f);
+	addTriangle(ColorSource::VertexColors, 1.0f);
+	addTriangle(ColorSource::Neutral, 0.72f);
+	const GltfFile file = ReadBack(scene, GltfContainer::Binary);
+	ASSERT_EQ(file.json.at("materials").size(), 4u);
+	std::vector<std::size_t> used;
+	for (const nlohmann::json& mesh : file.json.at("meshes"))
+		used.push_back(mesh.at("primitives").at(0).at("material").get<std::size_t>());
+	EXPECT_EQ(used, (std::vector<std::size_t>{0, 0, 1, 2, 2, 3}));
+}
+
+TEST(GltfDeterminism, TheSameDocumentGivesTheSameBytesInMemoryAndOnDisk)
+{
+	const ExportScene first = MixedScene();
+	const ExportScene second = MixedScene();
+	for (const GltfContainer container : {GltfContainer::Binary, GltfContainer::Embedded})
+	{
+		const std::vector<std::uint8_t> a = Encode(first, container);
+		const std::vector<std::uint8_t> b = Encode(second, container);
+		EXPECT_TRUE(a == b);
+		const std::string path = TempPath(container == GltfContainer::Binary ? "same.glb" : "same.gltf");
+		std::string error;
+		ASSERT_TRUE(surfax::io::WriteGltf(path, first, container, error)) << error;
+		EXPECT_TRUE(surfax::test::ReadFileBytes(path) == a);
+	}
+}
+
+TEST(GltfEmptyScene, IsAValidFileWithoutBuffersInBothContainers)
+{
+	for (const GltfContainer container : {GltfContainer::Binary, GltfContainer::Embedded})
+	{
+		const GltfFile file = ReadBack(ExportScene(), container);
+		EXPECT_EQ(file.json.at("asset").at("version"), "2.0");
+		EXPECT_EQ(file.json.at("scenes").size(), 1u);
+		EXPECT_FALSE(file.json.contains("buffers"));
+		EXPECT_FALSE(file.json.contains("meshes"));
+		EXPECT_TRUE(file.buffer.empty());
+	}
+}
+
+TEST(GltfFiles, AnUnwritablePathFailsWithTheReasonAndLeavesNoFile)
+{
+	const std::string path = TempPath("missing-folder/chart.glb");
+	std::string error;
+	EXPECT_FALSE(surfax::io::WriteGltf(path, MixedScene(), GltfContainer::Binary, error));
+	EXPECT_NE(error.find(path), std::string::npos) << error;
+	EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(GltfNames, AnyObjectNameGivesValidJson)
+{
+	ExportScene scene;
+	surfax::io::ExportPoints p;
+	p.positions = {0, 0, 0};
+	p.name = std::string("quote\" back\\ tab\t bad\xff\xfe utf8 \xc3\xa9 end", 34);
+	scene.points.push_back(p);
+	const GltfFile file = ReadBack(scene, GltfContainer::Binary);
+	const std::string name = file.json.at("nodes").at(0).at("name").get<std::string>();
+	EXPECT_NE(name.find("quote\" back\\ tab\t"), std::string::npos);
+	EXPECT_NE(name.find("\xc3\xa9"), std::string::npos);
+	EXPECT_EQ(name.find("\xff"), std::string::npos);
+}
+
+TEST(GltfValidator, KhronosValidatorFindsNoErrors)
+{
+	const std::string modules = SURFAX_BINARY_DIR;
+	const std::string install = std::string(SURFAX_SOURCE_DIR) + "/tests/tools/install_gltf_validator.sh";
+	const std::string log = TempPath("validator-install.log");
+	if (std::system(("sh '" + install + "' '" + modules + "' > '" + log + "' 2>&1").c_str()) != 0)
+		GTEST_SKIP() << "gltf-validator could not be installed with npm (see " << log << "); validator check skipped";
+	if (std::system("node --version > /dev/null 2>&1") != 0)
+		GTEST_SKIP() << "node is not installed; validator check skipped";
+
+	// The mixed scene, one with dropped primitives, and an empty one, in both containers.
+	surfax::test::TestDocument doc;
+	surfax::test::AddPolygon(doc, {Vector(0, 0, 0), Vector(0, 0, 1), Vector(1, 0, 0), Vector(std::nan(""), 0, 0)},
+	                         {CPolygon(0, 1, 2), CPolygon(0, 1, 3), CPolygon(0, 0, 0)});
+	ExportScene dropped;
+	std::string error;
+	ASSERT_TRUE(surfax::io::CollectScene(doc.Get(), dropped, error)) << error;
+	ASSERT_GT(dropped.dropped.triangles, 0u);
+	const ExportScene scenes[] = {MixedScene(), dropped, ExportScene()};
+	std::string files;
+	for (std::size_t i = 0; i < 3; ++i)
+	{
+		for (const GltfContainer container : {GltfContainer::Binary, GltfContainer::Embedded})
+		{
+			const std::string path =
+			    TempPath("validate-" + std::to_string(i) + (container == GltfContainer::Binary ? ".glb" : ".gltf"));
+			ASSERT_TRUE(surfax::io::WriteGltf(path, scenes[i], container, error)) << error;
+			files += " '" + path + "'";
+		}
+	}
+	const std::string report = TempPath("validator-report.txt");
+	const std::string script = std::string(SURFAX_SOURCE_DIR) + "/tests/tools/validate_gltf.js";
+	const int status =
+	    std::system(("node '" + script + "' '" + modules + "'" + files + " > '" + report + "' 2>&1").c_str());
+	std::ifstream in(report);
+	const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+	EXPECT_EQ(status, 0) << text;
+	EXPECT_EQ(text.find("errors=0"), text.find("errors=")) << text;
+	std::size_t reports = 0;
+	for (std::size_t at = text.find(" errors=0 "); at != std::string::npos; at = text.find(" errors=0 ", at + 1))
+		++reports;
+	EXPECT_EQ(reports, 6u) << text;
+}

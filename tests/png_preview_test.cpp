@@ -1,0 +1,275 @@
+// PNG previews: deterministic bytes, framing, the depth test, two-sided lighting, lines, points and colours, and
+// the size option.
+#include "host/io/png_preview.h"
+
+#include "host/io/image.h"
+#include "ocube.h"
+#include "support/export_scenes.h"
+#include "support/gltf_reader.h"
+#include "support/host_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <set>
+
+using namespace cinema;
+using surfax::draw::kPreviewBackground;
+using surfax::draw::RenderOptions;
+using surfax::io::ExportScene;
+using surfax::io::Image;
+
+namespace
+{
+std::string TempPath(const std::string& name)
+{
+	const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "surfax-png-preview";
+	std::filesystem::create_directories(dir);
+	return (dir / name).string();
+}
+
+ExportScene SceneOf(const surfax::test::TestDocument& doc)
+{
+	ExportScene scene;
+	std::string error;
+	EXPECT_TRUE(surfax::io::CollectScene(doc.Get(), scene, error)) << error;
+	return scene;
+}
+
+Image Render(const ExportScene& scene, int width = 160, int height = 120)
+{
+	Image image;
+	std::string error;
+	EXPECT_TRUE(surfax::draw::RenderScene(scene, RenderOptions{width, height}, image, error)) << error;
+	return image;
+}
+
+const std::uint8_t* Pixel(const Image& image, int x, int y)
+{
+	return &image.rgba[(static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+	                    static_cast<std::size_t>(x)) *
+	                   4];
+}
+
+bool IsBackground(const std::uint8_t* p)
+{
+	return std::equal(p, p + 4, kPreviewBackground);
+}
+
+// The box of the pixels that are not background: {x0, y0, x1, y1}, or all -1 when there are none.
+std::array<int, 4> DrawnBox(const Image& image)
+{
+	std::array<int, 4> box = {-1, -1, -1, -1};
+	for (int y = 0; y < image.height; ++y)
+	{
+		for (int x = 0; x < image.width; ++x)
+		{
+			if (IsBackground(Pixel(image, x, y)))
+				continue;
+			if (box[0] < 0)
+				box = {x, y, x, y};
+			box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x), std::max(box[3], y)};
+		}
+	}
+	return box;
+}
+
+// A quad in the plane z = depth facing +z, of the given colour (as a display colour).
+surfax::io::ExportMesh Quad(float depth, float r, float g, float b, bool reversed = false)
+{
+	surfax::io::ExportMesh m;
+	m.positions = {-1, -1, depth, 1, -1, depth, 1, 1, depth, -1, 1, depth};
+	const float nz = reversed ? -1.0f : 1.0f;
+	m.normals = {0, 0, nz, 0, 0, nz, 0, 0, nz, 0, 0, nz};
+	m.indices = reversed ? std::vector<std::uint32_t>{0, 2, 1, 0, 3, 2} : std::vector<std::uint32_t>{0, 1, 2, 0, 2, 3};
+	m.colorSource = surfax::io::ColorSource::Display;
+	m.color[0] = r;
+	m.color[1] = g;
+	m.color[2] = b;
+	return m;
+}
+
+Image RenderFromFront(const ExportScene& scene)
+{
+	surfax::draw::Camera camera;
+	camera.eye[2] = 10.0f;
+	Image image;
+	std::string error;
+	EXPECT_TRUE(surfax::draw::RenderSceneWithCamera(scene, camera, RenderOptions{64, 64}, image, error)) << error;
+	return image;
+}
+} // namespace
+
+TEST(PngPreview, TheSameSceneGivesTheSameBytesAndTheFileHoldsTheRenderedPixels)
+{
+	surfax::test::TestDocument doc;
+	PolygonObject* surface = surfax::test::MakeSurface(20);
+	ASSERT_NE(surface, nullptr);
+	surface->InsertUnderLast(doc.Get());
+	doc.Add(Ocube)->SetRelPos(Vector(0, 120, 0));
+	const ExportScene scene = SceneOf(doc);
+	std::string error;
+	const std::string a = TempPath("a.png"), b = TempPath("b.png");
+	ASSERT_TRUE(surfax::io::WritePreviewPng(a, scene, RenderOptions{200, 150}, error)) << error;
+	ASSERT_TRUE(surfax::io::WritePreviewPng(b, SceneOf(doc), RenderOptions{200, 150}, error)) << error;
+	EXPECT_TRUE(surfax::test::ReadFileBytes(a) == surfax::test::ReadFileBytes(b));
+	Image loaded;
+	ASSERT_EQ(surfax::io::LoadPng(a, loaded, error), surfax::io::ImageStatus::Ok) << error;
+	const Image rendered = Render(scene, 200, 150);
+	EXPECT_EQ(loaded.width, 200);
+	EXPECT_EQ(loaded.height, 150);
+	EXPECT_TRUE(loaded.rgba == rendered.rgba);
+	for (std::size_t i = 3; i < loaded.rgba.size(); i += 4)
+		ASSERT_EQ(loaded.rgba[i], 255) << "previews are opaque";
+}
+
+TEST(PngPreview, EmptySceneIsBackgroundOnly)
+{
+	const Image image = Render(ExportScene(), 33, 17);
+	ASSERT_EQ(image.rgba.size(), 33u * 17u * 4u);
+	EXPECT_EQ(DrawnBox(image)[0], -1);
+}
+
+TEST(PngPreview, DefaultCameraFramesTheSceneWhateverItsSizePlaceAndTheImageShape)
+{
+	struct Case
+	{
+		double size;
+		Vector position;
+		int width, height;
+	};
+	for (const Case& c : {Case{200, Vector(), 160, 120}, Case{2, Vector(1000, -50, 300), 160, 120},
+	                      Case{5000, Vector(0, 1e4, 0), 60, 180}, Case{1, Vector(), 200, 40}})
+	{
+		surfax::test::TestDocument doc;
+		BaseObject* cube = doc.Add(Ocube);
+		cube->GetDataInstance()->SetVector(PRIM_CUBE_LEN, Vector(c.size));
+		cube->SetRelPos(c.position);
+		const Image image = Render(SceneOf(doc), c.width, c.height);
+		const std::array<int, 4> box = DrawnBox(image);
+		SCOPED_TRACE("size " + std::to_string(c.size) + ", " + std::to_string(c.width) + "x" +
+		             std::to_string(c.height));
+		ASSERT_GE(box[0], 0) << "nothing drawn";
+		// Inside with a margin, and filling the image in at least one direction.
+		EXPECT_GT(box[0], 0);
+		EXPECT_GT(box[1], 0);
+		EXPECT_LT(box[2], c.width - 1);
+		EXPECT_LT(box[3], c.height - 1);
+		const double fillX = double(box[2] - box[0] + 1) / c.width, fillY = double(box[3] - box[1] + 1) / c.height;
+		EXPECT_GT(std::max(fillX, fillY), 0.75);
+		// Centred: the margins left and right, and above and below, are alike.
+		EXPECT_NEAR(box[0], c.width - 1 - box[2], 2 + 0.02 * c.width);
+		EXPECT_NEAR(box[1], c.height - 1 - box[3], 2 + 0.02 * c.height);
+	}
+}
+
+TEST(PngPreview, TheNearerSurfaceWinsWhateverTheDrawingOrder)
+{
+	ExportScene nearFirst, farFirst;
+	nearFirst.meshes = {Quad(1, 1, 0, 0), Quad(-1, 0, 0, 1)};
+	farFirst.meshes = {Quad(-1, 0, 0, 1), Quad(1, 1, 0, 0)};
+	for (const ExportScene* scene : {&nearFirst, &farFirst})
+	{
+		const Image image = RenderFromFront(*scene);
+		const std::uint8_t* centre = Pixel(image, 32, 32);
+		EXPECT_GT(centre[0], 100);
+		EXPECT_EQ(centre[2], 0);
+	}
+	EXPECT_TRUE(RenderFromFront(nearFirst).rgba == RenderFromFront(farFirst).rgba);
+}
+
+TEST(PngPreview, SurfacesAreLitOnBothSidesAndFacesTurnedAwayAreDarker)
+{
+	ExportScene front, back;
+	front.meshes = {Quad(0, 1, 1, 1)};
+	back.meshes = {Quad(0, 1, 1, 1, true)};
+	const Image a = RenderFromFront(front);
+	EXPECT_TRUE(a.rgba == RenderFromFront(back).rgba);
+	EXPECT_GT(Pixel(a, 32, 32)[0], 200) << "a white surface facing the viewer is bright";
+
+	// A white cube shows three faces, each with its own brightness.
+	surfax::test::TestDocument doc;
+	ObjectColorProperties white;
+	white.color = Vector(1, 1, 1);
+	white.usecolor = ID_BASEOBJECT_USECOLOR_ALWAYS;
+	doc.Add(Ocube)->SetColorProperties(&white);
+	const Image cube = Render(SceneOf(doc));
+	std::set<int> shades;
+	for (int y = 0; y < cube.height; ++y)
+	{
+		for (int x = 0; x < cube.width; ++x)
+		{
+			const std::uint8_t* p = Pixel(cube, x, y);
+			if (!IsBackground(p))
+			{
+				EXPECT_EQ(p[0], p[1]);
+				EXPECT_GE(p[0], 96) << "ambient light keeps every face visible";
+				shades.insert(p[0]);
+			}
+		}
+	}
+	EXPECT_EQ(shades.size(), 3u);
+}
+
+TEST(PngPreview, LinesPointsAndVertexColoursAppearInTheirColours)
+{
+	ExportScene scene;
+	surfax::io::ExportLines line;
+	line.positions = {-1, -1, 0, 1, 1, 0};
+	line.stripCounts = {2};
+	line.colorSource = surfax::io::ColorSource::Display;
+	std::copy_n(std::array<float, 4>{0, 1, 0, 1}.data(), 4, line.color);
+	scene.lines.push_back(line);
+	surfax::io::ExportPoints points;
+	points.positions = {-1, 1, 0};
+	points.colors = {1, 0, 0, 1};
+	points.colorSource = surfax::io::ColorSource::VertexColors;
+	scene.points.push_back(points);
+	auto count = [](const Image& image, std::uint8_t r, std::uint8_t g, std::uint8_t b)
+	{
+		int n = 0;
+		for (int y = 0; y < image.height; ++y)
+		{
+			for (int x = 0; x < image.width; ++x)
+			{
+				const std::uint8_t* p = Pixel(image, x, y);
+				n += p[0] == r && p[1] == g && p[2] == b;
+			}
+		}
+		return n;
+	};
+	const Image image = RenderFromFront(scene);
+	const int green = count(image, 0, 255, 0);
+	EXPECT_GT(green, 20) << "a diagonal across most of the image";
+	EXPECT_GE(count(image, 255, 0, 0), 4) << "a point is a small square";
+	// Lines and points lying on a surface stay visible.
+	scene.meshes = {Quad(0, 0, 0, 1)};
+	const Image onSurface = RenderFromFront(scene);
+	EXPECT_EQ(count(onSurface, 0, 255, 0), green);
+	EXPECT_GE(count(onSurface, 255, 0, 0), 4);
+}
+
+TEST(PngPreviewSize, ParsesWidthByHeightAndRejectsEverythingElse)
+{
+	int w = 0, h = 0;
+	std::string error;
+	EXPECT_TRUE(surfax::io::ParsePreviewSize("800x600", w, h, error));
+	EXPECT_EQ(w, 800);
+	EXPECT_EQ(h, 600);
+	EXPECT_TRUE(surfax::io::ParsePreviewSize("1X8192", w, h, error));
+	EXPECT_EQ(w, 1);
+	EXPECT_EQ(h, 8192);
+	for (const char* bad : {"", "800", "x600", "800x", "0x600", "800x0", "-1x5", "+1x5", "8193x10", "12ax3", " 80x60",
+	                        "80x60 ", "80x60x2", "99999999999x1", "1.5x2"})
+	{
+		w = h = 7;
+		error.clear();
+		EXPECT_FALSE(surfax::io::ParsePreviewSize(bad, w, h, error)) << bad;
+		EXPECT_FALSE(error.empty()) << bad;
+		EXPECT_EQ(w, 7) << bad;
+	}
+	Image image;
+	EXPECT_FALSE(surfax::draw::RenderScene(ExportScene(), RenderOptions{0, 10}, image, error));
+	EXPECT_TRUE(image.rgba.empty());
+}
