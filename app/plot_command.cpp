@@ -31,14 +31,15 @@ namespace
 constexpr const char* kPlotType = "o3dplot";
 struct ComponentKind
 {
-	const char* name;     // as --with names it
-	const char* typeName; // description name of the object type
+	const char* name;        // as --with names it
+	const char* typeName;    // description name of the object type
+	const char* buttonValue; // the plot's add-component choice that makes it
 };
 constexpr ComponentKind kComponents[] = {
-    {"mesh", "o3dplotmesh"},
-    {"grid", "o3dplotgrid"},
-    {"cage", "o3dplotcage"},
-    {"label", "o3dplotlabel"},
+    {"mesh", "o3dplotmesh", "PLOT_ADDCOMPONENT_MESH"},
+    {"grid", "o3dplotgrid", "PLOT_ADDCOMPONENT_GRID"},
+    {"cage", "o3dplotcage", "PLOT_ADDCOMPONENT_CAGE"},
+    {"label", "o3dplotlabel", "PLOT_ADDCOMPONENT_LABEL"},
 };
 
 // Above this many triangles, line segments and points together, writing a file reports progress.
@@ -135,7 +136,17 @@ bool ParseComponents(const std::string& text, std::vector<const ComponentKind*>&
 // cycle, then press it) is how a person does it; until the plug-in answers that button, the component is
 // allocated and inserted as the plot's last child, which is what the button does. Only this function changes
 // when the button is used.
-bool AddComponent(BaseObject* plot, const ComponentKind& kind, std::string& message)
+// Counts the direct children of plot of the given type.
+int CountChildren(BaseObject* plot, Int32 type)
+{
+	int count = 0;
+	for (BaseObject* child = plot->GetDown(); child != nullptr; child = child->GetNext())
+		count += child->GetType() == type ? 1 : 0;
+	return count;
+}
+
+// Adds a component as a person does: choose it in the plot's add-component field, then press the button.
+bool AddComponent(BaseDocument& doc, BaseObject* plot, const ComponentKind& kind, std::string& message)
 {
 	const plugins::ObjectType* type = plugins::FindObjectTypeByName(kind.typeName);
 	if (type == nullptr)
@@ -143,13 +154,15 @@ bool AddComponent(BaseObject* plot, const ComponentKind& kind, std::string& mess
 		message = std::string("the plug-in has no ") + kind.name + " component (" + kind.typeName + ")";
 		return false;
 	}
-	BaseObject* component = BaseObject::Alloc(type->id);
-	if (component == nullptr)
+	const int before = CountChildren(plot, type->id);
+	if (!ApplySet(doc, std::string("PLOT_ADDCOMPONENT=") + kind.buttonValue, message) ||
+		!ApplyPress(doc, "PLOT_ADDCOMPONENT", message))
+		return false;
+	if (CountChildren(plot, type->id) == before)
 	{
-		message = std::string("cannot create the ") + kind.name + " component";
+		message = std::string("the plot did not add the ") + kind.name + " component";
 		return false;
 	}
-	component->InsertUnderLast(plot);
 	return true;
 }
 
@@ -299,7 +312,7 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 	}
 	for (const ComponentKind* kind : components)
 	{
-		if (!AddComponent(plotObject, *kind, message))
+		if (!AddComponent(doc, plotObject, *kind, message))
 		{
 			PrintError(std::string("--with ") + kind->name, message);
 			return kExitError;
