@@ -28,6 +28,12 @@ constexpr Float kDefaultSize = 200.0;
 constexpr Float kDefaultHeight = 50.0;
 constexpr Char kDefaultFormula[] = "Sin(x) * Cos(z)";
 
+constexpr Int32 kHandleCount = 2;
+constexpr Int32 kSizeHandle = 0;
+constexpr Int32 kHeightHandle = 1;
+constexpr Float kMaxHandleValue = 1e20;
+constexpr Int32 kScreenSpaceDot = 2048; // DrawHandle flag: a dot of the current point size in screen space
+
 /// Builds the default ramp: blue at the bottom, green in the middle, red at the top. Null when memory is out;
 /// the caller frees it.
 Gradient* AllocDefaultGradient()
@@ -383,6 +389,106 @@ BaseObject* PlotObject::GetVirtualObjects(BaseObject* op, const HierarchyHelp* h
 	(void)hh;
 	// The plot draws its samples itself; the scene gets geometry from the components.
 	return BaseObject::Alloc(Onull);
+}
+
+void PlotObject::GetDimension(const BaseObject* op, Vector* mp, Vector* rad) const
+{
+	// From the container, not the cache: fit, clip and the multipliers may place samples outside the box, and the
+	// box should follow a handle drag before the next execution.
+	if (mp != nullptr)
+		*mp = Vector();
+	if (rad == nullptr || op == nullptr)
+		return;
+	const BaseContainer& bc = op->GetDataInstanceRef();
+	const Float halfSize = bc.GetFloat(PLOT_SIZE, kDefaultSize) * 0.5;
+	*rad = Vector(halfSize, bc.GetFloat(PLOT_HEIGHT, kDefaultHeight) * 0.5, halfSize);
+}
+
+DRAWRESULT PlotObject::Draw(BaseObject* op, DRAWPASS drawpass, BaseDraw* bd, BaseDrawHelp* bh)
+{
+	if (_samples.IsEmpty())
+		return DRAWRESULT::SKIP;
+	if (op == nullptr || bd == nullptr || bh == nullptr)
+		return SUPER::Draw(op, drawpass, bd, bh);
+
+	if (drawpass == DRAWPASS::OBJECT)
+	{
+		const BaseContainer& bc = op->GetDataInstanceRef();
+		const Float d = bc.GetFloat(PLOT_POINTSIZE, 1.0);
+		const Int32 display = bc.GetInt32(PLOT_DISPLAY, PLOT_DISPLAY_DOT);
+		bd->SetMatrix_Matrix(op, bh->GetMg());
+		for (const PlotSample& sample : _samples)
+		{
+			const Vector& p = sample.position;
+			bd->SetPen(sample.color, 0);
+			switch (display)
+			{
+			case PLOT_DISPLAY_DOT:
+				bd->SetPointSize(2.0 * d);
+				bd->DrawHandle(p, DRAWHANDLE::CUSTOM, kScreenSpaceDot);
+				break;
+			case PLOT_DISPLAY_SPHERE:
+				bd->DrawSphere(p, Vector(d, d, d), sample.color, 0);
+				break;
+			case PLOT_DISPLAY_CROSS:
+				bd->DrawLine(Vector(p.x - d, p.y, p.z), Vector(p.x + d, p.y, p.z), 0);
+				bd->DrawLine(Vector(p.x, p.y - d, p.z), Vector(p.x, p.y + d, p.z), 0);
+				break;
+			default:
+				break; // a display mode from a newer version: nothing to show
+			}
+		}
+	}
+	else if (drawpass == DRAWPASS::HANDLES)
+	{
+		const Int32 highlighted = op->GetHighlightHandle(bd);
+		bd->SetMatrix_Matrix(op, bh->GetMg());
+		for (Int32 i = 0; i < kHandleCount; ++i)
+		{
+			bd->SetPen(GetViewColor(i == highlighted ? VIEWCOLOR_SELECTION_PREVIEW : VIEWCOLOR_HANDLES));
+			HandleInfo info;
+			GetHandle(op, i, info);
+			bd->DrawHandle(info.position, DRAWHANDLE::BIG, 0);
+			bd->DrawLine(info.position, Vector(), 0);
+		}
+	}
+	return SUPER::Draw(op, drawpass, bd, bh);
+}
+
+Int32 PlotObject::GetHandleCount(const BaseObject* op) const
+{
+	(void)op;
+	return kHandleCount;
+}
+
+void PlotObject::GetHandle(BaseObject* op, Int32 i, HandleInfo& info)
+{
+	if (op == nullptr)
+		return;
+	const BaseContainer& bc = op->GetDataInstanceRef();
+	if (i == kSizeHandle)
+	{
+		info.position = Vector(bc.GetFloat(PLOT_SIZE, kDefaultSize) * 0.5, 0.0, 0.0);
+		info.direction = Vector(1.0, 0.0, 0.0);
+	}
+	else if (i == kHeightHandle)
+	{
+		info.position = Vector(0.0, bc.GetFloat(PLOT_HEIGHT, kDefaultHeight) * 0.5, 0.0);
+		info.direction = Vector(0.0, 1.0, 0.0);
+	}
+}
+
+void PlotObject::SetHandle(BaseObject* op, Int32 i, Vector p, const HandleInfo& info)
+{
+	if (op == nullptr || (i != kSizeHandle && i != kHeightHandle))
+		return;
+	// The handle sits at half the size (or height) from the centre, so the full value is twice its distance.
+	Float value = 2.0 * Dot(p, info.direction);
+	if (value < 0.0)
+		value = 0.0;
+	else if (value > kMaxHandleValue)
+		value = kMaxHandleValue;
+	op->GetDataInstanceRef().SetFloat(i == kSizeHandle ? PLOT_SIZE : PLOT_HEIGHT, value);
 }
 
 void PlotObject::SetDefaults(BaseContainer& bc)

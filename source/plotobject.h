@@ -37,6 +37,21 @@ public:
 	cinema::EXECUTIONRESULT Execute(cinema::BaseObject* op, cinema::BaseDocument* doc, cinema::BaseThread* bt,
 	                                cinema::Int32 priority, cinema::EXECUTIONFLAGS flags) override;
 	cinema::BaseObject* GetVirtualObjects(cinema::BaseObject* op, const cinema::HierarchyHelp* hh) override;
+	/// Bounding box from the container: centre (0, 0, 0), half size (size/2, height/2, size/2). Either output may be
+	/// null and is then skipped.
+	void GetDimension(const cinema::BaseObject* op, cinema::Vector* mp, cinema::Vector* rad) const override;
+	/// Object pass: every cached sample in its colour as a dot (point size 2 * PLOT_POINTSIZE), a sphere or a cross
+	/// of half width PLOT_POINTSIZE, by PLOT_DISPLAY, in object coordinates. Handle pass: the two handles with a line
+	/// to the origin. Returns SKIP and draws nothing when the cache is empty, else the base class's result.
+	cinema::DRAWRESULT Draw(cinema::BaseObject* op, cinema::DRAWPASS drawpass, cinema::BaseDraw* bd,
+	                        cinema::BaseDrawHelp* bh) override;
+	/// Two handles: 0 at (size/2, 0, 0) along x sets PLOT_SIZE, 1 at (0, height/2, 0) along y sets PLOT_HEIGHT.
+	cinema::Int32 GetHandleCount(const cinema::BaseObject* op) const override;
+	/// Fills position and direction of handle i (0 or 1); the other fields keep the host's defaults.
+	void GetHandle(cinema::BaseObject* op, cinema::Int32 i, cinema::HandleInfo& info) override;
+	/// Writes twice the distance of p along info's direction, kept within 0 to 1e20, to the handle's parameter.
+	/// The next execution rescales the cache to it without evaluating the formula.
+	void SetHandle(cinema::BaseObject* op, cinema::Int32 i, cinema::Vector p, const cinema::HandleInfo& info) override;
 
 	/// The sample cache as the last execution left it. Use its count: after a failed evaluation it may hold fewer
 	/// than (n+1)^2 samples.
