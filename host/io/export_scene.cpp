@@ -2,6 +2,7 @@
 
 #include "ospline.h"
 
+#include "host/draw/draw_recorder.h"
 #include "host/eval/evaluate.h"
 #include "host/plugins/registry.h"
 #include "host/scene/node.h"
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <new>
 #include <optional>
+#include <unordered_map>
 
 namespace surfax::io
 {
@@ -38,6 +40,10 @@ struct Collector
 	ExportScene& out;
 	Scratch scratch;
 	std::string error;
+	// The object pass of every plug-in object, recorded the first time one is needed.
+	bool drawn = false;
+	std::vector<draw::ObjectDrawing> drawings;
+	std::unordered_map<const BaseObject*, const draw::ObjectDrawing*> objectPass;
 };
 
 // The display colour an object passes on: its own when usecolor is set, else (inside a generator's output) the one
@@ -573,6 +579,86 @@ void AddPoints(Collector& c, const HostNode* node, const std::string& name, cons
 		c.out.points.pop_back();
 }
 
+// A cache that shows something: anything but the empty null object a generator returns when it has nothing to show.
+bool HasContent(const HostNode* cache)
+{
+	return cache->type != Onull || cache->down != nullptr || !cache->points.empty();
+}
+
+// Whether an object below node (not node itself) puts geometry into the scene through its cache.
+bool DescendantGenerates(const HostNode* node)
+{
+	const HostNode* n = node->down;
+	while (n != nullptr)
+	{
+		if (n->cache != nullptr && HasContent(&Host(n->cache)))
+			return true;
+		// Document order inside node's subtree; iterative, so deep hierarchies cannot exhaust the stack.
+		if (n->down != nullptr)
+		{
+			n = n->down;
+			continue;
+		}
+		while (n != node && n->next == nullptr)
+			n = n->up;
+		n = n == node ? nullptr : n->next;
+	}
+	return false;
+}
+
+const draw::ObjectDrawing* ObjectPass(Collector& c, const HostNode* node)
+{
+	if (!c.drawn)
+	{
+		// Drawing only reads plug-in data; the recorder wants a mutable document as the draw call does.
+		c.drawings = draw::DrawDocument(const_cast<BaseDocument*>(c.doc));
+		for (const draw::ObjectDrawing& d : c.drawings)
+		{
+			if (d.pass == DRAWPASS::OBJECT)
+				c.objectPass[d.object] = &d;
+		}
+		c.drawn = true;
+	}
+	const auto found = c.objectPass.find(static_cast<const BaseObject*>(node->atom));
+	return found == c.objectPass.end() ? nullptr : found->second;
+}
+
+// A plug-in object that shows itself only by drawing (the plot's samples without components): the dots and spheres
+// of its object pass become points in their pen colours, placed by the matrix the object drew with.
+void AddDrawnPoints(Collector& c, const HostNode* node, const std::string& name)
+{
+	if (node->nodeData == nullptr || DescendantGenerates(node))
+		return;
+	const draw::ObjectDrawing* drawing = ObjectPass(c, node);
+	if (drawing == nullptr)
+		return;
+	ExportPoints pts;
+	pts.name = name;
+	SetItemColor(pts, true, std::nullopt);
+	Matrix matrix;
+	Vector pen(1.0, 1.0, 1.0);
+	for (const draw::DrawCall& call : drawing->calls)
+	{
+		if (call.kind == draw::DrawCallKind::Matrix)
+			matrix = call.matrix;
+		else if (call.kind == draw::DrawCallKind::Pen)
+			pen = call.a;
+		if (call.kind != draw::DrawCallKind::Handle && call.kind != draw::DrawCallKind::Sphere)
+			continue;
+		float q[3];
+		if (!ConvertPoint(matrix * call.a, q))
+		{
+			++c.out.dropped.points;
+			continue;
+		}
+		pts.positions.insert(pts.positions.end(), q, q + 3);
+		const float rgba[4] = {static_cast<float>(pen.x), static_cast<float>(pen.y), static_cast<float>(pen.z), 1.0f};
+		AppendVertexColor(pts.colors, rgba);
+	}
+	if (!pts.positions.empty())
+		c.out.points.push_back(std::move(pts));
+}
+
 bool IsPrimitive(Int32 type)
 {
 	return type == Ocube || type == Osphere || type == Opyramid || type == Oplatonic;
@@ -647,6 +733,8 @@ bool Collect(Collector& c, const HostNode* first)
 			stack.push_back(Frame{node->down, world, f.inCache ? display : std::nullopt, f.inCache, true, nullptr});
 		if (producesNothing)
 			continue;
+		if (!f.inCache)
+			AddDrawnPoints(c, node, name);
 		if (node->cache != nullptr)
 		{
 			// The cache stands for the object; pushed last so it comes before the children.
@@ -702,7 +790,7 @@ bool CollectScene(const BaseDocument* doc, ExportScene& out, std::string& error)
 		return true;
 	try
 	{
-		Collector c{doc, out, {}, {}};
+		Collector c{doc, out, {}, {}, false, {}, {}};
 		if (Collect(c, Host(doc).firstObject))
 			return true;
 		error = c.error;

@@ -12,9 +12,13 @@
 //     enabled check mark is off adds nothing of its own (its children still count);
 //   - polygon objects become triangle meshes (quads split along a-c); a polygon object without polygons becomes a
 //     point set; splines become line strips; host primitives (cube, sphere, pyramid, platonic) without a cache are
-//     built from their parameters.
-// Not collected: the plot object's samples when no component shows them (the host cannot read a plug-in's data),
-// text splines and extrusions (the host has no builders for them yet), and anything a plug-in only draws.
+//     built from their parameters;
+//   - a plug-in object in the document none of whose descendants has a cache with content (anything but an empty
+//     null object) adds, before its cache, the dots and spheres its object pass draws as a point set in the pen
+//     colours (vertex colours), placed by the drawing matrix it set: the plot object's samples when no component
+//     shows them (the host cannot read a plug-in's data, only watch it draw).
+// Not collected: text splines and extrusions (the host has no builders for them yet), and the lines a plug-in only
+// draws.
 //
 // Non-finite coordinates (NaN, infinities, or values beyond the range of float) never reach the output: every
 // triangle, line segment or point that uses one is dropped and counted in ExportScene::dropped.
@@ -115,8 +119,8 @@ struct Bounds
 Bounds SceneBounds(const ExportScene& scene);
 
 /// Collects an evaluated document into `out` (replacing its contents). doc may be null (an empty scene). The
-/// document is only read. Returns false with `error` when memory runs out or an item would exceed
-/// kMaxItemVertices; `out` is then empty.
+/// document is only read (plug-in objects are asked to draw, which changes nothing). Returns false with `error` when
+/// memory runs out or an item would exceed kMaxItemVertices; `out` is then empty.
 bool CollectScene(const cinema::BaseDocument* doc, ExportScene& out, std::string& error);
 
 /// Exporting is a render: evaluates doc as an external render (CheckIsRunning reports EXTERNALRENDERING while the
