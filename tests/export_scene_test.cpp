@@ -2,6 +2,9 @@
 // shading, splines and the handling of non-finite coordinates.
 #include "host/io/export_scene.h"
 
+#include "res/description/o3dplot.h"
+#include "source/main.h"
+
 #include "host/scene/node.h"
 #include "support/export_scenes.h"
 #include "support/host_fixture.h"
@@ -13,6 +16,7 @@
 #include <cmath>
 #include <limits>
 #include <set>
+#include <utility>
 
 using namespace cinema;
 using surfax::io::ColorSource;
@@ -484,4 +488,105 @@ TEST(ExportScene, BoundsCoverEveryKindOfItem)
 	EXPECT_EQ(std::vector<float>(b.min, b.min + 3), (std::vector<float>{-5, -2, -3}));
 	EXPECT_EQ(std::vector<float>(b.max, b.max + 3), (std::vector<float>{9, 7, 4}));
 	EXPECT_TRUE(surfax::io::SceneBounds(ExportScene()).empty);
+}
+
+namespace
+{
+class ExportPlotSamples : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		ASSERT_TRUE(surfax::test::EnsurePluginLoaded("surfax"));
+		plot = doc.Add(ID_PLOTOBJECT);
+		ASSERT_NE(plot, nullptr);
+		plot->SetName(String("chart"));
+		plot->SetRelPos(Vector(10.0, 20.0, 30.0));
+	}
+
+	ExportScene Evaluated()
+	{
+		doc.Evaluate();
+		return Collect(doc);
+	}
+
+	TestDocument doc;
+	BaseObject* plot = nullptr;
+};
+} // namespace
+
+TEST_F(ExportPlotSamples, PlotWithoutComponentsExportsItsGridOfSamplesInTheirColours)
+{
+	const ExportScene scene = Evaluated();
+	EXPECT_TRUE(scene.meshes.empty());
+	ASSERT_EQ(scene.points.size(), 1u);
+	const surfax::io::ExportPoints& pts = scene.points[0];
+	EXPECT_EQ(pts.name, "chart");
+	ASSERT_EQ(pts.VertexCount(), 2601u);
+	EXPECT_EQ(pts.colorSource, ColorSource::VertexColors);
+	ASSERT_EQ(pts.colors.size(), 2601u * 4);
+
+	// The default grid: 51 x 51 samples 4 units apart over 200 x 200, moved with the object and mirrored in z.
+	std::set<std::pair<long, long>> cells;
+	std::size_t highest = 0, lowest = 0;
+	for (std::size_t i = 0; i < pts.VertexCount(); ++i)
+	{
+		const Vector p = VertexAt(pts.positions, i);
+		const double column = (p.x - 10.0 + 100.0) / 4.0, row = (-p.z - 30.0 + 100.0) / 4.0;
+		ASSERT_NEAR(column, std::round(column), 1e-3) << "x " << p.x;
+		ASSERT_NEAR(row, std::round(row), 1e-3) << "z " << p.z;
+		cells.insert({std::lround(column), std::lround(row)});
+		// Sin(x) * Cos(z) stays within -1..1, so fitting, which only shrinks, leaves 25 times the value.
+		const double degrees = 3.14159265358979323846 / 180.0;
+		const double x = -180.0 + 7.2 * std::round(column), z = -180.0 + 7.2 * std::round(row);
+		ASSERT_NEAR(p.y - 20.0, 25.0 * std::sin(x * degrees) * std::cos(z * degrees), 1e-4) << "sample " << i;
+		if (p.y > VertexAt(pts.positions, highest).y)
+			highest = i;
+		if (p.y < VertexAt(pts.positions, lowest).y)
+			lowest = i;
+	}
+	EXPECT_EQ(cells.size(), 2601u);
+	EXPECT_EQ(cells.begin()->first, 0);
+	EXPECT_EQ(cells.rbegin()->first, 50);
+	// The default ramp: red at the top, blue at the bottom.
+	const float* top = &pts.colors[highest * 4];
+	const float* bottom = &pts.colors[lowest * 4];
+	EXPECT_GT(top[0], 0.9f);
+	EXPECT_LT(top[2], 0.1f);
+	EXPECT_GT(bottom[2], 0.9f);
+	EXPECT_LT(bottom[0], 0.1f);
+	EXPECT_EQ(top[3], 1.0f);
+}
+
+TEST_F(ExportPlotSamples, SpheresExportAsPointsAndCrossesDoNot)
+{
+	plot->GetDataInstanceRef().SetInt32(PLOT_DISPLAY, PLOT_DISPLAY_SPHERE);
+	ExportScene scene = Evaluated();
+	ASSERT_EQ(scene.points.size(), 1u);
+	EXPECT_EQ(scene.points[0].VertexCount(), 2601u);
+
+	plot->GetDataInstanceRef().SetInt32(PLOT_DISPLAY, PLOT_DISPLAY_CROSS);
+	scene = Evaluated();
+	EXPECT_TRUE(scene.points.empty());
+}
+
+TEST_F(ExportPlotSamples, PlotWithAMeshComponentExportsTheMeshAndNoPoints)
+{
+	ASSERT_NE(doc.Add(ID_PLOTMESH, plot), nullptr);
+	const ExportScene scene = Evaluated();
+	EXPECT_TRUE(scene.points.empty());
+	EXPECT_EQ(scene.meshes.size(), 1u);
+}
+
+TEST_F(ExportPlotSamples, ComponentBelowAnotherObjectStillCountsAndADisabledPlotExportsNothing)
+{
+	BaseObject* group = doc.Add(Onull, plot);
+	ASSERT_NE(group, nullptr);
+	ASSERT_NE(doc.Add(ID_PLOTMESH, group), nullptr);
+	EXPECT_TRUE(Evaluated().points.empty());
+
+	group->Remove();
+	BaseObject::Free(group);
+	plot->SetDeformMode(false);
+	EXPECT_TRUE(Evaluated().points.empty());
 }
