@@ -484,6 +484,9 @@ void PlotObject::SetHandle(BaseObject* op, Int32 i, Vector p, const HandleInfo& 
 		return;
 	// The handle sits at half the size (or height) from the centre, so the full value is twice its distance.
 	Float value = 2.0 * Dot(p, info.direction);
+	// A drag that lands nowhere (a position that is not a number) leaves the size and height as they are.
+	if (std::isnan(value))
+		return;
 	if (value < 0.0)
 		value = 0.0;
 	else if (value > kMaxHandleValue)

@@ -236,6 +236,10 @@ TEST_F(PlotDisplay, DraggingAHandleSetsTwiceItsDistanceWithinZeroAndTheLimit)
 	Data().SetHandle(plot, 1, Vector(3.0, 17.5, 0.0), height);
 	EXPECT_DOUBLE_EQ(Params().GetFloat(PLOT_HEIGHT), 35.0);
 	EXPECT_DOUBLE_EQ(Params().GetFloat(PLOT_SIZE), sizeBefore);
+
+	// A position that is not a number never reaches the parameters.
+	Data().SetHandle(plot, 1, Vector(0.0, std::nan(""), 0.0), height);
+	EXPECT_DOUBLE_EQ(Params().GetFloat(PLOT_HEIGHT), 35.0);
 }
 
 TEST_F(PlotDisplay, ADraggedSizeReachesTheSamplesAtTheNextExecution)
