@@ -2,8 +2,8 @@
 #include "app/commands.h"
 
 #include "host/core/number_format.h"
-#include "host/io/json_writer.h"
-#include "host/io/param_json.h"
+#include "host/json/json_writer.h"
+#include "host/document/param_json.h"
 #include "host/plugins/loader.h"
 #include "host/plugins/registry.h"
 

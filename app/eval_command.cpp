@@ -3,8 +3,8 @@
 
 #include "host/draw/draw_recorder.h"
 #include "host/eval/evaluate.h"
-#include "host/io/document_json.h"
-#include "host/io/dump.h"
+#include "host/document/document_json.h"
+#include "host/document/dump.h"
 #include "host/user/actions.h"
 
 #include <cstdio>

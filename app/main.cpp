@@ -1,7 +1,7 @@
 // surfax-host: loads the Surfax plug-in like the 3D application does, evaluates documents and prints what they hold.
 #include "app/commands.h"
 
-#include "host/io/png_preview.h"
+#include "host/render/png_preview.h"
 #include "host/plugins/loader.h"
 
 #include <CLI/CLI.hpp>
@@ -167,7 +167,7 @@ int main(int argc, char** argv)
 	        {
 		        int width = 0, height = 0;
 		        std::string message;
-		        return surfax::io::ParsePreviewSize(text, width, height, message) ? std::string() : message;
+		        return surfax::render::ParsePreviewSize(text, width, height, message) ? std::string() : message;
 	        },
 	        ""));
 	plotCommand->add_flag("--dump", plot.dump, "Print the evaluated document as JSON");
@@ -224,7 +224,7 @@ int main(int argc, char** argv)
 			ParseFrameRange(plotFrames, plot.firstFrame, plot.lastFrame, ignored);
 		}
 		if (!plotSize.empty())
-			surfax::io::ParsePreviewSize(plotSize, plot.width, plot.height, ignored);
+			surfax::render::ParsePreviewSize(plotSize, plot.width, plot.height, ignored);
 		return RunPlot(global, plot);
 	}
 	if (frame->count() > 0)

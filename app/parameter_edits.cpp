@@ -1,7 +1,7 @@
 // --set and --press: finding the object a symbol names and editing it as a person would in the attribute panel.
 #include "app/commands.h"
 
-#include "host/io/param_json.h"
+#include "host/document/param_json.h"
 #include "host/plugins/registry.h"
 #include "host/user/actions.h"
 

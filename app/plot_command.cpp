@@ -5,14 +5,14 @@
 
 #include "host/core/diagnostics.h"
 #include "host/draw/draw_recorder.h"
-#include "host/draw/rasterizer.h"
+#include "host/render/rasterizer.h"
 #include "host/eval/evaluate.h"
-#include "host/io/document_json.h"
-#include "host/io/dump.h"
-#include "host/io/export_scene.h"
-#include "host/io/gltf_writer.h"
-#include "host/io/obj_writer.h"
-#include "host/io/png_preview.h"
+#include "host/document/document_json.h"
+#include "host/document/dump.h"
+#include "host/export/export_scene.h"
+#include "host/export/gltf_writer.h"
+#include "host/export/obj_writer.h"
+#include "host/render/png_preview.h"
 #include "host/plugins/registry.h"
 #include "host/user/actions.h"
 
@@ -221,7 +221,7 @@ bool WriteOutput(BaseDocument& doc, const io::ExportScene& scene, const Output& 
 	case OutputKind::Obj:
 		return io::WriteObj(out.path, scene, message);
 	case OutputKind::Png:
-		return io::WritePreviewPng(out.path, scene, draw::RenderOptions{plot.width, plot.height}, message);
+		return render::WritePreviewPng(out.path, scene, render::RenderOptions{plot.width, plot.height}, message);
 	case OutputKind::Dump:
 		return WriteDump(doc, out.path, plot.draw, message);
 	}

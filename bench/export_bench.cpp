@@ -2,10 +2,10 @@
 // a vertex colour tag and a Phong tag, as the mesh component builds it. Measured from the evaluated document to the
 // file: collecting plus writing the .glb, and collecting plus rendering and writing the .png preview (800 x 600).
 // The pieces (collect, glb, render) are measured on their own too.
-#include "host/draw/rasterizer.h"
-#include "host/io/export_scene.h"
-#include "host/io/gltf_writer.h"
-#include "host/io/png_preview.h"
+#include "host/render/rasterizer.h"
+#include "host/export/export_scene.h"
+#include "host/export/gltf_writer.h"
+#include "host/render/png_preview.h"
 
 #include "c4d.h"
 
@@ -107,7 +107,7 @@ void ExportSurfaceToPng(benchmark::State& state)
 	{
 		std::string error;
 		Collect(doc, scene, state);
-		if (!surfax::io::WritePreviewPng(path, scene, surfax::draw::RenderOptions{}, error))
+		if (!surfax::render::WritePreviewPng(path, scene, surfax::render::RenderOptions{}, error))
 			state.SkipWithError(error.c_str());
 	}
 	std::filesystem::remove(path);
@@ -147,7 +147,7 @@ void RenderSurface(benchmark::State& state)
 	for (auto _ : state)
 	{
 		std::string error;
-		if (!surfax::draw::RenderScene(scene, surfax::draw::RenderOptions{}, image, error))
+		if (!surfax::render::RenderScene(scene, surfax::render::RenderOptions{}, image, error))
 			state.SkipWithError(error.c_str());
 	}
 	BaseDocument::Free(doc);

@@ -5,7 +5,7 @@
 
 #include "customgui_gradient.h"
 #include "host/core/memory.h"
-#include "host/io/document_json.h"
+#include "host/document/document_json.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "support/host_fixture.h"
 
 #include "host/draw/draw_recorder.h"
-#include "host/io/dump.h"
-#include "host/io/document_json.h"
+#include "host/document/dump.h"
+#include "host/document/document_json.h"
 #include "ospline.h"
 #include "plugins/testplug/res/description/otestgen.h"
 

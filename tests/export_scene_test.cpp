@@ -1,6 +1,6 @@
 // Collecting evaluated documents for export: world space and the axis conversion, visibility, caches, colours,
 // shading, splines and the handling of non-finite coordinates.
-#include "host/io/export_scene.h"
+#include "host/export/export_scene.h"
 
 #include "res/description/o3dplot.h"
 #include "source/main.h"

@@ -1,6 +1,6 @@
 // glTF output: round trips through an independent reader (counts, bounds, colours), both containers, materials,
 // deterministic bytes, write failures, and the Khronos validator when npm can provide it.
-#include "host/io/gltf_writer.h"
+#include "host/export/gltf_writer.h"
 
 #include "support/export_scenes.h"
 #include "support/gltf_reader.h"

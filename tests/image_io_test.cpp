@@ -1,5 +1,5 @@
 // Images: TIFF and PNG files in and out, failure kinds, silence on bad input, deterministic PNG bytes, cropping.
-#include "host/io/image.h"
+#include "host/image/image.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // OBJ output: the records read back (counts, index ranges, colours, uvs), the material library rules, file
 // writing, and loading with assimp when it is installed.
-#include "host/io/obj_writer.h"
+#include "host/export/obj_writer.h"
 
 #include "support/export_scenes.h"
 #include "support/host_fixture.h"

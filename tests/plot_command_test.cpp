@@ -1,6 +1,6 @@
 // surfax-host plot as a person runs it: every output kind, numbered frames, the default chart, progress, and the
 // command's errors with their exit codes.
-#include "host/io/image.h"
+#include "host/image/image.h"
 #include "support/gltf_reader.h"
 #include "support/host_fixture.h"
 

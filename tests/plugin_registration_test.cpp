@@ -6,7 +6,7 @@
 // expected to exit with 0).
 #include "source/main.h"
 
-#include "host/io/image.h"
+#include "host/image/image.h"
 #include "host/plugins/loader.h"
 #include "host/plugins/registry.h"
 #include "support/host_fixture.h"

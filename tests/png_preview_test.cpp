@@ -1,8 +1,8 @@
 // PNG previews: deterministic bytes, framing, the depth test, two-sided lighting, lines, points and colours, and
 // the size option.
-#include "host/io/png_preview.h"
+#include "host/render/png_preview.h"
 
-#include "host/io/image.h"
+#include "host/image/image.h"
 #include "ocube.h"
 #include "support/export_scenes.h"
 #include "support/gltf_reader.h"
@@ -15,8 +15,8 @@
 #include <set>
 
 using namespace cinema;
-using surfax::draw::kPreviewBackground;
-using surfax::draw::RenderOptions;
+using surfax::render::kPreviewBackground;
+using surfax::render::RenderOptions;
 using surfax::io::ExportScene;
 using surfax::io::Image;
 
@@ -41,7 +41,7 @@ Image Render(const ExportScene& scene, int width = 160, int height = 120)
 {
 	Image image;
 	std::string error;
-	EXPECT_TRUE(surfax::draw::RenderScene(scene, RenderOptions{width, height}, image, error)) << error;
+	EXPECT_TRUE(surfax::render::RenderScene(scene, RenderOptions{width, height}, image, error)) << error;
 	return image;
 }
 
@@ -92,11 +92,11 @@ surfax::io::ExportMesh Quad(float depth, float r, float g, float b, bool reverse
 
 Image RenderFromFront(const ExportScene& scene)
 {
-	surfax::draw::Camera camera;
+	surfax::render::Camera camera;
 	camera.eye[2] = 10.0f;
 	Image image;
 	std::string error;
-	EXPECT_TRUE(surfax::draw::RenderSceneWithCamera(scene, camera, RenderOptions{64, 64}, image, error)) << error;
+	EXPECT_TRUE(surfax::render::RenderSceneWithCamera(scene, camera, RenderOptions{64, 64}, image, error)) << error;
 	return image;
 }
 } // namespace
@@ -111,8 +111,8 @@ TEST(PngPreview, TheSameSceneGivesTheSameBytesAndTheFileHoldsTheRenderedPixels)
 	const ExportScene scene = SceneOf(doc);
 	std::string error;
 	const std::string a = TempPath("a.png"), b = TempPath("b.png");
-	ASSERT_TRUE(surfax::io::WritePreviewPng(a, scene, RenderOptions{200, 150}, error)) << error;
-	ASSERT_TRUE(surfax::io::WritePreviewPng(b, SceneOf(doc), RenderOptions{200, 150}, error)) << error;
+	ASSERT_TRUE(surfax::render::WritePreviewPng(a, scene, RenderOptions{200, 150}, error)) << error;
+	ASSERT_TRUE(surfax::render::WritePreviewPng(b, SceneOf(doc), RenderOptions{200, 150}, error)) << error;
 	EXPECT_TRUE(surfax::test::ReadFileBytes(a) == surfax::test::ReadFileBytes(b));
 	Image loaded;
 	ASSERT_EQ(surfax::io::LoadPng(a, loaded, error), surfax::io::ImageStatus::Ok) << error;
@@ -254,10 +254,10 @@ TEST(PngPreviewSize, ParsesWidthByHeightAndRejectsEverythingElse)
 {
 	int w = 0, h = 0;
 	std::string error;
-	EXPECT_TRUE(surfax::io::ParsePreviewSize("800x600", w, h, error));
+	EXPECT_TRUE(surfax::render::ParsePreviewSize("800x600", w, h, error));
 	EXPECT_EQ(w, 800);
 	EXPECT_EQ(h, 600);
-	EXPECT_TRUE(surfax::io::ParsePreviewSize("1X8192", w, h, error));
+	EXPECT_TRUE(surfax::render::ParsePreviewSize("1X8192", w, h, error));
 	EXPECT_EQ(w, 1);
 	EXPECT_EQ(h, 8192);
 	for (const char* bad : {"", "800", "x600", "800x", "0x600", "800x0", "-1x5", "+1x5", "8193x10", "12ax3", " 80x60",
@@ -265,11 +265,11 @@ TEST(PngPreviewSize, ParsesWidthByHeightAndRejectsEverythingElse)
 	{
 		w = h = 7;
 		error.clear();
-		EXPECT_FALSE(surfax::io::ParsePreviewSize(bad, w, h, error)) << bad;
+		EXPECT_FALSE(surfax::render::ParsePreviewSize(bad, w, h, error)) << bad;
 		EXPECT_FALSE(error.empty()) << bad;
 		EXPECT_EQ(w, 7) << bad;
 	}
 	Image image;
-	EXPECT_FALSE(surfax::draw::RenderScene(ExportScene(), RenderOptions{0, 10}, image, error));
+	EXPECT_FALSE(surfax::render::RenderScene(ExportScene(), RenderOptions{0, 10}, image, error));
 	EXPECT_TRUE(image.rgba.empty());
 }

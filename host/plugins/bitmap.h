@@ -3,7 +3,7 @@
 #define SURFAX_HOST_PLUGINS_BITMAP_H
 
 #include "c4d_basebitmap.h"
-#include "host/io/image.h"
+#include "host/image/image.h"
 
 namespace surfax::plugins
 {

@@ -9,18 +9,13 @@ using surfax::scene::MarkDataChanged;
 
 namespace
 {
-// Object properties that live in the node record rather than in the parameter container.
+// Object properties that live in the node record rather than in the parameter container: the ones obase.h names
+// (ID_BASEOBJECT_...), the coordinates and the components of a vector parameter.
 enum
 {
-	kVisibilityEditor = 901,
-	kVisibilityRender = 902,
 	kRelPosition = 903,
 	kRelRotation = 904,
 	kRelScale = 905,
-	kGeneratorFlag = 906,
-	kUseColor = 907,
-	kColor = 908,
-	kXray = 909,
 	kVectorX = 1000,
 	kVectorY = 1001,
 	kVectorZ = 1002,
@@ -32,10 +27,10 @@ bool ReadProperty(const HostNode& n, Int32 id, GeData& out)
 		return false;
 	switch (id)
 	{
-		case kVisibilityEditor:
+		case ID_BASEOBJECT_VISIBILITY_EDITOR:
 			out = GeData(n.editorMode);
 			return true;
-		case kVisibilityRender:
+		case ID_BASEOBJECT_VISIBILITY_RENDER:
 			out = GeData(n.renderMode);
 			return true;
 		case kRelPosition:
@@ -47,16 +42,16 @@ bool ReadProperty(const HostNode& n, Int32 id, GeData& out)
 		case kRelScale:
 			out = GeData(n.scale);
 			return true;
-		case kGeneratorFlag:
+		case ID_BASEOBJECT_GENERATOR_FLAG:
 			out = GeData(n.enabled);
 			return true;
-		case kUseColor:
+		case ID_BASEOBJECT_USECOLOR:
 			out = GeData(n.color.usecolor);
 			return true;
-		case kColor:
+		case ID_BASEOBJECT_COLOR:
 			out = GeData(n.color.color);
 			return true;
-		case kXray:
+		case ID_BASEOBJECT_XRAY:
 			out = GeData(n.color.xray);
 			return true;
 		default:
@@ -70,10 +65,10 @@ bool WriteProperty(HostNode& n, Int32 id, const GeData& value)
 		return false;
 	switch (id)
 	{
-		case kVisibilityEditor:
+		case ID_BASEOBJECT_VISIBILITY_EDITOR:
 			n.editorMode = value.GetInt32();
 			return true;
-		case kVisibilityRender:
+		case ID_BASEOBJECT_VISIBILITY_RENDER:
 			n.renderMode = value.GetInt32();
 			return true;
 		case kRelPosition:
@@ -88,16 +83,16 @@ bool WriteProperty(HostNode& n, Int32 id, const GeData& value)
 			n.scale = value.GetVector();
 			surfax::scene::MarkMatrixChanged(&n);
 			return true;
-		case kGeneratorFlag:
+		case ID_BASEOBJECT_GENERATOR_FLAG:
 			n.enabled = value.GetBool();
 			return true;
-		case kUseColor:
+		case ID_BASEOBJECT_USECOLOR:
 			n.color.usecolor = value.GetInt32();
 			return true;
-		case kColor:
+		case ID_BASEOBJECT_COLOR:
 			n.color.color = value.GetVector();
 			return true;
-		case kXray:
+		case ID_BASEOBJECT_XRAY:
 			n.color.xray = value.GetBool();
 			return true;
 		default:

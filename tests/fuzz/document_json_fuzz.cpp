@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the document loader. Besides crashes, leaks and sanitizer reports it checks the contract:
 // a failure carries a message and a place inside the text (or a path), and a loaded document saves to text that
 // loads again and saves to the same bytes.
-#include "host/io/document_json.h"
+#include "host/document/document_json.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,0 +1,135 @@
+// An evaluated document as plain arrays, ready for the file writers and the preview: triangle meshes, line strips
+// and point sets in world space, in glTF's coordinate system.
+//
+// Space: the host works left-handed with y up; everything here is right-handed with y up (glTF, OBJ). A host point
+// (x, y, z) becomes (x, y, -z), and every triangle's winding is reversed so that a polygon facing outward in the
+// host (normal Cross(b - a, c - a) by the SDK's Cross) is counter-clockwise seen from outside here. Units are scene
+// units, unchanged.
+//
+// What is collected, in document order (an object, then its generated output, then its children):
+//   - an object whose editor or render mode is MODE_OFF is left out with everything below it;
+//   - an object's cache (generator output) stands for the object, with the cache's own children; a generator whose
+//     enabled check mark is off adds nothing of its own (its children still count);
+//   - polygon objects become triangle meshes (quads split along a-c); a polygon object without polygons becomes a
+//     point set; splines become line strips; host primitives (cube, sphere, pyramid, platonic) without a cache are
+//     built from their parameters;
+//   - a plug-in object in the document none of whose descendants has a cache with content (anything but an empty
+//     null object) adds, before its cache, the dots and spheres its object pass draws as a point set in the pen
+//     colours (vertex colours), placed by the drawing matrix it set: the plot object's samples when no component
+//     shows them (the host cannot read a plug-in's data, only watch it draw).
+// Not collected: text splines and extrusions (the host has no builders for them yet), and the lines a plug-in only
+// draws.
+//
+// Non-finite coordinates (NaN, infinities, or values beyond the range of float) never reach the output: every
+// triangle, line segment or point that uses one is dropped and counted in ExportScene::dropped.
+#ifndef SURFAX_HOST_EXPORT_EXPORT_SCENE_H
+#define SURFAX_HOST_EXPORT_EXPORT_SCENE_H
+
+#include "c4d.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace surfax::io
+{
+/// Where an item's colour comes from. Writers make one material per distinct (source, colour) pair.
+enum class ColorSource
+{
+	VertexColors, // per-vertex colours from a vertex colour tag; `color` is white
+	Display,      // the object's display colour (usecolor != 0), or its generator's for cache objects
+	Neutral,      // neither: kNeutralGrey
+};
+
+/// The colour of objects that have no colour of their own (linear RGBA, 0..1).
+constexpr float kNeutralGrey[4] = {0.72f, 0.72f, 0.72f, 1.0f};
+
+/// Steps per span when a cubic spline is sampled (Catmull-Rom through its points).
+constexpr int kSplineStepsPerSpan = 8;
+
+/// The largest vertex count of one item: indices are 32-bit and the writers keep one index free.
+constexpr std::uint64_t kMaxItemVertices = 0xFFFFFFFEu;
+
+/// Fields every item has.
+struct ExportItem
+{
+	std::string name; // the object's name ("" allowed)
+	ColorSource colorSource = ColorSource::Neutral;
+	float color[4] = {kNeutralGrey[0], kNeutralGrey[1], kNeutralGrey[2], kNeutralGrey[3]};
+	std::vector<float> positions; // x, y, z per vertex; all finite
+	std::vector<float> colors;    // r, g, b, a per vertex in 0..1 when colorSource is VertexColors, else empty
+
+	std::size_t VertexCount() const { return positions.size() / 3; }
+};
+
+/// A triangle mesh. Normals are unit length: smooth (averaged face normals, per point) when the object has a Phong
+/// tag, else flat (each polygon's own vertices carry its normal).
+struct ExportMesh : ExportItem
+{
+	std::vector<float> normals;         // x, y, z per vertex
+	std::vector<float> uvs;             // u, v per vertex (from a UVW tag, v down as the tag has it), or empty
+	std::vector<std::uint32_t> indices; // three per triangle, counter-clockwise seen from the front
+
+	std::size_t TriangleCount() const { return indices.size() / 3; }
+};
+
+/// Line strips. Strip k takes the next stripCounts[k] vertices (at least 2); a closed curve repeats its first vertex
+/// at its end.
+struct ExportLines : ExportItem
+{
+	std::vector<std::uint32_t> stripCounts;
+
+	std::size_t SegmentCount() const;
+};
+
+/// Points, one per vertex.
+struct ExportPoints : ExportItem
+{
+};
+
+/// What was dropped because it used a non-finite coordinate.
+struct DroppedCounts
+{
+	std::uint64_t triangles = 0;
+	std::uint64_t lineSegments = 0;
+	std::uint64_t points = 0;
+
+	std::uint64_t Total() const { return triangles + lineSegments + points; }
+};
+
+/// Everything collected from one document. Items with no vertices left are not kept.
+struct ExportScene
+{
+	std::vector<ExportMesh> meshes;
+	std::vector<ExportLines> lines;
+	std::vector<ExportPoints> points;
+	DroppedCounts dropped;
+
+	bool Empty() const { return meshes.empty() && lines.empty() && points.empty(); }
+};
+
+/// Axis-aligned bounds of all vertices of a scene.
+struct Bounds
+{
+	float min[3] = {0.0f, 0.0f, 0.0f};
+	float max[3] = {0.0f, 0.0f, 0.0f};
+	bool empty = true;
+};
+
+Bounds SceneBounds(const ExportScene& scene);
+
+/// Collects an evaluated document into `out` (replacing its contents). doc may be null (an empty scene). The
+/// document is only read (plug-in objects are asked to draw, which changes nothing). Returns false with `error` when
+/// memory runs out or an item would exceed kMaxItemVertices; `out` is then empty.
+bool CollectScene(const cinema::BaseDocument* doc, ExportScene& out, std::string& error);
+
+/// Exporting is a render: evaluates doc as an external render (CheckIsRunning reports EXTERNALRENDERING while the
+/// generators run), then collects it. Same results as CollectScene; false also when doc is null.
+bool RenderAndCollect(cinema::BaseDocument* doc, ExportScene& out, std::string& error);
+
+/// The warning the caller prints once when primitives were dropped ("dropped 3 triangles and 1 point with
+/// non-finite coordinates"), or "" when nothing was dropped.
+std::string DroppedWarning(const DroppedCounts& dropped);
+} // namespace surfax::io
+
+#endif

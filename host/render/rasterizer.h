@@ -1,0 +1,61 @@
+// A small software rasteriser for previews of a collected scene: a perspective camera, a depth buffer, lit
+// triangles, lines and points.
+//
+// Space: the scene's (right-handed, y up; see host/export/export_scene.h). Screen: pixels, origin at the top-left
+// corner, y down; pixel (x, y) covers [x, x + 1) x [y, y + 1) and is sampled at its centre.
+//
+// Shading: triangles are lit per vertex with a Lambert term plus ambient, two-sided (a surface seen from behind is
+// lit like its front), and the lit colours are interpolated across the triangle. Lines and points are unlit and
+// drawn one pixel wide (points as small squares), slightly in front of surfaces at the same depth so a grid on a
+// surface stays visible. The depth test keeps the nearest; at equal depth the first drawn stays.
+//
+// Deterministic: one thread, a fixed drawing order (meshes, then lines, then points, each in scene order), every
+// pixel written from the background up. The same scene and options give the same pixels.
+#ifndef SURFAX_HOST_RENDER_RASTERIZER_H
+#define SURFAX_HOST_RENDER_RASTERIZER_H
+
+#include "host/export/export_scene.h"
+#include "host/image/image.h"
+
+#include <cstdint>
+#include <string>
+
+namespace surfax::render
+{
+constexpr int kDefaultPreviewWidth = 800;
+constexpr int kDefaultPreviewHeight = 600;
+constexpr int kMaxPreviewSide = 8192;
+/// The background: a dark slate grey, opaque.
+constexpr std::uint8_t kPreviewBackground[4] = {38, 42, 50, 255};
+
+/// A perspective camera looking from eye towards target.
+struct Camera
+{
+	float eye[3] = {0.0f, 0.0f, 1.0f};
+	float target[3] = {0.0f, 0.0f, 0.0f};
+	float fovY = 0.6f; // vertical field of view, radians
+};
+
+/// The default three-quarter view: from the front right and above (35 degrees around y from +z towards +x, 28
+/// degrees up), aimed so that the projected bounds sit in the middle of an image of width x height, as close as it
+/// can be while every corner of the bounds stays inside the image with a small margin. Empty bounds, or bounds
+/// without extent, are framed as a box of size 1 around them.
+Camera ThreeQuarterCamera(const io::Bounds& bounds, int width, int height);
+
+struct RenderOptions
+{
+	int width = kDefaultPreviewWidth;
+	int height = kDefaultPreviewHeight;
+};
+
+/// Renders the scene from ThreeQuarterCamera(SceneBounds(scene), ...) into `out` (width x height, RGBA, opaque).
+/// False with `error` when the size is outside 1..kMaxPreviewSide per side or memory runs out; `out` is then
+/// empty.
+bool RenderScene(const io::ExportScene& scene, const RenderOptions& options, io::Image& out, std::string& error);
+
+/// The same with a given camera.
+bool RenderSceneWithCamera(const io::ExportScene& scene, const Camera& camera, const RenderOptions& options,
+                           io::Image& out, std::string& error);
+} // namespace surfax::render
+
+#endif
