@@ -166,7 +166,7 @@ Bool PlotObject::Init(GeListNode* node, Bool isCloneInit)
 	BaseObject* op = static_cast<BaseObject*>(node);
 	BaseContainer& bc = op->GetDataInstanceRef();
 	SetDefaults(bc);
-	WriteParameters(bc);
+	_settings.Write(bc);
 	_lastFrame = maxon::LIMIT_MIN_INT32;
 	return true;
 }
@@ -193,25 +193,7 @@ Bool PlotObject::CopyTo(NodeData* dest, const GeListNode* snode, GeListNode* dno
 	if (copy->_samples.CopyFrom(_samples) == maxon::FAILED)
 		DebugStop("The copy of the plot object's sample cache could not grow; the copy starts empty.");
 
-	copy->_preset = _preset;
-	copy->_resolution = _resolution;
-	copy->_displayMode = _displayMode;
-	copy->_pointSize = _pointSize;
-	copy->_colorMode = _colorMode;
-	copy->_heightMode = _heightMode;
-	copy->_size = _size;
-	copy->_halfHeight = _halfHeight;
-	copy->_scalePositive = _scalePositive;
-	copy->_scaleNegative = _scaleNegative;
-	copy->_xStart = _xStart;
-	copy->_xEnd = _xEnd;
-	copy->_zStart = _zStart;
-	copy->_zEnd = _zEnd;
-	copy->_separateZ = _separateZ;
-	copy->_animate = _animate;
-	copy->_gradientByMagnitude = _gradientByMagnitude;
-	copy->_color = _color;
-	copy->_formula = _formula;
+	copy->_settings = _settings;
 	return SUPER::CopyTo(dest, snode, dnode, flags, trn);
 }
 
@@ -251,7 +233,7 @@ Bool PlotObject::Message(GeListNode* node, Int32 type, void* data)
 			// The cache stays: the next execution sees the changed settings and re-evaluates.
 			BaseContainer& bc = op->GetDataInstanceRef();
 			SetDefaults(bc);
-			WriteParameters(bc);
+			_settings.Write(bc);
 			break;
 		}
 		case PLOT_ADDCOMPONENT:
@@ -324,57 +306,47 @@ EXECUTIONRESULT PlotObject::Execute(BaseObject* op, BaseDocument* doc, BaseThrea
 	if (op == nullptr || doc == nullptr || !op->GetDeformMode())
 		return EXECUTIONRESULT::OK; // a disabled plot keeps its samples as they are
 
-	ReadParameters(op->GetDataInstanceRef());
+	_settings.Read(op->GetDataInstanceRef());
+	const Float halfHeight = _settings.halfHeight;
+	const Float size = _settings.size;
 
 	// Height and size changes rescale the cache in place: the same positions a full evaluation would give, at a
 	// fraction of the cost (this is what dragging a handle does). A previous value of 0 means that nothing was
 	// evaluated yet (new, copied or loaded object), so whatever the cache holds is discarded.
-	if (_halfHeight != _previousHalfHeight && _previousHalfHeight > 0.0 && !_samples.IsEmpty())
+	if (halfHeight != _previousHalfHeight && _previousHalfHeight > 0.0 && !_samples.IsEmpty())
 	{
-		ScaleSamples(Vector(1.0, _halfHeight / _previousHalfHeight, 1.0));
+		ScaleSamples(Vector(1.0, halfHeight / _previousHalfHeight, 1.0));
 		EventAdd(EVENT::FORCEREDRAW);
 	}
-	else if (_previousHalfHeight == 0.0 && _halfHeight != 0.0)
+	else if (_previousHalfHeight == 0.0 && halfHeight != 0.0)
 	{
 		_samples.Flush();
 	}
-	_previousHalfHeight = _halfHeight;
-	_samplesHalfHeight = _halfHeight;
+	_previousHalfHeight = halfHeight;
+	_samplesHalfHeight = halfHeight;
 
-	if (_size != _previousSize && _previousSize > 0.0 && !_samples.IsEmpty())
+	if (size != _previousSize && _previousSize > 0.0 && !_samples.IsEmpty())
 	{
-		const Float factor = _size / _previousSize;
+		const Float factor = size / _previousSize;
 		ScaleSamples(Vector(factor, 1.0, factor));
 		EventAdd(EVENT::FORCEREDRAW);
 	}
-	else if (_previousSize == 0.0 && _size != 0.0)
+	else if (_previousSize == 0.0 && size != 0.0)
 	{
 		_samples.Flush();
 	}
-	_previousSize = _size;
+	_previousSize = size;
 
 	// Only the settings that change the sampled values count; colours, display and animation do not.
-	if (_resolution != _previousResolution || _scalePositive != _previousScalePositive ||
-	    _scaleNegative != _previousScaleNegative || _heightMode != _previousHeightMode ||
-	    _formula != _previousFormula || _xEnd != _previousXEnd || _xStart != _previousXStart ||
-	    _zEnd != _previousZEnd || _zStart != _previousZStart || _separateZ != _previousSeparateZ)
+	if (_settings.sampling != _previousSampling)
 	{
-		_previousResolution = _resolution;
-		_previousScalePositive = _scalePositive;
-		_previousScaleNegative = _scaleNegative;
-		_previousHeightMode = _heightMode;
-		_previousFormula = _formula;
-		_previousXEnd = _xEnd;
-		_previousXStart = _xStart;
-		_previousZEnd = _zEnd;
-		_previousZStart = _zStart;
-		_previousSeparateZ = _separateZ;
+		_previousSampling = _settings.sampling;
 		_samples.Flush();
 	}
 
 	const BaseTime time = doc->GetTime();
 	const Int32 frame = time.GetFrame(static_cast<Float>(doc->GetFps()));
-	if (_animate && UsesTime(_previousFormula) && frame != _lastFrame)
+	if (_settings.animate && UsesTime(_previousSampling.formula) && frame != _lastFrame)
 		_samples.Flush();
 	_lastFrame = frame;
 
@@ -496,25 +468,7 @@ void PlotObject::SetHandle(BaseObject* op, Int32 i, Vector p, const HandleInfo& 
 
 void PlotObject::SetDefaults(BaseContainer& bc)
 {
-	_preset = 0;
-	_resolution = kDefaultResolution;
-	_displayMode = PLOT_DISPLAY_DOT;
-	_pointSize = 1.0;
-	_colorMode = PLOT_COLORMODE_GRADIENT;
-	_heightMode = PLOT_YMODE_FIT;
-	_size = kDefaultSize;
-	_halfHeight = kDefaultHeight * 0.5;
-	_scalePositive = 1.0;
-	_scaleNegative = 1.0;
-	_xStart = kDefaultRangeStart;
-	_xEnd = kDefaultRangeEnd;
-	_zStart = kDefaultRangeStart;
-	_zEnd = kDefaultRangeEnd;
-	_separateZ = false;
-	_animate = true;
-	_gradientByMagnitude = false;
-	_color = Vector(1.0);
-	_formula = String(kDefaultFormula);
+	_settings = PlotSettings::Defaults();
 
 	// Without memory for the gradient the container keeps the one it has; everything else is still set.
 	Gradient* gradient = AllocDefaultGradient();
@@ -525,52 +479,86 @@ void PlotObject::SetDefaults(BaseContainer& bc)
 	}
 }
 
-void PlotObject::WriteParameters(BaseContainer& bc) const
+Bool PlotSampling::operator==(const PlotSampling& other) const
 {
-	bc.SetInt32(PLOT_PRESET, _preset);
-	bc.SetInt32(PLOT_RESOLUTION, _resolution);
-	bc.SetFloat(PLOT_SIZE, _size);
-	bc.SetFloat(PLOT_HEIGHT, _halfHeight * 2.0);
-	bc.SetInt32(PLOT_YMODE, _heightMode);
-	bc.SetString(PLOT_FORMULA, _formula);
-	bc.SetBool(PLOT_ANIMATE, _animate);
-	bc.SetFloat(PLOT_SCALEPOS, _scalePositive);
-	bc.SetFloat(PLOT_SCALENEG, _scaleNegative);
-	bc.SetBool(PLOT_SEPARATEZ, _separateZ);
-	bc.SetFloat(PLOT_XMIN, _xStart);
-	bc.SetFloat(PLOT_XMAX, _xEnd);
-	bc.SetFloat(PLOT_ZMIN, _zStart);
-	bc.SetFloat(PLOT_ZMAX, _zEnd);
-	bc.SetInt32(PLOT_COLORMODE, _colorMode);
-	bc.SetVector(PLOT_COLOR, _color);
-	bc.SetInt32(PLOT_DISPLAY, _displayMode);
-	bc.SetFloat(PLOT_POINTSIZE, _pointSize);
-	bc.SetBool(PLOT_GRADIENTABS, _gradientByMagnitude);
+	return resolution == other.resolution && scalePositive == other.scalePositive &&
+	       scaleNegative == other.scaleNegative && heightMode == other.heightMode && formula == other.formula &&
+	       xEnd == other.xEnd && xStart == other.xStart && zEnd == other.zEnd && zStart == other.zStart &&
+	       separateZ == other.separateZ;
 }
 
-void PlotObject::ReadParameters(const BaseContainer& bc)
+PlotSettings PlotSettings::Defaults()
 {
-	_preset = bc.GetInt32(PLOT_PRESET, 0);
+	PlotSettings settings;
+	settings.preset = 0;
+	settings.sampling.resolution = kDefaultResolution;
+	settings.displayMode = PLOT_DISPLAY_DOT;
+	settings.pointSize = 1.0;
+	settings.colorMode = PLOT_COLORMODE_GRADIENT;
+	settings.sampling.heightMode = PLOT_YMODE_FIT;
+	settings.size = kDefaultSize;
+	settings.halfHeight = kDefaultHeight * 0.5;
+	settings.sampling.scalePositive = 1.0;
+	settings.sampling.scaleNegative = 1.0;
+	settings.sampling.xStart = kDefaultRangeStart;
+	settings.sampling.xEnd = kDefaultRangeEnd;
+	settings.sampling.zStart = kDefaultRangeStart;
+	settings.sampling.zEnd = kDefaultRangeEnd;
+	settings.sampling.separateZ = false;
+	settings.animate = true;
+	settings.gradientByMagnitude = false;
+	settings.color = Vector(1.0);
+	settings.sampling.formula = String(kDefaultFormula);
+	return settings;
+}
+
+void PlotSettings::Write(BaseContainer& bc) const
+{
+	bc.SetInt32(PLOT_PRESET, preset);
+	bc.SetInt32(PLOT_RESOLUTION, sampling.resolution);
+	bc.SetFloat(PLOT_SIZE, size);
+	bc.SetFloat(PLOT_HEIGHT, halfHeight * 2.0);
+	bc.SetInt32(PLOT_YMODE, sampling.heightMode);
+	bc.SetString(PLOT_FORMULA, sampling.formula);
+	bc.SetBool(PLOT_ANIMATE, animate);
+	bc.SetFloat(PLOT_SCALEPOS, sampling.scalePositive);
+	bc.SetFloat(PLOT_SCALENEG, sampling.scaleNegative);
+	bc.SetBool(PLOT_SEPARATEZ, sampling.separateZ);
+	bc.SetFloat(PLOT_XMIN, sampling.xStart);
+	bc.SetFloat(PLOT_XMAX, sampling.xEnd);
+	bc.SetFloat(PLOT_ZMIN, sampling.zStart);
+	bc.SetFloat(PLOT_ZMAX, sampling.zEnd);
+	bc.SetInt32(PLOT_COLORMODE, colorMode);
+	bc.SetVector(PLOT_COLOR, color);
+	bc.SetInt32(PLOT_DISPLAY, displayMode);
+	bc.SetFloat(PLOT_POINTSIZE, pointSize);
+	bc.SetBool(PLOT_GRADIENTABS, gradientByMagnitude);
+}
+
+void PlotSettings::Read(const BaseContainer& bc)
+{
+	preset = bc.GetInt32(PLOT_PRESET, 0);
 	// The evaluation divides by the resolution and allocates (n+1)^2 samples: keep it in range whatever a
 	// document or script stored.
-	_resolution = maxon::ClampValue(bc.GetInt32(PLOT_RESOLUTION, kDefaultResolution), kMinResolution, kMaxResolution);
-	_size = bc.GetFloat(PLOT_SIZE, kDefaultSize);
-	_halfHeight = bc.GetFloat(PLOT_HEIGHT, kDefaultHeight) * 0.5;
-	_heightMode = bc.GetInt32(PLOT_YMODE, PLOT_YMODE_FIT);
-	_formula = bc.GetString(PLOT_FORMULA, String(kDefaultFormula));
-	_animate = bc.GetBool(PLOT_ANIMATE, true);
-	_scalePositive = bc.GetFloat(PLOT_SCALEPOS, 1.0);
-	_scaleNegative = bc.GetFloat(PLOT_SCALENEG, 1.0);
-	_separateZ = bc.GetBool(PLOT_SEPARATEZ, false);
-	_xStart = bc.GetFloat(PLOT_XMIN, kDefaultRangeStart);
-	_xEnd = bc.GetFloat(PLOT_XMAX, kDefaultRangeEnd);
-	_zStart = bc.GetFloat(PLOT_ZMIN, kDefaultRangeStart);
-	_zEnd = bc.GetFloat(PLOT_ZMAX, kDefaultRangeEnd);
-	_colorMode = bc.GetInt32(PLOT_COLORMODE, PLOT_COLORMODE_GRADIENT);
-	_color = bc.GetVector(PLOT_COLOR, Vector(1.0));
-	_displayMode = bc.GetInt32(PLOT_DISPLAY, PLOT_DISPLAY_DOT);
-	_pointSize = bc.GetFloat(PLOT_POINTSIZE, 1.0);
-	_gradientByMagnitude = bc.GetBool(PLOT_GRADIENTABS, false);
+	sampling.resolution =
+		maxon::ClampValue(bc.GetInt32(PLOT_RESOLUTION, kDefaultResolution), kMinResolution, kMaxResolution);
+	size = bc.GetFloat(PLOT_SIZE, kDefaultSize);
+	halfHeight = bc.GetFloat(PLOT_HEIGHT, kDefaultHeight) * 0.5;
+	sampling.heightMode = bc.GetInt32(PLOT_YMODE, PLOT_YMODE_FIT);
+	sampling.formula = bc.GetString(PLOT_FORMULA, String(kDefaultFormula));
+	animate = bc.GetBool(PLOT_ANIMATE, true);
+	sampling.scalePositive = bc.GetFloat(PLOT_SCALEPOS, 1.0);
+	sampling.scaleNegative = bc.GetFloat(PLOT_SCALENEG, 1.0);
+	sampling.separateZ = bc.GetBool(PLOT_SEPARATEZ, false);
+	sampling.xStart = bc.GetFloat(PLOT_XMIN, kDefaultRangeStart);
+	sampling.xEnd = bc.GetFloat(PLOT_XMAX, kDefaultRangeEnd);
+	sampling.zStart = bc.GetFloat(PLOT_ZMIN, kDefaultRangeStart);
+	sampling.zEnd = bc.GetFloat(PLOT_ZMAX, kDefaultRangeEnd);
+	colorMode = bc.GetInt32(PLOT_COLORMODE, PLOT_COLORMODE_GRADIENT);
+	color = bc.GetVector(PLOT_COLOR, Vector(1.0));
+	displayMode = bc.GetInt32(PLOT_DISPLAY, PLOT_DISPLAY_DOT);
+	pointSize = bc.GetFloat(PLOT_POINTSIZE, 1.0);
+	gradientByMagnitude = bc.GetBool(PLOT_GRADIENTABS, false);
 }
 
 void PlotObject::ScaleSamples(const Vector& factors)
@@ -630,33 +618,35 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 	_valueMax = 0.0;
 	_samples.Flush();
 
-	const Int32 n = _resolution;
+	const PlotSampling& sampling = _settings.sampling;
+	const Int32 n = sampling.resolution;
 	const Int32 perAxis = n + 1;
-	const Float a = _halfHeight;
-	const Float spacing = _size / n;
+	const Float a = _settings.halfHeight;
+	const Float spacing = _settings.size / n;
 	// Positions run from -size/2 to +size/2; for an even n the middle row and column lie exactly at 0.
 	const Float center = (n % 2 == 0) ? n / 2 : (n - 1) / 2;
 	const Float offset = (n % 2 == 0) ? 0.0 : spacing * 0.5;
-	const Float zFirst = _separateZ ? _zStart : _xStart;
-	const Float zLast = _separateZ ? _zEnd : _xEnd;
-	const Float dx = (_xEnd - _xStart) / n;
+	const Float zFirst = sampling.separateZ ? sampling.zStart : sampling.xStart;
+	const Float zLast = sampling.separateZ ? sampling.zEnd : sampling.xEnd;
+	const Float dx = (sampling.xEnd - sampling.xStart) / n;
 	const Float dz = (zLast - zFirst) / n;
 	const Int32 fps = doc->GetFps();
 	_fitFactor = 1.0;
 
 	SampleColoring coloring;
-	if (!PrepareColoring(op->GetDataInstanceRef(), _colorMode, _color, _gradientByMagnitude, a, doc, coloring))
+	if (!PrepareColoring(op->GetDataInstanceRef(), _settings.colorMode, _settings.color, _settings.gradientByMagnitude, a,
+	                     doc, coloring))
 		return EXECUTIONRESULT::OUTOFMEMORY;
 
 	// Each sample's text is spliced from the formula's pieces and ready-made number texts: everything but z once
 	// per row, and the z texts are the same in every row. Should memory for that run out, the samples are
 	// substituted one by one, which gives the same text.
-	const Bool hasFormula = _formula.IsPopulated();
+	const Bool hasFormula = sampling.formula.IsPopulated();
 	FormulaTemplate formulaTemplate;
 	maxon::BaseArray<String> zTexts;
-	Bool spliced = hasFormula && formulaTemplate.Init(_formula) && zTexts.Resize(perAxis) == maxon::OK;
+	Bool spliced = hasFormula && formulaTemplate.Init(sampling.formula) && zTexts.Resize(perAxis) == maxon::OK;
 	if (hasFormula)
-		_timeDependent = UsesTime(_formula);
+		_timeDependent = UsesTime(sampling.formula);
 	if (spliced)
 	{
 		for (Int32 j = 0; j < perAxis; ++j)
@@ -680,7 +670,7 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 	for (Int32 i = 0; i < perAxis; ++i)
 	{
 		const Float px = (i - center) * spacing - offset;
-		const Float xArgument = _xStart + i * dx;
+		const Float xArgument = sampling.xStart + i * dx;
 		values[static_cast<Int32>(FORMULAVARIABLE::X)] = xArgument;
 		if (spliced)
 		{
@@ -701,7 +691,7 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 				else
 				{
 					values[static_cast<Int32>(FORMULAVARIABLE::Z)] = zArgument;
-					text = SubstituteVariables(_formula, values, _timeDependent);
+					text = SubstituteVariables(sampling.formula, values, _timeDependent);
 				}
 				raw = StringToNumber(text, FORMAT_FLOAT, fps, nullptr).GetFloat();
 			}
@@ -716,14 +706,14 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 				if (y > runningMax)
 					runningMax = y;
 			}
-			if (_heightMode == PLOT_YMODE_CLIP)
+			if (sampling.heightMode == PLOT_YMODE_CLIP)
 			{
 				if (y > a)
 					y = a;
 				else if (y < -a)
 					y = -a;
 			}
-			y *= y < 0.0 ? _scaleNegative : _scalePositive;
+			y *= y < 0.0 ? sampling.scaleNegative : sampling.scalePositive;
 
 			// A sample that finds no memory is dropped; readers go by the cache's count.
 			(void)_samples.Append(PlotSample{Vector(px, y, pz), coloring.At(y)});
@@ -736,7 +726,7 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 		_valueMax = runningMax / a;
 	}
 
-	if (_heightMode == PLOT_YMODE_FIT)
+	if (sampling.heightMode == PLOT_YMODE_FIT)
 	{
 		// Scaled by the raw extremes, so with multipliers the fitted surface may still leave +-a.
 		const Float largest = maxon::Max(maxon::Abs(runningMin), maxon::Abs(runningMax));

@@ -12,6 +12,48 @@ struct PlotSample
 	cinema::Vector color;
 };
 
+/// The parameters that decide the sampled values; a change to any of them empties the cache. Colours, display and
+/// animation are not among them.
+struct PlotSampling
+{
+	cinema::Int32 resolution = 0;
+	cinema::Float scalePositive = 0.0;
+	cinema::Float scaleNegative = 0.0;
+	cinema::Int32 heightMode = 0;
+	cinema::String formula;
+	cinema::Float xStart = 0.0;
+	cinema::Float xEnd = 0.0;
+	cinema::Float zStart = 0.0;
+	cinema::Float zEnd = 0.0;
+	cinema::Bool separateZ = false;
+
+	cinema::Bool operator==(const PlotSampling& other) const;
+	cinema::Bool operator!=(const PlotSampling& other) const { return !(*this == other); }
+};
+
+/// The plot object's working copies of its parameters, read from its container at every execution. All zero until
+/// read or set to the defaults, so that a zeroed record stands for "nothing evaluated yet".
+struct PlotSettings
+{
+	PlotSampling sampling;
+	cinema::Int32 preset = 0;
+	cinema::Int32 displayMode = 0;
+	cinema::Float pointSize = 0.0;
+	cinema::Int32 colorMode = 0;
+	cinema::Float size = 0.0;
+	cinema::Float halfHeight = 0.0;
+	cinema::Bool animate = false;
+	cinema::Bool gradientByMagnitude = false;
+	cinema::Vector color;
+
+	/// The values a new plot object starts with.
+	static PlotSettings Defaults();
+	/// Reads every parameter from bc, with the defaults for missing ones and the resolution kept in its range.
+	void Read(const cinema::BaseContainer& bc);
+	/// Writes every parameter into bc (the gradient is not among them).
+	void Write(cinema::BaseContainer& bc) const;
+};
+
 /// Data class of the plot object. Owns the sample cache: empty, or (n+1)^2 samples with sample i * (n+1) + j at
 /// x index i and z index j. Components read it through the accessors, never write it.
 class PlotObject : public cinema::ObjectData
@@ -57,7 +99,7 @@ public:
 	/// than (n+1)^2 samples.
 	const maxon::BaseArray<PlotSample>& GetSamples() const { return _samples; }
 	/// The resolution n in effect (1 to 1000) as of the last execution.
-	cinema::Int32 GetResolution() const { return _resolution; }
+	cinema::Int32 GetResolution() const { return _settings.sampling.resolution; }
 	/// Whether the formula last substituted has a standalone t or f.
 	cinema::Bool IsTimeDependent() const { return _timeDependent; }
 	/// The smallest and largest raw formula value of the last full evaluation (0 when the height is 0).
@@ -67,8 +109,6 @@ public:
 private:
 	/// Sets the working copies to their defaults and stores the default gradient into bc.
 	void SetDefaults(cinema::BaseContainer& bc);
-	void WriteParameters(cinema::BaseContainer& bc) const;
-	void ReadParameters(const cinema::BaseContainer& bc);
 	/// Empties and refills the cache from the formula. OUTOFMEMORY when the gradient cannot be prepared.
 	cinema::EXECUTIONRESULT EvaluateSamples(cinema::BaseObject* op, cinema::BaseDocument* doc, cinema::Float time,
 	                                        cinema::Int32 frame);
@@ -100,40 +140,11 @@ private:
 	cinema::Float _fitFactor = 1.0;
 
 	// As of the last full evaluation, for change detection.
-	cinema::Float _previousScalePositive = 0.0;
-	cinema::Float _previousScaleNegative = 0.0;
-	cinema::Float _previousXEnd = 0.0;
-	cinema::Float _previousXStart = 0.0;
-	cinema::Float _previousZEnd = 0.0;
-	cinema::Float _previousZStart = 0.0;
-	cinema::Bool _previousSeparateZ = false;
-	cinema::Int32 _previousHeightMode = 0;
-	cinema::Int32 _previousResolution = 0;
+	PlotSampling _previousSampling;
 
 	cinema::Bool _timeDependent = false;
 
-	// Working copies of the parameters, refreshed by ReadParameters.
-	cinema::Int32 _preset = 0;
-	cinema::Int32 _resolution = 0;
-	cinema::Int32 _displayMode = 0;
-	cinema::Float _pointSize = 0.0;
-	cinema::Int32 _colorMode = 0;
-	cinema::Int32 _heightMode = 0;
-	cinema::Float _size = 0.0;
-	cinema::Float _halfHeight = 0.0;
-	cinema::Float _scalePositive = 0.0;
-	cinema::Float _scaleNegative = 0.0;
-	cinema::Float _xStart = 0.0;
-	cinema::Float _xEnd = 0.0;
-	cinema::Float _zStart = 0.0;
-	cinema::Float _zEnd = 0.0;
-	cinema::Bool _separateZ = false;
-	cinema::Bool _animate = false;
-	cinema::Bool _gradientByMagnitude = false;
-	cinema::Vector _color;
-	cinema::String _formula;
-
-	cinema::String _previousFormula;
+	PlotSettings _settings;
 	maxon::BaseArray<PlotSample> _samples;
 };
 
