@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <sstream>
 
 using namespace cinema;
@@ -231,10 +231,29 @@ TEST(ObjAssimp, AssimpLoadsTheFile)
 	EXPECT_EQ(status, 0) << text;
 	EXPECT_EQ(text.find("rror"), std::string::npos) << text;
 	// Every item arrives as a mesh of its own, each triangle mesh with all its faces.
-	const std::regex meshLine(R"(\d+ \((.*)\): \[(\d+) / \d+ / (\d+) \| (\w+)\])");
+	// Its mesh lines read "INDEX (NAME): [VERTICES / INDICES / FACES | TYPE]".
 	std::map<std::string, std::pair<std::size_t, std::string>> meshes; // name -> faces, primitive type
-	for (auto it = std::sregex_iterator(text.begin(), text.end(), meshLine); it != std::sregex_iterator(); ++it)
-		meshes[(*it)[1].str()] = {std::stoul((*it)[3].str()), (*it)[4].str()};
+	std::istringstream lines(text);
+	std::string line;
+	while (std::getline(lines, line))
+	{
+		const std::size_t open = line.find(" (");
+		const std::size_t close = line.rfind("): [");
+		const std::size_t bar = line.rfind(" | ");
+		const std::size_t end = line.rfind(']');
+		if (open == std::string::npos || close == std::string::npos || bar == std::string::npos ||
+		    end == std::string::npos || !(open < close && close < bar && bar < end))
+			continue;
+		const std::size_t indexStart = line.find_first_not_of(' ');
+		if (indexStart >= open || line.find_first_not_of("0123456789", indexStart) != open)
+			continue;
+		const std::string counts = line.substr(close + 4, bar - close - 4);
+		const std::size_t lastSlash = counts.rfind('/');
+		if (std::count(counts.begin(), counts.end(), '/') != 2) // material properties have two counts
+			continue;
+		meshes[line.substr(open + 2, close - open - 2)] = {std::stoul(counts.substr(lastSlash + 1)),
+		                                                    line.substr(bar + 3, end - bar - 3)};
+	}
 	ASSERT_EQ(meshes.size(), 4u) << text;
 	EXPECT_EQ(meshes["the_surface"], std::make_pair(scene.meshes[0].TriangleCount(), std::string("triangle")));
 	EXPECT_EQ(meshes["Cube"], std::make_pair(scene.meshes[1].TriangleCount(), std::string("triangle")));
