@@ -16,6 +16,8 @@ namespace surfax::app
 constexpr int kExitOk = 0;
 constexpr int kExitError = 1;
 constexpr int kExitUsage = 2;
+// Stopped by SIGINT or SIGTERM: 128 + the signal (130, 143), as shells report a process ended by it.
+constexpr int kExitSignalBase = 128;
 
 struct GlobalOptions
 {
@@ -80,7 +82,8 @@ struct PlotOptions
 	bool frameGiven = false;            // --frame or --frames: set the document time before each evaluation
 	std::int32_t firstFrame = 0;
 	std::int32_t lastFrame = 0;
-	bool numbered = false;            // --frames: every output is written once per frame as NAME-0001.EXT
+	bool numbered = false;            // --frames: every output is written once per frame as NAME-0001.EXT, NAME-m001.EXT
+	                                  // for frame -1
 	std::vector<std::string> outputs; // by extension: .glb, .gltf, .obj, .png, .json (the dump)
 	bool dump = false;                // print the dump on stdout
 	bool draw = false;                // drawings in the dump (stdout and .json outputs)
@@ -98,7 +101,10 @@ int RunCalc(const std::vector<std::string>& expressions);
 /// The plot command: a new document with a plot object made from the menu, the formula and edits applied, the
 /// components added, evaluated as a render (each frame of --frames in turn), then every output written. With no
 /// outputs, no dump and no --save the chart goes to surfax-chart.glb and surfax-chart.png in the current folder.
-/// Exit codes as above; a bad output extension or component name is a usage error (2).
+/// Exit codes as above; a bad output extension or component name is a usage error (2). The files of one frame (with
+/// --save on the last frame) are renamed into place together once all of them were written (core::OutputBatch); a
+/// failure leaves earlier frames and every old file of the failed frame as they were. SIGINT or SIGTERM stops at the
+/// next frame or write, keeps the finished frames, reports how many there are and exits with kExitSignalBase + signal.
 int RunPlot(const GlobalOptions& options, PlotOptions plot);
 } // namespace surfax::app
 

@@ -76,7 +76,8 @@ int RunEval(const GlobalOptions& options, const EvalOptions& eval)
 	}
 	if (!eval.save.empty() && !io::SaveDocumentFile(doc, eval.save, message))
 	{
-		PrintError(eval.save, message);
+		// The message starts with the file's path.
+		std::fprintf(stderr, "surfax-host: %s\n", message.c_str());
 		return kExitError;
 	}
 	return kExitOk;

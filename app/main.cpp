@@ -6,6 +6,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include "host/core/interruption.h"
+
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -16,6 +19,7 @@ using namespace surfax::app;
 
 constexpr const char* kGlobalOptionsWithValue[] = {"--plugins", "--host-version", "--answer"};
 constexpr const char* kGlobalFlags[] = {"--quiet", "--no-open", "--help", "-h"};
+constexpr const char* kCommands[] = {"describe", "eval", "plot", "calc"};
 
 bool IsOneOf(const std::string& arg, const auto& list)
 {
@@ -38,9 +42,8 @@ bool IsGlobalOptionWithInlineValue(const std::string& arg)
 	return false;
 }
 
-// Expressions such as "-Sin(90)" look like options to the parser. Everything after `calc` that is not a global
-// option is therefore passed behind "--", which makes it positional.
-std::vector<std::string> ProtectCalcExpressions(const std::vector<std::string>& args)
+// Index of the first argument after the global options (the command's name when the line is well formed).
+std::size_t CommandIndex(const std::vector<std::string>& args)
 {
 	std::size_t i = 1;
 	while (i < args.size())
@@ -52,6 +55,38 @@ std::vector<std::string> ProtectCalcExpressions(const std::vector<std::string>& 
 		else
 			break;
 	}
+	return i;
+}
+
+// The first signal asks the run to stop at its next safe point; a second one ends the process at once.
+void OnStopSignal(int signal)
+{
+	if (surfax::core::InterruptionSignal() != 0)
+	{
+		std::signal(signal, SIG_DFL);
+		std::raise(signal);
+		return;
+	}
+	surfax::core::RequestInterruption(signal);
+}
+
+void InstallSignalHandlers()
+{
+	struct sigaction action = {};
+	action.sa_handler = OnStopSignal;
+	sigemptyset(&action.sa_mask);
+	sigaction(SIGINT, &action, nullptr);
+	sigaction(SIGTERM, &action, nullptr);
+	// Past a file size limit (ulimit -f) a write fails with EFBIG instead of ending the process, so the temporary is
+	// removed and the old file kept.
+	std::signal(SIGXFSZ, SIG_IGN);
+}
+
+// Expressions such as "-Sin(90)" look like options to the parser. Everything after `calc` that is not a global
+// option is therefore passed behind "--", which makes it positional.
+std::vector<std::string> ProtectCalcExpressions(const std::vector<std::string>& args)
+{
+	const std::size_t i = CommandIndex(args);
 	if (i >= args.size() || args[i] != "calc")
 		return args;
 	std::vector<std::string> options(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1);
@@ -81,7 +116,7 @@ std::vector<std::string> ProtectCalcExpressions(const std::vector<std::string>& 
 }
 } // namespace
 
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
 	GlobalOptions global;
 	global.hostVersion = surfax::plugins::kDefaultApiVersion;
@@ -178,6 +213,13 @@ int main(int argc, char** argv)
 	calc->add_option("EXPR", expressions, "Expression")->required();
 
 	std::vector<std::string> args(argv, argv + argc);
+	// CLI11 would call an unknown command an unexpected argument; a person wants to hear that it is no command.
+	if (const std::size_t command = CommandIndex(args);
+	    command < args.size() && !args[command].empty() && args[command][0] != '-' && !IsOneOf(args[command], kCommands))
+	{
+		std::fprintf(stderr, "surfax-host: '%s' is not a command; see --help\n", args[command].c_str());
+		return kExitUsage;
+	}
 	args = ProtectCalcExpressions(args);
 	try
 	{
@@ -230,4 +272,14 @@ int main(int argc, char** argv)
 	if (frame->count() > 0)
 		eval.frame = frameValue;
 	return RunEval(global, eval);
+}
+
+int main(int argc, char** argv)
+{
+	InstallSignalHandlers();
+	const int code = Run(argc, argv);
+	// A command that saw the request stopped early: its exit code says so, whatever else it reported.
+	if (const int signal = surfax::core::InterruptionSignal(); signal != 0)
+		return kExitSignalBase + signal;
+	return code;
 }

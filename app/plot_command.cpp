@@ -4,6 +4,8 @@
 #include "app/commands.h"
 
 #include "host/core/diagnostics.h"
+#include "host/core/interruption.h"
+#include "host/core/output_file.h"
 #include "host/draw/draw_recorder.h"
 #include "host/render/rasterizer.h"
 #include "host/eval/evaluate.h"
@@ -86,12 +88,15 @@ bool OutputKindOf(const std::string& path, OutputKind& kind)
 	return true;
 }
 
-// "chart.png" for frame 1 becomes "chart-0001.png" (in the same folder).
+// "chart.png" for frame 1 becomes "chart-0001.png" (in the same folder), frame -3 "chart-m003.png": a minus sign
+// after the separator would read as a second separator.
 std::string NumberedPath(const std::string& path, std::int32_t frame)
 {
 	const std::filesystem::path p(path);
 	char number[24];
 	std::snprintf(number, sizeof(number), "-%04d", static_cast<int>(frame));
+	if (number[1] == '-')
+		number[1] = 'm';
 	return (p.parent_path() / (p.stem().string() + number + p.extension().string())).string();
 }
 
@@ -196,17 +201,9 @@ bool WriteDump(BaseDocument& doc, const std::string& path, bool drawings, std::s
 		std::fflush(stdout);
 		return true;
 	}
-	std::FILE* file = std::fopen(path.c_str(), "wb");
-	const bool ok = file != nullptr && std::fwrite(text.data(), 1, text.size(), file) == text.size();
-	const bool closed = file != nullptr && std::fclose(file) == 0;
-	if (!ok || !closed)
-	{
-		message = path + ": cannot be written";
-		if (file != nullptr)
-			std::filesystem::remove(path);
-		return false;
-	}
-	return true;
+	core::OutputFile file(path);
+	file.Write(text);
+	return file.Commit(message);
 }
 
 bool WriteOutput(BaseDocument& doc, const io::ExportScene& scene, const Output& out, const PlotOptions& plot,
@@ -344,12 +341,19 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 		}
 	}
 
+	// All files of one frame (and --save with the last frame) go to temporaries first and are renamed together once
+	// every one of them was written: a failure or an interruption leaves the frames finished before it complete and
+	// no file of the failed frame, old or new, replaced.
 	io::DroppedCounts dropped;
 	const std::int64_t frameCount = std::int64_t(plot.lastFrame) - plot.firstFrame + 1;
+	std::int64_t framesWritten = 0;
+	const auto framesReport = [&]
+	{ return std::to_string(framesWritten) + " of " + std::to_string(frameCount) + " frames written"; };
 	io::ExportScene scene;
-	for (std::int64_t i = 0; i < frameCount; ++i)
+	for (std::int64_t i = 0; i < frameCount && core::InterruptionSignal() == 0; ++i)
 	{
 		const std::int32_t frame = static_cast<std::int32_t>(plot.firstFrame + i);
+		const bool lastFrame = i + 1 == frameCount;
 		if (plot.frameGiven)
 			user::SetFrame(&doc, frame);
 		if (animation)
@@ -360,24 +364,42 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 			PrintError("plot", message);
 			return kExitError;
 		}
+		if (core::InterruptionSignal() != 0)
+			break;
 		dropped.triangles += scene.dropped.triangles;
 		dropped.lineSegments += scene.dropped.lineSegments;
 		dropped.points += scene.dropped.points;
 		const bool large = PrimitiveCount(scene) > kLargeScene;
-		for (const Output& out : outputs)
+		core::OutputBatch batch;
+		bool written = true;
+		for (std::size_t k = 0; written && k < outputs.size(); ++k)
 		{
-			Output target = out;
+			Output target = outputs[k];
 			if (animation)
-				target.path = NumberedPath(out.path, frame);
+				target.path = NumberedPath(target.path, frame);
 			if (large)
 				Progress("writing " + target.path + " (" + std::to_string(PrimitiveCount(scene)) + " primitives)");
-			// The writers' messages start with the file's path.
-			if (!WriteOutput(doc, scene, target, plot, message))
-			{
-				std::fprintf(stderr, "surfax-host: %s\n", message.c_str());
-				return kExitError;
-			}
+			written = WriteOutput(doc, scene, target, plot, message);
 		}
+		// Writers' and the saver's messages start with the file's path.
+		if (written && lastFrame && !plot.save.empty())
+			written = io::SaveDocumentFile(doc, plot.save, message);
+		written = written && batch.Publish(message);
+		if (!written && core::InterruptionSignal() != 0)
+			break;
+		if (!written)
+		{
+			std::fprintf(stderr, "surfax-host: %s\n", message.c_str());
+			if (animation)
+				Progress(framesReport() + " before the failure");
+			return kExitError;
+		}
+		++framesWritten;
+	}
+	if (const int signal = core::InterruptionSignal(); signal != 0)
+	{
+		PrintError("interrupted", framesReport());
+		return kExitSignalBase + signal;
 	}
 	if (plot.dump || plot.draw)
 	{
@@ -386,11 +408,6 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 			PrintError("--dump", message);
 			return kExitError;
 		}
-	}
-	if (!plot.save.empty() && !io::SaveDocumentFile(doc, plot.save, message))
-	{
-		PrintError(plot.save, message);
-		return kExitError;
 	}
 	const std::string warning = io::DroppedWarning(dropped);
 	if (!warning.empty())

@@ -1,43 +1,121 @@
 #include "host/core/output_file.h"
 
+#include "host/core/interruption.h"
+
+#include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <unistd.h>
 
 namespace surfax::core
 {
 namespace
 {
 constexpr std::size_t kBufferSize = std::size_t(1) << 20;
+constexpr int kNameAttempts = 100;
+
+thread_local OutputBatch* t_batch = nullptr;
+std::atomic<unsigned> g_temporaryCounter{0};
+
+std::filesystem::path FolderOf(const std::string& path)
+{
+	const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+	return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
+void RemoveQuietly(const std::string& path)
+{
+	std::error_code ignored;
+	std::filesystem::remove(path, ignored);
+}
+
+// A rename is durable only once the folder that holds the name is synced; a folder that cannot be opened or synced
+// (some file systems refuse) costs durability, not correctness, so it is not an error.
+void SyncFolder(const std::string& path)
+{
+	const int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+	if (fd < 0)
+		return;
+	::fsync(fd);
+	::close(fd);
+}
+
+// Creates a new temporary beside path with O_EXCL, so that no existing file is ever opened. Mode 0666 lets the umask
+// decide the permissions, as for a file created in place. Returns the descriptor (or -1 with errno) and the name.
+int CreateTemporary(const std::string& path, std::string& temporary)
+{
+	const std::filesystem::path folder = FolderOf(path);
+	const std::string name = std::filesystem::path(path).filename().string();
+	const std::string pid = std::to_string(::getpid());
+	for (int attempt = 0; attempt < kNameAttempts; ++attempt)
+	{
+		const std::string suffix = ".tmp-" + pid + "-" + std::to_string(++g_temporaryCounter);
+		for (const std::string& stem : {"." + name, std::string(".surfax")})
+		{
+			temporary = (folder / (stem + suffix)).string();
+			const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+			if (fd >= 0)
+				return fd;
+			// A long final name may not leave room for the suffix; the short stem always does.
+			if (errno != ENAMETOOLONG)
+				break;
+		}
+		if (errno != EEXIST)
+			return -1;
+	}
+	return -1;
+}
+} // namespace
+
+std::string CannotWrite(const std::string& path, int errorNumber)
+{
+	return path + ": cannot be written (" + std::strerror(errorNumber != 0 ? errorNumber : EIO) + ")";
 }
 
 OutputFile::OutputFile(const std::string& path) : _path(path)
 {
 	errno = 0;
-	_file = std::fopen(path.c_str(), "wb");
-	if (_file == nullptr)
+	const int fd = CreateTemporary(path, _temporary);
+	if (fd < 0)
+	{
 		_errno = errno != 0 ? errno : EIO;
-	else
-		std::setvbuf(_file, nullptr, _IOFBF, kBufferSize);
+		_temporary.clear();
+		return;
+	}
+	_file = ::fdopen(fd, "wb");
+	if (_file == nullptr)
+	{
+		_errno = errno != 0 ? errno : EIO;
+		::close(fd);
+		RemoveQuietly(_temporary);
+		_temporary.clear();
+		return;
+	}
+	std::setvbuf(_file, nullptr, _IOFBF, kBufferSize);
 }
 
 OutputFile::~OutputFile()
 {
-	if (_committed)
+	if (_done)
 		return;
-	// Only a file this object created is removed: a path that could not be opened may be someone else's.
 	if (_file != nullptr)
-	{
 		std::fclose(_file);
-		std::error_code ignored;
-		std::filesystem::remove(_path, ignored);
-	}
+	// Only the temporary this object created is removed; the final name is never touched here.
+	if (!_temporary.empty())
+		RemoveQuietly(_temporary);
 }
 
 void OutputFile::Write(const void* data, std::size_t size)
 {
 	if (_file == nullptr || _errno != 0 || size == 0)
 		return;
+	if (InterruptionSignal() != 0)
+	{
+		_errno = EINTR;
+		return;
+	}
 	errno = 0;
 	if (std::fwrite(data, 1, size, _file) != size)
 		_errno = errno != 0 ? errno : EIO;
@@ -45,30 +123,97 @@ void OutputFile::Write(const void* data, std::size_t size)
 
 bool OutputFile::Commit(std::string& error)
 {
+	if (_done)
+	{
+		error = _path + ": committed twice";
+		return false;
+	}
+	_done = true;
 	if (_file != nullptr)
 	{
 		errno = 0;
-		const bool flushed = std::fflush(_file) == 0;
-		if (!flushed && _errno == 0)
+		if (std::fflush(_file) != 0 && _errno == 0)
 			_errno = errno != 0 ? errno : EIO;
 		errno = 0;
-		const bool closed = std::fclose(_file) == 0;
-		if (!closed && _errno == 0)
+		if (_errno == 0 && ::fsync(::fileno(_file)) != 0)
+			_errno = errno != 0 ? errno : EIO;
+		errno = 0;
+		if (std::fclose(_file) != 0 && _errno == 0)
 			_errno = errno != 0 ? errno : EIO;
 		_file = nullptr;
-		if (_errno != 0)
-		{
-			std::error_code ignored;
-			std::filesystem::remove(_path, ignored);
-		}
 	}
+	if (_errno == 0 && InterruptionSignal() != 0)
+		_errno = EINTR;
+	if (_errno == 0 && t_batch != nullptr)
+	{
+		t_batch->_pending.push_back(OutputBatch::Pending{_temporary, _path});
+		return true;
+	}
+	errno = 0;
+	if (_errno == 0 && std::rename(_temporary.c_str(), _path.c_str()) != 0)
+		_errno = errno != 0 ? errno : EIO;
 	if (_errno != 0)
 	{
-		error = _path + ": cannot be written (" + std::strerror(_errno) + ")";
-		_committed = true; // nothing left to remove
+		if (!_temporary.empty())
+			RemoveQuietly(_temporary);
+		error = CannotWrite(_path, _errno);
 		return false;
 	}
-	_committed = true;
+	SyncFolder(_path);
+	return true;
+}
+
+OutputBatch::OutputBatch() : _outer(t_batch)
+{
+	t_batch = this;
+}
+
+OutputBatch::~OutputBatch()
+{
+	for (const Pending& pending : _pending)
+		RemoveQuietly(pending.temporary);
+	t_batch = _outer;
+}
+
+bool OutputBatch::Publish(std::string& error)
+{
+	if (_outer != nullptr)
+	{
+		for (Pending& pending : _pending)
+			_outer->_pending.push_back(std::move(pending));
+		_pending.clear();
+		return true;
+	}
+	if (InterruptionSignal() != 0)
+	{
+		error = _pending.empty() ? std::string("interrupted") : CannotWrite(_pending.front().path, EINTR);
+		for (const Pending& pending : _pending)
+			RemoveQuietly(pending.temporary);
+		_pending.clear();
+		return false;
+	}
+	for (std::size_t i = 0; i < _pending.size(); ++i)
+	{
+		errno = 0;
+		if (std::rename(_pending[i].temporary.c_str(), _pending[i].path.c_str()) == 0)
+		{
+			_published.push_back(_pending[i].path);
+			SyncFolder(_pending[i].path);
+			continue;
+		}
+		error = CannotWrite(_pending[i].path, errno);
+		if (!_published.empty())
+		{
+			error += "; written before it:";
+			for (const std::string& path : _published)
+				error += " " + path;
+		}
+		for (std::size_t k = i; k < _pending.size(); ++k)
+			RemoveQuietly(_pending[k].temporary);
+		_pending.clear();
+		return false;
+	}
+	_pending.clear();
 	return true;
 }
 } // namespace surfax::core

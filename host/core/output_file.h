@@ -1,38 +1,85 @@
-// A file written in one go: buffered writes, the first error remembered, and the file removed again unless the
-// writer commits it, so a failed export never leaves a truncated file behind.
+// Files written in one go, so that nothing is lost on failure: the bytes go to a temporary file in the folder of the
+// final name (".NAME.tmp-PID-N"), which is flushed, synced to disk and only then renamed over the final name. A
+// failed write, an interruption (interruption.h) or a crash before the rename leaves the old file at the final name
+// byte for byte; the temporary is removed on every failure the process lives through.
+//
+// Several files that belong together (the outputs of one frame, an .obj and its .mtl) are committed inside one
+// OutputBatch: each commit only finishes its temporary, and the batch renames them all at the end, so a later
+// failure leaves none of the earlier files half-made and none of the old files replaced.
 #ifndef SURFAX_HOST_CORE_OUTPUT_FILE_H
 #define SURFAX_HOST_CORE_OUTPUT_FILE_H
 
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace surfax::core
 {
+class OutputBatch;
+
 class OutputFile
 {
 public:
-	/// Opens (creates or truncates) path for writing. Check IsOpen, or let Commit report the failure.
+	/// Creates the temporary beside path (the final name is not touched yet). Check IsOpen, or let Commit report
+	/// the failure.
 	explicit OutputFile(const std::string& path);
-	/// Closes the file and removes it unless Commit succeeded.
+	/// Closes and removes the temporary unless Commit succeeded.
 	~OutputFile();
 	OutputFile(const OutputFile&) = delete;
 	OutputFile& operator=(const OutputFile&) = delete;
 
 	bool IsOpen() const { return _file != nullptr; }
-	/// Appends size bytes (data may be null when size is 0). After an error further writes are ignored.
+	const std::string& Path() const { return _path; }
+	/// Appends size bytes (data may be null when size is 0). After an error, or once the process was asked to stop,
+	/// further writes are ignored and Commit fails.
 	void Write(const void* data, std::size_t size);
 	void Write(const std::string& text) { Write(text.data(), text.size()); }
-	/// Flushes and closes. False with `error` ("PATH: cannot be written (reason)") when opening, a write or the
-	/// close failed; the file is then removed.
+	/// Flushes, syncs and closes the temporary, then renames it over the final name; inside an OutputBatch the
+	/// rename is left to the batch. False with `error` ("PATH: cannot be written (reason)") when creating, writing,
+	/// syncing, closing or renaming failed or the process was asked to stop; the temporary is then removed and the
+	/// file at the final name is untouched.
 	bool Commit(std::string& error);
 
 private:
 	std::string _path;
+	std::string _temporary;
 	std::FILE* _file = nullptr;
 	int _errno = 0;
-	bool _committed = false;
+	bool _done = false;
 };
+
+/// Gathers the commits of OutputFiles made on this thread while it is alive (batches nest) and renames them together.
+class OutputBatch
+{
+public:
+	OutputBatch();
+	/// Removes every temporary that was committed into the batch but not published.
+	~OutputBatch();
+	OutputBatch(const OutputBatch&) = delete;
+	OutputBatch& operator=(const OutputBatch&) = delete;
+
+	/// Renames every committed temporary over its final name, in commit order; inside an enclosing batch, hands them
+	/// to that batch instead. Nothing is renamed when the process was asked to stop. False with `error` when a
+	/// rename fails: the files renamed before it stay (the message names them), the rest are removed.
+	bool Publish(std::string& error);
+	/// The final names published so far.
+	const std::vector<std::string>& Published() const { return _published; }
+
+private:
+	friend class OutputFile;
+	struct Pending
+	{
+		std::string temporary;
+		std::string path;
+	};
+	std::vector<Pending> _pending;
+	std::vector<std::string> _published;
+	OutputBatch* _outer = nullptr;
+};
+
+/// "PATH: cannot be written (reason)" with the text of errno value `errorNumber`.
+std::string CannotWrite(const std::string& path, int errorNumber);
 } // namespace surfax::core
 
 #endif

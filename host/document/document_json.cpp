@@ -1,5 +1,7 @@
 #include "host/document/document_json.h"
 
+#include "host/core/output_file.h"
+#include "host/json/json_reader.h"
 #include "host/json/json_writer.h"
 #include "host/document/names.h"
 #include "host/document/node_json.h"
@@ -9,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -432,7 +435,8 @@ bool ReadObjectList(const json& value, BaseDocument& doc, BaseObject* parent, in
 {
 	if (!value.is_array())
 		return Fail(error, path, "expected an array");
-	if (depth > kMaxObjectNesting)
+	// An empty list adds no level: a saved leaf at the deepest level carries "children": [] and must load again.
+	if (depth > kMaxObjectNesting && !value.empty())
 		return Fail(error, path, "objects nested deeper than " + std::to_string(kMaxObjectNesting) + " levels");
 	for (std::size_t i = 0; i < value.size(); ++i)
 	{
@@ -578,33 +582,6 @@ bool ReadDocument(const json& root, BaseDocument& doc, JsonError& error)
 	return ReadObjectList(root["objects"], doc, nullptr, 1, path, error);
 }
 
-// 1-based line and column of a byte offset.
-void PlaceOffset(std::string_view text, std::size_t offset, int& line, int& column)
-{
-	line = 1;
-	column = 1;
-	offset = std::min(offset, text.size());
-	for (std::size_t i = 0; i < offset; ++i)
-	{
-		if (text[i] == '\n')
-		{
-			++line;
-			column = 1;
-		}
-		else
-		{
-			++column;
-		}
-	}
-}
-
-// nlohmann's message without its "[json.exception...] parse error at line L, column C: " prefix.
-std::string ParseErrorMessage(const std::string& what)
-{
-	const std::size_t colon = what.find(": ");
-	return colon != std::string::npos ? what.substr(colon + 2) : what;
-}
-
 // --- Saving
 // ------------------------------------------------------------------------------------------------------------
 
@@ -641,22 +618,8 @@ BaseDocument* LoadDocumentJson(std::string_view text, JsonError& error)
 		return nullptr;
 	}
 	json root;
-	try
-	{
-		root = json::parse(text.begin(), text.end());
-	}
-	catch (const json::parse_error& e)
-	{
-		// The byte nlohmann reports is 1-based and points at the last character it read.
-		PlaceOffset(text, e.byte > 0 ? e.byte - 1 : 0, error.line, error.column);
-		error.message = ParseErrorMessage(e.what());
+	if (!ParseJson(text, root, error))
 		return nullptr;
-	}
-	catch (const std::exception& e)
-	{
-		error.message = e.what();
-		return nullptr;
-	}
 	BaseDocument* doc = BaseDocument::Alloc();
 	if (doc == nullptr)
 	{
@@ -729,22 +692,44 @@ std::string SaveDocumentJson(const BaseDocument& doc)
 	return text;
 }
 
+int ObjectNesting(const BaseDocument& doc)
+{
+	// Iterative, so that a tree of any depth is measured without deep recursion.
+	int deepest = 0;
+	int depth = 1;
+	const BaseObject* op = doc.GetFirstObject();
+	while (op != nullptr)
+	{
+		deepest = std::max(deepest, depth);
+		if (op->GetDown() != nullptr)
+		{
+			op = op->GetDown();
+			++depth;
+			continue;
+		}
+		while (op != nullptr && op->GetNext() == nullptr)
+		{
+			op = op->GetUp();
+			--depth;
+		}
+		if (op != nullptr)
+			op = op->GetNext();
+	}
+	return deepest;
+}
+
 bool SaveDocumentFile(const BaseDocument& doc, const std::string& path, std::string& error)
 {
-	const std::string text = SaveDocumentJson(doc);
-	std::FILE* file = std::fopen(path.c_str(), "wb");
-	if (file == nullptr)
+	if (ObjectNesting(doc) > kMaxObjectNesting)
 	{
-		error = "cannot be written";
+		error = path + ": not saved: objects are nested deeper than " + std::to_string(kMaxObjectNesting) +
+		        " levels, which a document cannot load";
 		return false;
 	}
-	const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-	const bool closed = std::fclose(file) == 0;
-	if (!written || !closed)
-	{
-		error = "cannot be written";
-		return false;
-	}
-	return true;
+	core::OutputFile file(path);
+	if (!file.IsOpen())
+		return file.Commit(error);
+	file.Write(SaveDocumentJson(doc));
+	return file.Commit(error);
 }
 } // namespace surfax::io

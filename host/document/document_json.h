@@ -11,7 +11,9 @@
 // ("o3dplot") or a numeric id. Rotation is in radians. Visibility modes are "on", "off" or "default". Parameters,
 // tags and geometry are written as the dump writes them (node_json.h, param_json.h); "points" belong to polygon
 // objects and splines, "polygons" to polygon objects, "segments" and "splineType" to splines. Unknown keys, types
-// and parameter symbols are errors, as is a value that does not fit its parameter's type. A parameter may also be
+// and parameter symbols are errors, as is a value that does not fit its parameter's type, a key given twice in one
+// object and a number too large for a double (1e400). Numbers that JSON cannot hold are the strings "nan", "inf" and
+// "-inf", in any case, here and in --set alike (param_json.h). A parameter may also be
 // named by its numeric id; an id the description does not declare is read untyped, because a plug-in may keep
 // values of its own in the container and a saved document must load again.
 //
@@ -44,10 +46,16 @@ cinema::BaseDocument* LoadDocumentJson(std::string_view text, JsonError& error);
 /// error without a path.
 cinema::BaseDocument* LoadDocumentFile(const std::string& path, JsonError& error);
 
-/// The document as JSON text (ending in a newline).
+/// The document as JSON text (ending in a newline). Objects nested deeper than kMaxObjectNesting are written too, but
+/// the text does not load again; SaveDocumentFile refuses such a document.
 std::string SaveDocumentJson(const cinema::BaseDocument& doc);
 
-/// Writes SaveDocumentJson(doc) to a file. False with a message when the file cannot be written.
+/// Depth of the deepest object of the document (top-level objects are at depth 1; 0 without objects).
+int ObjectNesting(const cinema::BaseDocument& doc);
+
+/// Writes SaveDocumentJson(doc) to a file through core::OutputFile, so a failure leaves the old file untouched.
+/// False with a message that starts with the path ("out.json: cannot be written (No space left on device)") when
+/// the file cannot be written or the tree is too deep to load again.
 bool SaveDocumentFile(const cinema::BaseDocument& doc, const std::string& path, std::string& error);
 } // namespace surfax::io
 

@@ -1,8 +1,11 @@
 #include "host/document/param_json.h"
 
+#include "host/json/json_reader.h"
+
 #include "customgui_gradient.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -49,14 +52,21 @@ bool IsInt32(std::int64_t v)
 	return v >= std::numeric_limits<Int32>::min() && v <= std::numeric_limits<Int32>::max();
 }
 
-// The non-finite floats travel as strings; the same words that FormatShortest writes.
+// The non-finite floats travel as strings, spelled "nan", "inf" and "-inf" in any case ("NaN", "-Inf"); no other
+// spelling ("infinity", "+inf", "-nan") is one. JsonWriter::Float writes the lower-case words.
 bool NonFiniteFromText(std::string_view text, double& out)
 {
-	if (text == "inf")
+	const auto same = [&](std::string_view word)
+	{
+		return text.size() == word.size() &&
+		       std::equal(text.begin(), text.end(), word.begin(),
+		                  [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+	};
+	if (same("inf"))
 		out = std::numeric_limits<double>::infinity();
-	else if (text == "-inf")
+	else if (same("-inf"))
 		out = -std::numeric_limits<double>::infinity();
-	else if (text == "nan")
+	else if (same("nan"))
 		out = std::numeric_limits<double>::quiet_NaN();
 	else
 		return false;
@@ -725,6 +735,10 @@ bool ParseDouble(std::string_view text, double& out)
 		return true;
 	if (!text.empty() && text.front() == '+')
 		text.remove_prefix(1);
+	// from_chars also reads "infinity", "nan(...)" and "-nan"; the non-finite words are only those above.
+	const auto letter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) && c != 'e' && c != 'E'; };
+	if (std::any_of(text.begin(), text.end(), letter))
+		return false;
 	const char* end = text.data() + text.size();
 	const std::from_chars_result r = std::from_chars(text.data(), end, out);
 	return !text.empty() && r.ec == std::errc() && r.ptr == end;
@@ -816,14 +830,14 @@ bool ParamValueFromText(const ParamDesc& param, std::string_view text, GeData& o
 	}
 	case ParamType::Gradient:
 	{
-		const json value = json::parse(text.begin(), text.end(), nullptr, false);
-		if (value.is_discarded())
+		json value;
+		JsonError error;
+		if (!ParseJson(text, value, error))
 		{
-			message = "expected a gradient as JSON: {\"gradient\": {...}}";
+			message = "expected a gradient as JSON: {\"gradient\": {...}} (" + error.Format() + ")";
 			return false;
 		}
 		std::string path;
-		JsonError error;
 		if (!ReadParamValue(value, &param, path, out, error))
 		{
 			message = error.Format();

@@ -2,7 +2,9 @@
 //
 // Typed values (the description declares the parameter):
 //   LONG          an integer in the Int32 range; with a CYCLE one of the cycle's values (its symbol is accepted too)
-//   REAL          a number; the strings "inf", "-inf" and "nan" for values that JSON numbers cannot hold
+//   REAL          a number; the strings "inf", "-inf" and "nan" for values that JSON numbers cannot hold, in any case
+//                 ("NaN", "-Inf") in documents and in command-line text alike; no other spelling ("infinity", "+inf",
+//                 "-nan") and no number too large for a double (1e400) is accepted
 //   BOOL          true or false
 //   STRING        a string; FILENAME too
 //   VECTOR, COLOR [x, y, z]
@@ -39,7 +41,8 @@ constexpr int kMaxValueNesting = 16;
 /// The entries of bc by ascending id (pointers into bc, valid until it changes).
 std::vector<std::pair<cinema::Int32, const cinema::GeData*>> SortedEntries(const cinema::BaseContainer& bc);
 
-/// A JSON number, or one of the strings "inf", "-inf" and "nan" that JsonWriter::Float writes for non-finite values.
+/// A JSON number, or one of the strings "inf", "-inf" and "nan" (any case) that JsonWriter::Float writes for
+/// non-finite values.
 bool ReadJsonNumber(const nlohmann::json& value, double& out);
 /// [x, y, z] of such numbers.
 bool ReadJsonVector(const nlohmann::json& value, cinema::Vector& out);
@@ -59,7 +62,7 @@ void WriteParamValue(JsonWriter& writer, const plugins::ParamDesc* param, const 
 bool ReadParamValue(const nlohmann::json& value, const plugins::ParamDesc* param, std::string& path,
                     cinema::GeData& out, JsonError& error);
 
-/// Parses command-line text as a value of param: numbers ("2.5", "-180", "1e3", "inf"), "true"/"false", strings as
+/// Parses command-line text as a value of param: numbers ("2.5", "-180", "1e3", "inf", "NaN"; out of range is an error), "true"/"false", strings as
 /// given, vectors as "x,y,z" or "[x, y, z]", cycle entries by value or by symbol, gradients as the JSON above.
 /// False with a message (no place) when the text does not fit.
 bool ParamValueFromText(const plugins::ParamDesc& param, std::string_view text, cinema::GeData& out,

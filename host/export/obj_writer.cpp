@@ -374,22 +374,17 @@ bool WriteObj(const std::string& path, const ExportScene& scene, std::string& er
 	{
 		const MaterialTable table = BuildMaterials(scene);
 		const std::string mtlPath = MaterialLibraryPath(path);
+		// Both files or neither: the batch renames them together once both were written.
+		core::OutputBatch both;
 		core::OutputFile obj(path);
 		if (!obj.IsOpen())
 			return obj.Commit(error);
 		EmitObj(obj, scene, table, std::filesystem::path(mtlPath).filename().string());
 		if (!table.needed)
-			return obj.Commit(error);
+			return obj.Commit(error) && both.Publish(error);
 		core::OutputFile mtl(mtlPath);
 		EmitMtl(mtl, table);
-		// Both files or neither: the .obj is committed only when its library was written.
-		if (!mtl.Commit(error))
-			return false;
-		if (obj.Commit(error))
-			return true;
-		std::error_code ignored;
-		std::filesystem::remove(mtlPath, ignored);
-		return false;
+		return mtl.Commit(error) && obj.Commit(error) && both.Publish(error);
 	}
 	catch (const std::bad_alloc&)
 	{

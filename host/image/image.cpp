@@ -1,5 +1,7 @@
 #include "host/image/image.h"
 
+#include "host/core/output_file.h"
+
 #include <png.h>
 #include <tiffio.h>
 
@@ -274,8 +276,18 @@ void OnPngWarning(png_structp, png_const_charp)
 	// Warnings about our own well-formed output carry nothing a caller can act on; they are dropped, not printed.
 }
 
+void WriteToOutput(png_structp png, png_bytep data, png_size_t length)
+{
+	static_cast<core::OutputFile*>(png_get_io_ptr(png))->Write(data, length);
+}
+
+void FlushNothing(png_structp)
+{
+	// OutputFile::Commit flushes and syncs once at the end.
+}
+
 // No C++ object with a destructor lives in this frame, so OnPngError's longjmp back to the setjmp is safe.
-bool WritePngRows(std::FILE* file, png_bytepp rows, int width, int height, PngWriteState* state)
+bool WritePngRows(core::OutputFile* file, png_bytepp rows, int width, int height, PngWriteState* state)
 {
 	png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, state, OnPngError, OnPngWarning);
 	if (png == nullptr)
@@ -295,7 +307,7 @@ bool WritePngRows(std::FILE* file, png_bytepp rows, int width, int height, PngWr
 		png_destroy_write_struct(&png, &info);
 		return false;
 	}
-	png_init_io(png, file);
+	png_set_write_fn(png, file, WriteToOutput, FlushNothing);
 	png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
 	             PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
 	png_set_compression_level(png, 9);
@@ -434,27 +446,22 @@ bool WritePng(const std::string& path, const Image& image, std::string& message)
 {
 	if (!IsWellFormed(image))
 	{
-		message = "image is empty or its pixel buffer does not match its size";
+		message = path + ": image is empty or its pixel buffer does not match its size";
 		return false;
 	}
 	std::vector<png_bytep> rows(std::size_t(image.height));
 	for (std::size_t y = 0; y < rows.size(); ++y)
 		rows[y] = const_cast<png_bytep>(image.rgba.data() + y * std::size_t(image.width) * 4); // only read
-	std::FILE* file = std::fopen(path.c_str(), "wb");
-	if (file == nullptr)
+	core::OutputFile file(path);
+	if (!file.IsOpen())
+		return file.Commit(message);
+	PngWriteState state = {};
+	if (!WritePngRows(&file, rows.data(), image.width, image.height, &state))
 	{
-		message = "cannot create the PNG file";
+		message = path + ": cannot be written (" + (state.message[0] != '\0' ? state.message : "PNG encoder failed") + ")";
 		return false;
 	}
-	PngWriteState state = {};
-	bool ok = WritePngRows(file, rows.data(), image.width, image.height, &state);
-	ok = std::fclose(file) == 0 && ok;
-	if (!ok)
-	{
-		message = state.message[0] != '\0' ? state.message : "cannot write the PNG file";
-		RemovePartialFile(path);
-	}
-	return ok;
+	return file.Commit(message);
 }
 
 Image CropImage(const Image& image, int x, int y, int w, int h)

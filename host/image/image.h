@@ -44,7 +44,8 @@ ImageStatus LoadPng(const std::string& path, Image& out, std::string& message);
 
 // Writes `image` as an 8-bit RGBA PNG. The bytes depend only on the pixels: no time or text chunks, compression
 // level 9 and adaptive filtering fixed. Returns false with `message` when the image is malformed (size does not
-// match width * height * 4, or empty) or the file cannot be written; a partly written file is removed.
+// match width * height * 4, or empty) or the file cannot be written ("PATH: cannot be written (reason)"). The file is written through core::OutputFile: a
+// failure leaves the file that was at path untouched.
 bool WritePng(const std::string& path, const Image& image, std::string& message);
 
 // Writes `image` as an RGBA TIFF (8 bits per sample, unassociated alpha, LZW, one image). Same contract as WritePng.

@@ -4,11 +4,12 @@ namespace surfax::io
 {
 std::string JsonError::Format() const
 {
+	std::string text;
 	if (line > 0)
-		return std::to_string(line) + ":" + std::to_string(column) + ": " + message;
+		text = std::to_string(line) + ":" + std::to_string(column) + ": ";
 	if (!path.empty())
-		return path + ": " + message;
-	return message;
+		text += path + ": ";
+	return text + message;
 }
 
 std::string JsonError::Format(std::string_view file) const

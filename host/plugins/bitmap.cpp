@@ -1,6 +1,7 @@
 // BaseBitmap: an 8-bit RGBA image loaded through libtiff or libpng.
 #include "host/plugins/bitmap.h"
 
+#include "host/core/diagnostics.h"
 #include "host/core/memory.h"
 
 #include <atomic>
@@ -75,9 +76,15 @@ IMAGERESULT BaseBitmap::Init(const Filename& name, Int32, Bool* ismovie)
 			return IMAGERESULT::OK;
 		case surfax::io::ImageStatus::NotFound:
 			return IMAGERESULT::NOTEXISTING;
+		// A file that is there but cannot be decoded is a broken resource, so the person running the host hears of
+		// it; a missing file is an ordinary answer that the caller handles.
 		case surfax::io::ImageStatus::WrongType:
+			surfax::core::Report("warning: " + path + ": not an image that can be decoded" +
+								 (message.empty() ? std::string() : " (" + message + ")"));
 			return IMAGERESULT::WRONGTYPE;
 		case surfax::io::ImageStatus::FileError:
+			surfax::core::Report("warning: " + path + ": cannot be decoded" +
+								 (message.empty() ? std::string() : " (" + message + ")"));
 			return IMAGERESULT::FILEERROR;
 	}
 	return IMAGERESULT::MISC_ERROR;

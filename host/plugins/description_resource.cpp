@@ -1,4 +1,6 @@
 #include "host/plugins/resource.h"
+
+#include "host/core/diagnostics.h"
 #include "host/plugins/resource_lexer.h"
 
 #include <filesystem>
@@ -79,7 +81,9 @@ bool LoadDescriptionResource(const std::string& resDir, const std::string& name,
 	// Without a string table the description still works, with empty texts, as in the application.
 	const std::string stringsPath = (res / "strings_en-US" / "description" / (name + ".str")).string();
 	std::error_code code;
-	if (std::filesystem::exists(stringsPath, code))
+	if (!std::filesystem::exists(stringsPath, code))
+		core::Report("warning: " + stringsPath + ": not found; the parameters of " + name + " have no names");
+	else
 	{
 		StringTable strings;
 		if (!ParseStringTable(stringsPath, strings, error))

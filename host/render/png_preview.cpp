@@ -42,12 +42,7 @@ bool WritePreviewPng(const std::string& path, const io::ExportScene& scene, cons
 		error = path + ": " + error;
 		return false;
 	}
-	std::string message;
-	if (!io::WritePng(path, image, message))
-	{
-		error = path + ": cannot be written" + (message.empty() ? "" : " (" + message + ")");
-		return false;
-	}
-	return true;
+	// WritePng's messages name the file.
+	return io::WritePng(path, image, error);
 }
 } // namespace surfax::render

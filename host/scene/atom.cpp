@@ -312,10 +312,7 @@ GeListNode* GeListNode::GetUp()
 }
 GeListNode* GeListNode::GetDownLast()
 {
-	HostNode* child = Host(this).down;
-	while (child != nullptr && child->next != nullptr)
-		child = child->next;
-	return AsList(child);
+	return AsList(Host(this).downLast);
 }
 const GeListNode* GeListNode::GetNext() const
 {

@@ -181,11 +181,19 @@ void Unlink(HostNode* node)
 	{
 		if (node->up->down == node)
 			node->up->down = node->next;
+		if (node->up->downLast == node)
+			node->up->downLast = node->pred;
 		node->up->dirtyChildren++;
 	}
 	else if (node->document != nullptr && node->document->firstObject == node)
 	{
 		node->document->firstObject = node->next;
+		if (node->document->lastObject == node)
+			node->document->lastObject = nullptr;
+	}
+	else if (node->document != nullptr && node->document->lastObject == node)
+	{
+		node->document->lastObject = node->pred;
 	}
 	if (node->pred != nullptr)
 		node->pred->next = node->next;
@@ -199,12 +207,9 @@ void Unlink(HostNode* node)
 void LinkObject(HostNode* node, HostNode* document, HostNode* parent, HostNode* pred, bool asLast)
 {
 	HostNode** first = parent != nullptr ? &parent->down : &document->firstObject;
+	HostNode** last = parent != nullptr ? &parent->downLast : &document->lastObject;
 	if (asLast && pred == nullptr)
-	{
-		pred = *first;
-		while (pred != nullptr && pred->next != nullptr)
-			pred = pred->next;
-	}
+		pred = *last;
 	node->up = parent;
 	if (pred == nullptr)
 	{
@@ -222,6 +227,8 @@ void LinkObject(HostNode* node, HostNode* document, HostNode* parent, HostNode* 
 			pred->next->pred = node;
 		pred->next = node;
 	}
+	if (node->next == nullptr)
+		*last = node;
 	if (parent != nullptr)
 		parent->dirtyChildren++;
 	SetDocumentRecursive(node, parent != nullptr ? parent->document : document);

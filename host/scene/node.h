@@ -38,6 +38,7 @@ struct HostNode
 	// Tree. Objects: siblings and children; top-level objects have up == null and belong to `document`.
 	HostNode* up = nullptr;
 	HostNode* down = nullptr;
+	HostNode* downLast = nullptr; // last child, so that inserting as last child takes constant time
 	HostNode* next = nullptr;
 	HostNode* pred = nullptr;
 	HostNode* document = nullptr; // the document the node is in (null when free)
@@ -79,6 +80,7 @@ struct HostNode
 
 	// Documents.
 	HostNode* firstObject = nullptr;
+	HostNode* lastObject = nullptr;
 	BaseTime time;
 	Int32 fps = 30;
 	BaseTime minTime;
@@ -125,7 +127,8 @@ void DestroyNode(HostNode* node);
 /// Unlinks a node from its parent/siblings (or its document's top level, or its owner's tag list).
 void Unlink(HostNode* node);
 /// Links an unlinked object: as first child of parent (parent non-null), or at the document's top level.
-/// After pred when pred is given (pred must then be a child of the same parent / top level).
+/// After pred when pred is given (pred must then be a child of the same parent / top level); as the last child when
+/// asLast is set and pred is null. Constant time.
 void LinkObject(HostNode* node, HostNode* document, HostNode* parent, HostNode* pred, bool asLast);
 /// Sets the document of node and its whole subtree (objects and tags).
 void SetDocumentRecursive(HostNode* node, HostNode* document);
