@@ -1,0 +1,328 @@
+// Nothing lost on failure: output files appear whole or not at all, a failed or interrupted write leaves the old file
+// byte for byte and no temporary behind, and an interrupted animation keeps every finished frame.
+#include "host/core/interruption.h"
+#include "host/core/output_file.h"
+#include "host/image/image.h"
+#include "support/host_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+using surfax::core::OutputBatch;
+using surfax::core::OutputFile;
+
+namespace
+{
+std::string ReadText(const fs::path& path)
+{
+	std::ifstream in(path, std::ios::binary);
+	std::ostringstream text;
+	text << in.rdbuf();
+	return text.str();
+}
+
+void WriteText(const fs::path& path, const std::string& text)
+{
+	std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string Quote(const std::string& arg)
+{
+	std::string quoted = "'";
+	for (const char c : arg)
+		quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+	return quoted + "'";
+}
+
+class OutputSafety : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		dir = fs::temp_directory_path() / ("surfax-safety-" + std::to_string(getpid()) + "-" +
+		                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+		fs::remove_all(dir);
+		fs::create_directories(dir);
+	}
+	void TearDown() override
+	{
+		surfax::core::ClearInterruption();
+		std::error_code ignored;
+		fs::remove_all(dir, ignored);
+	}
+
+	// The names in dir, sorted (temporaries start with a dot).
+	std::vector<std::string> Names() const
+	{
+		std::vector<std::string> names;
+		for (const fs::directory_entry& entry : fs::directory_iterator(dir))
+			names.push_back(entry.path().filename().string());
+		std::sort(names.begin(), names.end());
+		return names;
+	}
+
+	std::string Path(const std::string& name) const { return (dir / name).string(); }
+
+	// Runs a shell command line in dir with stdout and stderr to out.txt and err.txt (which Names() then lists).
+	int Shell(const std::string& line) const
+	{
+		const std::string command =
+		    "cd " + Quote(dir.string()) + " && unset SURFAX_QUIET && (" + line + ") < /dev/null > out.txt 2> err.txt";
+		const int status = std::system(command.c_str());
+		return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+	}
+
+	static std::string Host() { return Quote(SURFAX_HOST_EXE) + " --no-open"; }
+	static bool HavePlugin() { return fs::exists(surfax::test::PluginFolder("surfax")); }
+
+	fs::path dir;
+};
+
+const std::vector<std::string> kOutAndErr = {"err.txt", "out.txt"};
+
+std::vector<std::string> With(std::vector<std::string> names)
+{
+	names.insert(names.end(), kOutAndErr.begin(), kOutAndErr.end());
+	std::sort(names.begin(), names.end());
+	return names;
+}
+} // namespace
+
+// --- One file ----------------------------------------------------------------------------------------------------
+
+TEST_F(OutputSafety, TheOldFileStaysUntilTheCommitAndAnUncommittedFileLeavesNothing)
+{
+	WriteText(dir / "a.bin", "old");
+	{
+		OutputFile file(Path("a.bin"));
+		ASSERT_TRUE(file.IsOpen());
+		file.Write("new content");
+		EXPECT_EQ(ReadText(dir / "a.bin"), "old") << "the final name is untouched while writing";
+		EXPECT_EQ(Names().size(), 2u) << "a temporary beside the final name";
+	}
+	EXPECT_EQ(ReadText(dir / "a.bin"), "old");
+	EXPECT_EQ(Names(), std::vector<std::string>{"a.bin"});
+
+	OutputFile file(Path("a.bin"));
+	file.Write("new content");
+	std::string error;
+	ASSERT_TRUE(file.Commit(error)) << error;
+	EXPECT_EQ(ReadText(dir / "a.bin"), "new content");
+	EXPECT_EQ(Names(), std::vector<std::string>{"a.bin"});
+}
+
+TEST_F(OutputSafety, AWriteOverTheFileSizeLimitKeepsTheOldFileAndSaysWhy)
+{
+	const std::string old(1000, 'o');
+	WriteText(dir / "big.bin", old);
+	const pid_t child = fork();
+	ASSERT_GE(child, 0);
+	if (child == 0)
+	{
+		std::signal(SIGXFSZ, SIG_IGN);
+		const rlimit limit = {8192, 8192};
+		setrlimit(RLIMIT_FSIZE, &limit);
+		OutputFile file(Path("big.bin"));
+		const std::string chunk(4096, 'n');
+		for (int i = 0; i < 100; ++i)
+			file.Write(chunk);
+		std::string error;
+		const bool failedWithReason = !file.Commit(error) && error == Path("big.bin") + ": cannot be written (File too large)";
+		_exit(failedWithReason ? 0 : 1);
+	}
+	int status = 0;
+	waitpid(child, &status, 0);
+	EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the commit did not fail with EFBIG";
+	EXPECT_EQ(ReadText(dir / "big.bin"), old);
+	EXPECT_EQ(Names(), std::vector<std::string>{"big.bin"});
+}
+
+TEST_F(OutputSafety, AnInterruptionStopsTheWriteAndKeepsTheOldFile)
+{
+	WriteText(dir / "a.bin", "old");
+	OutputFile file(Path("a.bin"));
+	file.Write("half");
+	surfax::core::RequestInterruption(SIGINT);
+	file.Write("the rest");
+	std::string error;
+	EXPECT_FALSE(file.Commit(error));
+	EXPECT_EQ(error, Path("a.bin") + ": cannot be written (Interrupted system call)");
+	EXPECT_EQ(ReadText(dir / "a.bin"), "old");
+	EXPECT_EQ(Names(), std::vector<std::string>{"a.bin"});
+}
+
+TEST_F(OutputSafety, AFileThatCannotBeCreatedNamesTheReason)
+{
+	OutputFile file(Path("missing/a.bin"));
+	EXPECT_FALSE(file.IsOpen());
+	std::string error;
+	EXPECT_FALSE(file.Commit(error));
+	EXPECT_EQ(error, Path("missing/a.bin") + ": cannot be written (No such file or directory)");
+	EXPECT_TRUE(Names().empty());
+}
+
+// --- Files that belong together --------------------------------------------------------------------------------------
+
+TEST_F(OutputSafety, ABatchReplacesAllItsFilesOrNone)
+{
+	WriteText(dir / "a.bin", "old a");
+	WriteText(dir / "b.bin", "old b");
+	std::string error;
+	{
+		OutputBatch batch;
+		OutputFile a(Path("a.bin"));
+		a.Write("new a");
+		ASSERT_TRUE(a.Commit(error)) << error;
+		OutputFile b(Path("missing/b.bin"));
+		b.Write("new b");
+		EXPECT_FALSE(b.Commit(error));
+		EXPECT_EQ(ReadText(dir / "a.bin"), "old a") << "a committed file waits for the batch";
+	}
+	EXPECT_EQ(ReadText(dir / "a.bin"), "old a");
+	EXPECT_EQ(Names(), (std::vector<std::string>{"a.bin", "b.bin"}));
+
+	OutputBatch batch;
+	for (const char* name : {"a.bin", "b.bin"})
+	{
+		OutputFile file(Path(name));
+		file.Write(std::string("new ") + name);
+		ASSERT_TRUE(file.Commit(error)) << error;
+	}
+	EXPECT_EQ(ReadText(dir / "b.bin"), "old b");
+	ASSERT_TRUE(batch.Publish(error)) << error;
+	EXPECT_EQ(ReadText(dir / "a.bin"), "new a.bin");
+	EXPECT_EQ(ReadText(dir / "b.bin"), "new b.bin");
+	EXPECT_EQ(Names(), (std::vector<std::string>{"a.bin", "b.bin"}));
+}
+
+TEST_F(OutputSafety, AnInterruptedBatchPublishesNothing)
+{
+	WriteText(dir / "a.bin", "old a");
+	std::string error;
+	OutputBatch batch;
+	OutputFile a(Path("a.bin"));
+	a.Write("new a");
+	ASSERT_TRUE(a.Commit(error)) << error;
+	surfax::core::RequestInterruption(SIGTERM);
+	EXPECT_FALSE(batch.Publish(error));
+	EXPECT_EQ(ReadText(dir / "a.bin"), "old a");
+	EXPECT_EQ(Names(), std::vector<std::string>{"a.bin"});
+}
+
+// --- The command line ----------------------------------------------------------------------------------------------
+
+TEST_F(OutputSafety, AFileSizeLimitLeavesTheOldChartAndSavedDocumentByteIdentical)
+{
+	if (!HavePlugin())
+		GTEST_SKIP() << "the Surfax plug-in is not built";
+	const std::string oldGlb(2000, 'g');
+	const std::string oldJson = "{\"objects\": []}\n";
+	WriteText(dir / "chart.glb", oldGlb);
+	WriteText(dir / "chart.json", oldJson);
+	// A resolution of 120 makes a .glb of several hundred kilobytes, far past 50 KB.
+	const int code = Shell("ulimit -f 50; exec " + Host() +
+	                       " plot 'Sin(x)*Cos(z)' --set PLOT_RESOLUTION=120 -o chart.glb --save chart.json");
+	EXPECT_EQ(code, 1);
+	EXPECT_NE(ReadText(dir / "err.txt").find("chart.glb: cannot be written (File too large)"), std::string::npos)
+	    << ReadText(dir / "err.txt");
+	EXPECT_TRUE(ReadText(dir / "chart.glb") == oldGlb) << "the old chart was replaced";
+	EXPECT_TRUE(ReadText(dir / "chart.json") == oldJson) << "the old document was replaced";
+	EXPECT_EQ(Names(), With({"chart.glb", "chart.json"}));
+
+	// A --save of its own that passes the limit: a polygon object of many points makes a large document.
+	std::string big = R"({"objects": [{"type": "Opolygon", "points": [)";
+	for (int i = 0; i < 4000; ++i)
+		big += std::string(i > 0 ? ", " : "") + "[" + std::to_string(i) + ".125, 1.5, -2.75]";
+	big += "]}]}";
+	WriteText(dir / "big.json", big);
+	EXPECT_EQ(Shell("ulimit -f 50; exec " + Host() + " eval big.json --save chart.json"), 1);
+	EXPECT_EQ(ReadText(dir / "err.txt"), "surfax-host: chart.json: cannot be written (File too large)\n");
+	EXPECT_TRUE(ReadText(dir / "chart.json") == oldJson) << "the old document was replaced";
+	EXPECT_EQ(Names(), With({"big.json", "chart.glb", "chart.json"}));
+}
+
+TEST_F(OutputSafety, AnInterruptedAnimationKeepsEveryFinishedFrameAndReportsHowMany)
+{
+	if (!HavePlugin())
+		GTEST_SKIP() << "the Surfax plug-in is not built";
+	for (const int signal : {SIGINT, SIGTERM})
+	{
+		SCOPED_TRACE(signal == SIGINT ? "SIGINT" : "SIGTERM");
+		fs::remove_all(dir);
+		fs::create_directories(dir);
+		const pid_t child = fork();
+		ASSERT_GE(child, 0);
+		if (child == 0)
+		{
+			if (chdir(dir.c_str()) != 0)
+				_exit(100);
+			const int err = ::open("err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+			const int out = ::open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+			dup2(err, 2);
+			dup2(out, 1);
+			execl(SURFAX_HOST_EXE, SURFAX_HOST_EXE, "--no-open", "plot", "Sin(x + t)", "--frames", "0..99999", "-o",
+			      "f.png", "-o", "f.glb", "--size", "16x16", static_cast<char*>(nullptr));
+			_exit(101);
+		}
+		// Interrupt once a few frames are done (or give up after a minute).
+		const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+		while (!fs::exists(dir / "f-0003.glb") && std::chrono::steady_clock::now() < deadline)
+			std::this_thread::sleep_for(std::chrono::milliseconds(20));
+		kill(child, signal);
+		int status = 0;
+		waitpid(child, &status, 0);
+		ASSERT_TRUE(WIFEXITED(status)) << "ended by the signal instead of stopping";
+		EXPECT_EQ(WEXITSTATUS(status), 128 + signal);
+
+		const std::string err = ReadText(dir / "err.txt");
+		std::smatch match;
+		ASSERT_TRUE(std::regex_search(err, match, std::regex("surfax-host: interrupted: ([0-9]+) of 100000 frames written\n$")))
+		    << err;
+		const int written = std::stoi(match[1]);
+		EXPECT_GE(written, 4);
+		std::vector<std::string> expected = kOutAndErr;
+		for (int frame = 0; frame < written; ++frame)
+		{
+			char name[32];
+			std::snprintf(name, sizeof(name), "f-%04d", frame);
+			expected.push_back(std::string(name) + ".png");
+			expected.push_back(std::string(name) + ".glb");
+			surfax::io::Image image;
+			std::string message;
+			EXPECT_EQ(surfax::io::LoadPng(Path(std::string(name) + ".png"), image, message), surfax::io::ImageStatus::Ok)
+			    << name << ": " << message;
+		}
+		std::sort(expected.begin(), expected.end());
+		EXPECT_EQ(Names(), expected) << "finished frames only, no temporaries";
+	}
+}
+
+TEST_F(OutputSafety, NegativeFramesAreNamedWithoutASecondDash)
+{
+	if (!HavePlugin())
+		GTEST_SKIP() << "the Surfax plug-in is not built";
+	ASSERT_EQ(Shell(Host() + " --quiet plot --frames=-2..0 -o n.png --size 8x8"), 0) << ReadText(dir / "err.txt");
+	EXPECT_EQ(Names(), With({"n-0000.png", "n-m001.png", "n-m002.png"}));
+}
+
+TEST_F(OutputSafety, AnUnknownCommandIsNamed)
+{
+	EXPECT_EQ(Shell(Host() + " bogus --frames 1"), 2);
+	EXPECT_EQ(ReadText(dir / "err.txt"), "surfax-host: 'bogus' is not a command; see --help\n");
+	EXPECT_EQ(Shell(Host() + " --quiet plott"), 2);
+	EXPECT_EQ(ReadText(dir / "err.txt"), "surfax-host: 'plott' is not a command; see --help\n");
+}
