@@ -163,3 +163,64 @@ TEST(Parameters, VectorComponentsAreReachableByTwoLevelIds)
 	GeData missing;
 	EXPECT_FALSE(op->GetParameter(ConstDescID(DescLevel(6001)), missing, DESCFLAGS_GET::NONE));
 }
+
+/// Inserting as last child uses the parent's record of its last child; every kind of insertion and removal keeps that
+/// record equal to the end of the sibling list, under an object and at a document's top level.
+TEST(ObjectTree, TheLastChildIsKnownAfterEveryInsertionAndRemoval)
+{
+	TestDocument doc;
+	BaseObject* parent = doc.Add(Onull);
+	std::vector<BaseObject*> pool;
+	for (int i = 0; i < 12; ++i)
+		pool.push_back(BaseObject::Alloc(Onull));
+	const auto lastByWalking = [](GeListNode* first)
+	{
+		GeListNode* last = first;
+		while (last != nullptr && last->GetNext() != nullptr)
+			last = last->GetNext();
+		return last;
+	};
+	unsigned state = 12345;
+	const auto next = [&state](unsigned range)
+	{
+		state = state * 1103515245u + 12345u;
+		return (state >> 16) % range;
+	};
+	for (int step = 0; step < 2000; ++step)
+	{
+		BaseObject* op = pool[next(static_cast<unsigned>(pool.size()))];
+		GeListNode* under = next(2) == 0 ? static_cast<GeListNode*>(parent) : static_cast<GeListNode*>(doc.Get());
+		BaseObject* sibling = pool[next(static_cast<unsigned>(pool.size()))];
+		switch (next(5))
+		{
+		case 0:
+			op->InsertUnder(under);
+			break;
+		case 1:
+			op->InsertUnderLast(under);
+			EXPECT_EQ(lastByWalking(under == parent ? static_cast<GeListNode*>(parent->GetDown())
+			                                        : static_cast<GeListNode*>(doc->GetFirstObject())),
+			          op);
+			break;
+		case 2:
+			if (sibling != op && sibling->GetDocument() != nullptr && sibling != parent)
+				op->InsertAfter(sibling);
+			break;
+		case 3:
+			if (sibling != op && sibling->GetDocument() != nullptr && sibling != parent)
+				op->InsertBefore(sibling);
+			break;
+		default:
+			op->Remove();
+			break;
+		}
+		ASSERT_EQ(parent->GetDownLast(), lastByWalking(parent->GetDown())) << "step " << step;
+		ASSERT_EQ(Host(doc.Get()).lastObject, &Host(static_cast<BaseObject*>(lastByWalking(doc->GetFirstObject()))))
+		    << "step " << step;
+	}
+	for (BaseObject* op : pool)
+	{
+		op->Remove();
+		BaseObject::Free(op);
+	}
+}
