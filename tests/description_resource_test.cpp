@@ -1,5 +1,6 @@
 // Description resources: the layout, symbol header and string table of a plug-in folder, read as the application
 // reads them, and every malformed variant rejected at its file and line.
+#include "host/core/diagnostics.h"
 #include "host/plugins/resource.h"
 
 #include <gtest/gtest.h>
@@ -250,7 +251,12 @@ TEST(DescriptionResource, ReadsEveryOtherElementType)
 
 TEST(DescriptionResource, LoadsWithoutAStringTable)
 {
+	surfax::core::ClearReports();
 	const DescriptionResource desc = LoadGood("ochartbare");
+	// Loading goes on, but the person running the host hears which file is missing.
+	const std::string missing = kGoodRes + "/strings_en-US/description/ochartbare.str";
+	EXPECT_EQ(surfax::core::Reports(),
+	          std::vector<std::string>{"warning: " + missing + ": not found; the parameters of ochartbare have no names"});
 	EXPECT_TRUE(desc.stringTableName.empty());
 	EXPECT_TRUE(desc.displayName.empty());
 	ASSERT_EQ(desc.params.size(), 1u);

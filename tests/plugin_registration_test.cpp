@@ -6,6 +6,7 @@
 // expected to exit with 0).
 #include "source/main.h"
 
+#include "host/core/diagnostics.h"
 #include "host/image/image.h"
 #include "host/plugins/loader.h"
 #include "host/plugins/registry.h"
@@ -97,6 +98,17 @@ bool LoadsWith(const fs::path& folder, const std::vector<Int32>& registered, boo
 	surfax::plugins::UnloadAllPlugins();
 	fs::remove_all(folder);
 	return ok;
+}
+
+/// True when a report starts with prefix; otherwise says so on stderr.
+bool WasWarned(const std::string& prefix)
+{
+	for (const std::string& report : surfax::core::Reports())
+	{
+		if (report.rfind(prefix, 0) == 0)
+			return true;
+	}
+	return Fail("no report starts with '" + prefix + "'");
 }
 
 const std::vector<Int32> kAllIds = {ID_PLOTOBJECT, ID_PLOTMESH, ID_PLOTGRID, ID_PLOTCAGE, ID_PLOTLABEL};
@@ -203,8 +215,26 @@ TEST(PlotRegistration, StartsWithoutIconsWhenTheStripDoesNotDecode)
 	    []
 	    {
 		    const fs::path folder = CopyOfSurfax("bad-strip");
-		    std::ofstream(folder / "res" / "3dPlot.tif", std::ios::trunc) << "not a TIFF image";
-		    return LoadsWith(folder, kAllIds, false);
+		    const std::string strip = (folder / "res" / "3dPlot.tif").string();
+		    std::ofstream(strip, std::ios::trunc) << "not a TIFF image";
+		    surfax::core::ClearReports();
+		    const bool loaded = LoadsWith(folder, kAllIds, false);
+		    // The strip is there but broken: the person running the host is told which file.
+		    return WasWarned("warning: " + strip + ": ") && loaded;
+	    });
+}
+
+TEST(PlotRegistration, WarnsOfAMissingDescriptionStringTableAndRegistersTheType)
+{
+	RunIsolated(
+	    []
+	    {
+		    const fs::path folder = CopyOfSurfax("no-grid-strings");
+		    const std::string table = (folder / "res" / "strings_en-US" / "description" / "o3dplotgrid.str").string();
+		    fs::remove(table);
+		    surfax::core::ClearReports();
+		    const bool loaded = LoadsWith(folder, kAllIds, true);
+		    return WasWarned("warning: " + table + ": not found") && loaded;
 	    });
 }
 
