@@ -91,9 +91,11 @@ void RemoveVertexColorTag(BaseObject* op)
 }
 
 /// Gives op the colours of source (count entries): in place when op's own tag has that many entries, else as a new
-/// first tag that replaces op's. A material on the component can then use the vertex colours.
-void MirrorVertexColors(BaseObject* op, const VertexColorTag* source, Int32 count)
+/// first tag that replaces op's. A material on the component can then use the vertex colours. False when the copy
+/// could not be made.
+Bool MirrorVertexColors(BaseObject* op, const VertexColorTag* source, Int32 count)
 {
+	Bool mirrored = true;
 	VariableTag* mirror = static_cast<VariableTag*>(op->GetTag(Tvertexcolor));
 	if (mirror != nullptr && mirror->GetDataCount() == count)
 	{
@@ -109,8 +111,10 @@ void MirrorVertexColors(BaseObject* op, const VertexColorTag* source, Int32 coun
 		BaseTag* copy = static_cast<BaseTag*>(source->GetClone(COPYFLAGS::NONE, nullptr));
 		if (copy != nullptr)
 			op->InsertTag(copy);
+		mirrored = copy != nullptr;
 	}
 	op->Message(MSG_UPDATE);
+	return mirrored;
 }
 
 /// A primitive built for one sample, before it is placed.
@@ -241,8 +245,10 @@ public:
 		const Int32 frame = doc != nullptr ? doc->GetTime().GetFrame(static_cast<Float>(doc->GetFps())) : 0;
 		// With render-only on, any cache left from the editor is an empty null, so a render always builds.
 		BaseObject* cache = op->GetCache();
+		// A cache that a failed allocation left short is not kept: once memory is back, the next evaluation builds
+		// the full result without waiting for a change.
 		if ((frame == _lastFrame || !animated) && !_plotChanged && !op->IsDirty(DIRTYFLAGS::DATA) && cache != nullptr &&
-		    !renderOnly)
+		    !renderOnly && !_shortOfMemory)
 			return cache;
 
 		const maxon::BaseArray<PlotSample>& samples = plotData->GetSamples();
@@ -254,21 +260,30 @@ public:
 			return AllocEmptyNull();
 
 		BaseObject* result = nullptr;
+		Bool complete = true;
 		switch (type)
 		{
 		case PLOTMESH_TYPE_SURFACE:
-			result = BuildSurface(op, samples.GetFirst(), n);
+			result = BuildSurface(op, samples.GetFirst(), n, complete);
 			break;
 		case PLOTMESH_TYPE_MARKERS:
-			result = BuildMarkerObject(plotData, bc.GetFloat(PLOTMESH_SIZE, 1.0), bc.GetInt32(PLOTMESH_MARKER), doc);
+			result = BuildMarkerObject(plotData, bc.GetFloat(PLOTMESH_SIZE, 1.0), bc.GetInt32(PLOTMESH_MARKER), doc,
+			                           complete);
+			// Only a missing object is a shortfall here; a shape outside the table gives no object by design.
+			complete = complete && (result != nullptr || FindMarkerShape(bc.GetInt32(PLOTMESH_MARKER)) == nullptr);
 			break;
 		case PLOTMESH_TYPE_PRIMITIVES:
-			result = BuildPrimitives(bc, samples, hh);
+			result = BuildPrimitives(bc, samples, hh, complete);
 			break;
 		default:
 			break;
 		}
-		return result != nullptr ? result : AllocEmptyNull();
+		_shortOfMemory = !complete;
+		if (result != nullptr)
+			return result;
+		BaseObject* empty = AllocEmptyNull();
+		_shortOfMemory = _shortOfMemory || empty == nullptr;
+		return empty;
 	}
 
 	/// Builds one polygon object with a closed solid around every sample of plot: shape is a PLOTMESH_MARKER value,
@@ -277,7 +292,9 @@ public:
 	/// same UVW corners, and the normals are aligned in a temporary copy of doc (doc may be null: the alignment then
 	/// runs without a document). Returns a new object owned by the caller, or null for a shape outside the table,
 	/// a plot without samples, or no memory for the object. Without memory for the UVW tag the object has no UVs.
-	static PolygonObject* BuildMarkerObject(const PlotObject* plot, Float size, Int32 shape, const BaseDocument* doc)
+	/// complete turns false when memory ran out for any part.
+	static PolygonObject* BuildMarkerObject(const PlotObject* plot, Float size, Int32 shape, const BaseDocument* doc,
+	                                        Bool& complete)
 	{
 		const MarkerShape* marker = FindMarkerShape(shape);
 		if (plot == nullptr || marker == nullptr)
@@ -291,13 +308,12 @@ public:
 			return nullptr;
 
 		PolygonObject* poly = PolygonObject::Alloc(static_cast<Int32>(pointCount), static_cast<Int32>(polygonCount));
-		if (poly == nullptr)
-			return nullptr;
-		Vector* points = poly->GetPointW();
-		CPolygon* polygons = poly->GetPolygonW();
+		Vector* points = poly != nullptr ? poly->GetPointW() : nullptr;
+		CPolygon* polygons = poly != nullptr ? poly->GetPolygonW() : nullptr;
 		if (points == nullptr || polygons == nullptr)
 		{
 			PolygonObject::Free(poly);
+			complete = false;
 			return nullptr;
 		}
 
@@ -333,11 +349,13 @@ public:
 					UVWTag::Set(uvwData, p, corners);
 			}
 		}
+		complete = complete && uvw != nullptr;
 
 		// The command gets a document of its own: the one being evaluated must not change while it is evaluated.
 		// Without memory for the copy the alignment still runs, with no document.
 		BaseDocument* scratch =
 		    doc != nullptr ? static_cast<BaseDocument*>(doc->GetClone(COPYFLAGS::NO_BITS, nullptr)) : nullptr;
+		complete = complete && (doc == nullptr || scratch != nullptr);
 		ModelingCommandData command;
 		command.doc = scratch;
 		command.op = poly;
@@ -349,15 +367,18 @@ public:
 private:
 	/// The surface: one point per sample and one quadrangle per grid cell, with UVs, an optional Phong tag and
 	/// optional vertex colours that are mirrored onto op. n >= 1 and samples holds (n+1)^2 entries. Null when the
-	/// polygon object cannot be made.
-	PolygonObject* BuildSurface(BaseObject* op, const PlotSample* samples, Int32 n)
+	/// polygon object cannot be made; complete turns false when memory ran out for any part.
+	PolygonObject* BuildSurface(BaseObject* op, const PlotSample* samples, Int32 n, Bool& complete)
 	{
 		const Int32 perAxis = n + 1;
 		const Int32 pointCount = perAxis * perAxis;
 		const Int32 polygonCount = n * n;
 		PolygonObject* poly = PolygonObject::Alloc(pointCount, polygonCount);
 		if (poly == nullptr)
+		{
+			complete = false;
 			return nullptr;
+		}
 
 		const BaseContainer& bc = op->GetDataInstanceRef();
 		VertexColorTag* colors = nullptr;
@@ -371,12 +392,15 @@ private:
 		if (points == nullptr || polygons == nullptr)
 		{
 			PolygonObject::Free(poly);
+			complete = false;
 			return nullptr;
 		}
-		if (bc.GetBool(PLOTMESH_PHONG))
-			poly->MakeTag(Tphong);
+		if (bc.GetBool(PLOTMESH_PHONG) && poly->MakeTag(Tphong) == nullptr)
+			complete = false;
 
 		VertexColorHandle colorData = colors != nullptr ? colors->GetDataAddressW() : nullptr;
+		if (bc.GetBool(PLOTMESH_VERTEXCOLORS) && colorData == nullptr)
+			complete = false;
 		for (Int32 k = 0; k < pointCount; ++k)
 			points[k] = samples[k].position;
 		if (colorData != nullptr)
@@ -388,7 +412,7 @@ private:
 				                    maxon::ColorA32(static_cast<Float32>(c.x), static_cast<Float32>(c.y),
 				                                    static_cast<Float32>(c.z), 1.0f));
 			}
-			MirrorVertexColors(op, colors, pointCount);
+			complete = MirrorVertexColors(op, colors, pointCount) && complete;
 		}
 
 		// Polygon i * n + j joins the samples (i, j), (i, j + 1), (i + 1, j + 1), (i + 1, j).
@@ -405,6 +429,7 @@ private:
 		// u grows with the x index from 0 to 1, v falls with the z index from 1 to 0. The corners' point indices
 		// give exactly these row and column numbers, so they are taken from the loop counters.
 		UVWTag* uvw = UVWTag::Alloc(polygonCount);
+		complete = complete && uvw != nullptr;
 		if (uvw != nullptr)
 		{
 			poly->InsertTag(uvw);
@@ -432,9 +457,10 @@ private:
 
 	/// A null with one host primitive per sample as its children, in sample order, each placed at its sample and
 	/// displayed in its colour. Primitives that cannot be built are left out; a PLOTMESH_PRIMITIVE value outside
-	/// the table gives a null without children. Null only when the null itself cannot be made.
+	/// the table gives a null without children. Null only when the null itself cannot be made. complete turns false
+	/// when memory ran out for any part.
 	static BaseObject* BuildPrimitives(const BaseContainer& bc, const maxon::BaseArray<PlotSample>& samples,
-	                                   const HierarchyHelp* hh)
+	                                   const HierarchyHelp* hh, Bool& complete)
 	{
 		const Float size = bc.GetFloat(PLOTMESH_SIZE, 1.0);
 		BaseContainer settings;
@@ -467,6 +493,7 @@ private:
 		}
 
 		BaseObject* group = BaseObject::Alloc(Onull);
+		complete = complete && group != nullptr;
 		if (group == nullptr || type == 0)
 			return group;
 
@@ -481,13 +508,20 @@ private:
 		{
 			BaseObject* primitive = GeneratePrimitive(nullptr, type, settings, hh->GetLOD(), false, hh->GetThread());
 			if (primitive == nullptr)
+			{
+				complete = false;
 				continue;
-			if (type == Osphere && primitive->GetTag(Tphong) == nullptr)
-				primitive->MakeTag(Tphong);
+			}
+			if (type == Osphere && primitive->GetTag(Tphong) == nullptr && primitive->MakeTag(Tphong) == nullptr)
+				complete = false;
 			BuiltPrimitive entry;
 			entry.object = primitive;
 			entry.sample = static_cast<Int32>(i);
-			iferr(built.Append(entry)) BaseObject::Free(primitive);
+			iferr(built.Append(entry))
+			{
+				BaseObject::Free(primitive);
+				complete = false;
+			}
 		}
 
 		for (const BuiltPrimitive& entry : built)
@@ -507,6 +541,7 @@ private:
 	Int32 _plotDirty = 0;      // the plot object's data change counter as last seen
 	Bool _plotChanged = false; // the counter moved at the last execution
 	Int32 _lastFrame = 0;      // document frame of the last rebuild
+	Bool _shortOfMemory = false; // the last rebuild lacked memory for a part: the next evaluation builds again
 };
 
 Bool RegisterPlotMesh(BaseBitmap* icon)
