@@ -37,6 +37,14 @@ Bool RegisterDescription(const Filename& pluginFolder, Int32 id, const maxon::St
 Bool RegisterObjectType(const Filename& pluginFolder, Int32 id, const maxon::String& name, Int32 info,
 	DataAllocator* allocator, const maxon::String& description, BaseBitmap* icon, Int32)
 {
+	// A taken id is refused before its description is registered: registering it would replace the description
+	// that the objects of the type registered first are described by.
+	if (const surfax::plugins::ObjectType* existing = surfax::plugins::FindObjectType(id))
+	{
+		surfax::core::Report("type " + std::to_string(id) + " (" + description.GetUtf8() + "): already registered by " +
+			(existing->builtin ? std::string("the host") : existing->pluginFolder));
+		return false;
+	}
 	if (!RegisterDescription(pluginFolder, id, description))
 	{
 		surfax::core::Report("type " + std::to_string(id) + " (" + description.GetUtf8() +
@@ -50,15 +58,6 @@ Bool RegisterObjectType(const Filename& pluginFolder, Int32 id, const maxon::Str
 	type.info = info;
 	type.allocator = allocator;
 	type.pluginFolder = pluginFolder.GetString().GetUtf8();
-	for (const auto* existing : surfax::plugins::AllObjectTypes())
-	{
-		if (existing->id == id)
-		{
-			surfax::core::Report("type " + std::to_string(id) + " (" + type.descriptionName +
-				"): already registered by " + (existing->builtin ? std::string("the host") : existing->pluginFolder));
-			return false;
-		}
-	}
 	// The real registration takes the shared description just loaded for the id.
 	const surfax::plugins::DescriptionResource* loaded = surfax::plugins::FindRegisteredDescription(id);
 	if (loaded != nullptr)

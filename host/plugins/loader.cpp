@@ -107,9 +107,7 @@ PluginStatus LoadPlugin(const std::string& libraryPath)
 		return fail("not a plug-in: it exports no c4d_main");
 	}
 
-	std::vector<cinema::Int32> before;
-	for (const ObjectType* t : AllObjectTypes())
-		before.push_back(t->id);
+	const RegistryMark before = MarkRegistry();
 
 	cinema::Filename folder{cinema::String(status.folder)};
 	const cinema::Int32 init = entry(C4DPL_INIT_SYS, reinterpret_cast<void*>(static_cast<std::intptr_t>(g_apiVersion)),
@@ -130,13 +128,14 @@ PluginStatus LoadPlugin(const std::string& libraryPath)
 	if (entry(C4DPL_INIT, nullptr, nullptr, nullptr) != 1)
 	{
 		entry(C4DPL_END, nullptr, nullptr, nullptr);
-		RemovePluginTypes();
+		// Only what this plug-in registered goes: the plug-ins loaded before keep their types.
+		RemoveRegisteredSince(before);
 		dlclose(handle);
 		return fail("PluginStart failed");
 	}
 	for (const ObjectType* t : AllObjectTypes())
 	{
-		if (std::find(before.begin(), before.end(), t->id) == before.end())
+		if (!t->builtin && std::find(before.typeIds.begin(), before.typeIds.end(), t->id) == before.typeIds.end())
 			status.typeIds.push_back(t->id);
 	}
 	status.loaded = true;

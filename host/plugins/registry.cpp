@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <iterator>
 #include <map>
 
 namespace surfax::plugins
@@ -96,6 +97,32 @@ void RemovePluginTypes()
 	std::deque<ObjectType>& types = Types();
 	types.erase(std::remove_if(types.begin(), types.end(), [](const ObjectType& t) { return !t.builtin; }), types.end());
 	Descriptions().clear();
+}
+
+RegistryMark MarkRegistry()
+{
+	RegistryMark mark;
+	for (const ObjectType& type : Types())
+	{
+		if (!type.builtin)
+			mark.typeIds.push_back(type.id);
+	}
+	for (const auto& entry : Descriptions())
+		mark.descriptionIds.push_back(entry.first);
+	return mark;
+}
+
+void RemoveRegisteredSince(const RegistryMark& mark)
+{
+	const auto marked = [](const std::vector<cinema::Int32>& ids, cinema::Int32 id)
+	{ return std::find(ids.begin(), ids.end(), id) != ids.end(); };
+	std::deque<ObjectType>& types = Types();
+	types.erase(std::remove_if(types.begin(), types.end(),
+					[&](const ObjectType& t) { return !t.builtin && !marked(mark.typeIds, t.id); }),
+		types.end());
+	std::map<cinema::Int32, RegisteredDescription>& descriptions = Descriptions();
+	for (auto it = descriptions.begin(); it != descriptions.end();)
+		it = marked(mark.descriptionIds, it->first) ? std::next(it) : descriptions.erase(it);
 }
 
 const DescriptionResource* FindRegisteredDescription(cinema::Int32 id)

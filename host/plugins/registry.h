@@ -38,8 +38,21 @@ const ObjectType* FindObjectTypeByName(std::string_view name);
 std::vector<const ObjectType*> AllObjectTypes();
 /// Adds a type. False (with a message) when the id is taken.
 bool AddObjectType(ObjectType type, std::string& error);
-/// Removes the types registered by plug-ins (built-ins stay). Nodes of those types must be gone.
+/// Removes the types registered by plug-ins (built-ins stay) and every registered description. Nodes of those
+/// types must be gone.
 void RemovePluginTypes();
+
+/// The plug-in types and registered descriptions at one moment, so that what one plug-in registered while it
+/// failed to start can be taken back without touching what others registered before.
+struct RegistryMark
+{
+	std::vector<cinema::Int32> typeIds;        // plug-in types only
+	std::vector<cinema::Int32> descriptionIds; // ids of registered descriptions
+};
+RegistryMark MarkRegistry();
+/// Removes every plug-in type and registered description whose id is not in the mark. Nodes of those types must be
+/// gone.
+void RemoveRegisteredSince(const RegistryMark& mark);
 
 /// Registered description names (RegisterDescription): id -> resource, for Description::LoadDescription.
 const DescriptionResource* FindRegisteredDescription(cinema::Int32 id);

@@ -1,15 +1,54 @@
 #include "support/host_fixture.h"
 
+#include "host/core/diagnostics.h"
+#include "host/core/memory.h"
 #include "host/eval/evaluate.h"
 #include "host/plugins/loader.h"
+#include "host/plugins/registry.h"
 #include "host/user/actions.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 namespace surfax::test
 {
+namespace
+{
+/// Gives every test a fresh host: before it starts, and after it ended (its fixture and documents are gone by then),
+/// so that the plug-ins it loaded are unloaded before the next test and before the process exits.
+class HostStateListener final : public ::testing::EmptyTestEventListener
+{
+public:
+	void OnTestStart(const ::testing::TestInfo&) override { ResetHostState(); }
+	void OnTestEnd(const ::testing::TestInfo&) override { ResetHostState(); }
+};
+
+// Installed before main runs, so that every test of the binary is isolated, whichever file it is in.
+[[maybe_unused]] const bool g_hostStateListenerInstalled = []
+{
+	::testing::UnitTest::GetInstance()->listeners().Append(new HostStateListener);
+	return true;
+}();
+} // namespace
+
+void ResetHostState()
+{
+	plugins::UnloadAllPlugins();
+	plugins::RemovePluginTypes(); // also the types registered without a plug-in, such as the document test type
+	plugins::SetHostApiVersion(plugins::kDefaultApiVersion);
+	core::FailAllocationAfter(0);
+	core::SetDebugReportsQuiet(false);
+	core::SetQuiet(std::getenv("SURFAX_QUIET") != nullptr);
+	core::ClearReports();
+	user::ClearAnswers();
+	user::ClearQuestions();
+	user::SetOpenFiles(false);
+	user::ClearFilesOpened();
+}
+
 std::string PluginFolder(const std::string& name)
 {
 	if (name == "surfax" || name == "SurfaxR2025")
@@ -19,15 +58,19 @@ std::string PluginFolder(const std::string& name)
 
 bool EnsurePluginLoaded(const std::string& name)
 {
-	static std::map<std::string, bool> loaded;
-	const auto it = loaded.find(name);
-	if (it != loaded.end())
-		return it->second;
-	bool ok = false;
-	for (const std::string& library : plugins::FindPluginLibraries(PluginFolder(name)))
-		ok = plugins::LoadPlugin(library).loaded;
-	loaded[name] = ok;
-	return ok;
+	const std::vector<std::string> libraries = plugins::FindPluginLibraries(PluginFolder(name));
+	if (libraries.empty())
+		return false;
+	bool loaded = true;
+	for (const std::string& library : libraries)
+	{
+		const std::vector<plugins::PluginStatus>& statuses = plugins::PluginStatuses();
+		const bool already = std::any_of(statuses.begin(), statuses.end(),
+		    [&](const plugins::PluginStatus& status) { return status.loaded && status.library == library; });
+		if (!already && !plugins::LoadPlugin(library).loaded)
+			loaded = false;
+	}
+	return loaded;
 }
 
 TestDocument::TestDocument() : _doc(cinema::BaseDocument::Alloc())
