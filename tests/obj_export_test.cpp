@@ -4,6 +4,7 @@
 
 #include "support/export_scenes.h"
 #include "support/host_fixture.h"
+#include "support/missing_package.h"
 
 #include <gtest/gtest.h>
 
@@ -219,8 +220,8 @@ TEST(ObjFiles, WritesTheLibraryBesideTheFileAndTheSameBytesEachTime)
 
 TEST(ObjAssimp, AssimpLoadsTheFile)
 {
-	if (std::system("command -v assimp > /dev/null 2>&1") != 0)
-		GTEST_SKIP() << "assimp is not installed (Debian package assimp-utils); OBJ load check skipped";
+	if (!surfax::test::HasProgram("assimp"))
+		GTEST_SKIP() << surfax::test::MissingPackageReason("assimp-utils", "assimp");
 	const std::string path = TempDir() + "/assimp.obj";
 	const ExportScene scene = MixedScene();
 	std::string error;

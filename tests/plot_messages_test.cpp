@@ -9,6 +9,7 @@
 #include "customgui_gradient.h"
 #include "host/user/actions.h"
 #include "support/host_fixture.h"
+#include "support/missing_package.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -395,9 +396,10 @@ TEST_F(PlotMessages, HelpOpensThePdfInThePluginFolderWhichListsEveryPreset)
 	EXPECT_TRUE(fs::equivalent(opened.parent_path(), surfax::test::PluginFolder("surfax"), ec)) << opened;
 	ASSERT_EQ(ReadFile(opened).substr(0, 5), "%PDF-");
 
+	if (!surfax::test::HasProgram("pdftotext"))
+		GTEST_SKIP() << surfax::test::MissingPackageReason("poppler-utils", "pdftotext");
 	std::string text;
-	if (!Capture("command -v pdftotext > /dev/null && pdftotext '" + opened.string() + "' -", text))
-		GTEST_SKIP() << "pdftotext is not installed or cannot read " << opened;
+	ASSERT_TRUE(Capture("pdftotext '" + opened.string() + "' -", text)) << "pdftotext cannot read " << opened;
 	EXPECT_NE(text.find("Surfax"), std::string::npos);
 	for (Int32 index = 0; index <= 10; ++index)
 	{

@@ -82,3 +82,22 @@ TEST(PluginLoader, ARegisteredTypeMakesObjectsWithItsDataInstance)
 	EXPECT_EQ(op->GetName(), String("Test Generator"));
 	EXPECT_EQ(op->GetDataInstanceRef().GetFloat(1003), 10.0);
 }
+
+TEST(PluginLoader, APluginThatFailsToStartTakesBackOnlyWhatItRegistered)
+{
+	surfax::core::SetQuiet(true);
+	ASSERT_TRUE(surfax::test::EnsurePluginLoaded("testplug"));
+	const surfax::plugins::PluginStatus status = surfax::plugins::LoadPlugin(Library("testplug_failing"));
+	EXPECT_FALSE(status.loaded);
+	EXPECT_NE(status.error.find("PluginStart"), std::string::npos) << status.error;
+	EXPECT_EQ(surfax::plugins::FindObjectType(1000002), nullptr);
+	EXPECT_EQ(surfax::plugins::FindRegisteredDescription(1000002), nullptr);
+
+	// The plug-in loaded before keeps its type, its description and its objects.
+	ASSERT_NE(surfax::plugins::FindObjectType(1000001), nullptr);
+	EXPECT_NE(surfax::plugins::FindRegisteredDescription(1000001), nullptr);
+	surfax::test::TestDocument doc;
+	BaseObject* op = doc.Add(1000001);
+	ASSERT_NE(op, nullptr);
+	EXPECT_NE(op->GetNodeData<NodeData>(), nullptr);
+}

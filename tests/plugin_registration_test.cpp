@@ -161,6 +161,28 @@ TEST(PlotRegistration, CutsOneIconPerTypeFromTheStripInOrder)
 	}
 }
 
+TEST(PlotRegistration, TheProfileLoadedSecondRegistersNothingAndLeavesTheFirstOnesTypes)
+{
+	surfax::core::SetQuiet(true);
+	ASSERT_TRUE(surfax::test::EnsurePluginLoaded("surfax"));
+	std::vector<const surfax::plugins::DescriptionResource*> descriptions;
+	for (const Int32 id : kAllIds)
+		descriptions.push_back(surfax::plugins::FindRegisteredDescription(id));
+	ASSERT_TRUE(surfax::test::EnsurePluginLoaded("SurfaxR2025"));
+	ASSERT_EQ(surfax::plugins::PluginStatuses().size(), 2u);
+	EXPECT_TRUE(surfax::plugins::PluginStatuses()[1].typeIds.empty());
+	for (std::size_t k = 0; k < kAllIds.size(); ++k)
+	{
+		const ObjectType* type = FindObjectType(kAllIds[k]);
+		ASSERT_NE(type, nullptr);
+		EXPECT_EQ(fs::path(type->pluginFolder), fs::path(surfax::test::PluginFolder("surfax")));
+		EXPECT_EQ(surfax::plugins::FindRegisteredDescription(kAllIds[k]), descriptions[k])
+		    << type->descriptionName << ": the second registration replaced the description";
+	}
+	surfax::test::TestDocument doc;
+	EXPECT_NE(doc.Add(ID_PLOTOBJECT), nullptr);
+}
+
 TEST(PlotRegistration, EachBuildAcceptsHostsFromItsLowestVersionOn)
 {
 	const auto loadsAt = [](const char* build, Int32 hostVersion)
