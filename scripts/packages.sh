@@ -1,15 +1,24 @@
-# Debian packages the build and the tests need (assimp-utils: the OBJ export test loads files with `assimp info`),
-# and a check that installs them when missing (sourced by scripts/test and scripts/run). As root the missing ones
-# are installed with apt-get; otherwise they are named and the caller stops.
+# Debian packages the build and the tests need, and a check that installs them when missing (sourced by scripts/test
+# and scripts/run). As root the missing ones are installed with apt-get; otherwise they are named and the caller
+# stops. Programs the tests run: `assimp info` (assimp-utils) loads the OBJ export, pdftotext (poppler-utils) reads
+# the help PDF, node and npm install and run the glTF validator.
 
 surfax_packages=(cmake g++ clang libtiff-dev libpng-dev libfreetype-dev libfontconfig-dev nlohmann-json3-dev
 	libcli11-dev libglu1-mesa-dev libgtest-dev libgmock-dev libbenchmark-dev libtiff-tools pkg-config
-	assimp-utils)
+	assimp-utils poppler-utils nodejs npm)
+
+# Packages that count as there when their program is found: a Node.js installed from elsewhere brings npm with it
+# and conflicts with Debian's npm package.
+declare -A surfax_package_programs=([nodejs]=node [npm]=npm)
 
 # Returns 0 when every package is installed (after installing them as root), 1 otherwise.
 surfax_ensure_packages() {
-	local missing=() package
+	local missing=() package program
 	for package in "${surfax_packages[@]}"; do
+		program=${surfax_package_programs[$package]:-}
+		if [[ -n $program ]] && command -v "$program" >/dev/null 2>&1; then
+			continue
+		fi
 		if ! dpkg -s "$package" 2>/dev/null | grep -q '^Status: install ok installed'; then
 			missing+=("$package")
 		fi

@@ -1,0 +1,46 @@
+# Checks that scripts/test runs after CTest (sourced by scripts/test):
+#
+#   surfax_test_in_one_process BUILD   the whole test binary in one process, in shuffled order, three times
+#   surfax_report_skips BUILD          the tests CTest skipped, each with its reason
+#
+# A test that needs a program from a Debian package skips with the reason "missing Debian package PACKAGE (PROGRAM)"
+# when it is missing (tests/support/missing_package.h). Such a skip means scripts/packages.sh forgot the package:
+# with SURFAX_FAIL_ON_MISSING_PACKAGE=1 (as .ci/run sets it) surfax_report_skips then fails.
+
+# CTest starts one process per test, which hides a test that passes only because of what another left behind in
+# the host; one process, in an order that changes every run, repeated, does not.
+surfax_test_in_one_process() {
+	local build_dir=$1
+	echo "surfax_tests in one process, shuffled, three times:" >&2
+	SURFAX_QUIET=1 "$build_dir/tests/surfax_tests" --gtest_shuffle --gtest_repeat=3 --gtest_brief=1
+}
+
+# Lists "NAME: reason" for every test skipped by the last CTest run in the build (its Testing/Temporary/LastTest.log).
+# Returns 1 when SURFAX_FAIL_ON_MISSING_PACKAGE=1 and a test was skipped for a missing Debian package, 0 otherwise.
+surfax_report_skips() {
+	local log="$1/Testing/Temporary/LastTest.log" skipped
+	if [[ ! -f $log ]]; then
+		echo "no CTest log in $1; skipped tests unknown" >&2
+		return 0
+	fi
+	skipped=$(awk '
+		/^[0-9]+\/[0-9]+ Test: / { name = $0; sub(/^[0-9]+\/[0-9]+ Test: /, "", name); reason = ""; inReason = 0; next }
+		/: Skipped$/ { inReason = 1; next }
+		/^\[  SKIPPED \]/ { inReason = 0; next }
+		inReason { reason = reason == "" ? $0 : reason "; " $0; next }
+		/^Skip regular expression found in output/ { print name ": " (reason == "" ? "(no reason given)" : reason) }
+	' "$log")
+	if [[ -z $skipped ]]; then
+		echo "skipped tests: none"
+		return 0
+	fi
+	echo "skipped tests ($(wc -l <<<"$skipped")):"
+	sed 's/^/  /' <<<"$skipped"
+	if grep -q 'missing Debian package ' <<<"$skipped"; then
+		echo "a test was skipped for a missing Debian package: add the package to scripts/packages.sh" >&2
+		if [[ ${SURFAX_FAIL_ON_MISSING_PACKAGE:-} == 1 ]]; then
+			return 1
+		fi
+	fi
+	return 0
+}
