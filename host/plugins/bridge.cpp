@@ -42,7 +42,7 @@ Bool RegisterObjectType(const Filename& pluginFolder, Int32 id, const maxon::Str
 	if (const surfax::plugins::ObjectType* existing = surfax::plugins::FindObjectType(id))
 	{
 		surfax::core::Report("type " + std::to_string(id) + " (" + description.GetUtf8() + "): already registered by " +
-			(existing->builtin ? std::string("the host") : existing->pluginFolder));
+		                     (existing->builtin ? std::string("the host") : existing->pluginFolder));
 		return false;
 	}
 	if (!RegisterDescription(pluginFolder, id, description))

@@ -118,8 +118,8 @@ void RemoveRegisteredSince(const RegistryMark& mark)
 	{ return std::find(ids.begin(), ids.end(), id) != ids.end(); };
 	std::deque<ObjectType>& types = Types();
 	types.erase(std::remove_if(types.begin(), types.end(),
-					[&](const ObjectType& t) { return !t.builtin && !marked(mark.typeIds, t.id); }),
-		types.end());
+	                           [&](const ObjectType& t) { return !t.builtin && !marked(mark.typeIds, t.id); }),
+	            types.end());
 	std::map<cinema::Int32, RegisteredDescription>& descriptions = Descriptions();
 	for (auto it = descriptions.begin(); it != descriptions.end();)
 		it = marked(mark.descriptionIds, it->first) ? std::next(it) : descriptions.erase(it);

@@ -36,8 +36,7 @@ public:
 
 void ResetHostState()
 {
-	plugins::UnloadAllPlugins();
-	plugins::RemovePluginTypes(); // also the types registered without a plug-in, such as the document test type
+	plugins::UnloadAllPlugins(); // also removes the types registered without a plug-in, such as the document test type
 	plugins::SetHostApiVersion(plugins::kDefaultApiVersion);
 	core::FailAllocationAfter(0);
 	core::SetDebugReportsQuiet(false);
@@ -66,7 +65,8 @@ bool EnsurePluginLoaded(const std::string& name)
 	{
 		const std::vector<plugins::PluginStatus>& statuses = plugins::PluginStatuses();
 		const bool already = std::any_of(statuses.begin(), statuses.end(),
-		    [&](const plugins::PluginStatus& status) { return status.loaded && status.library == library; });
+		                                 [&](const plugins::PluginStatus& status)
+		                                 { return status.loaded && status.library == library; });
 		if (!already && !plugins::LoadPlugin(library).loaded)
 			loaded = false;
 	}
