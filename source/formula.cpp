@@ -95,8 +95,10 @@ String FormatArgument(Float value)
 	return text;
 }
 
-String SubstituteVariables(const String& formula, const Float (&values)[kVariableCount], Bool& timeDependent)
+maxon::Result<String> SubstituteVariables(const String& formula, const Float (&values)[kVariableCount],
+                                          Bool& timeDependent)
 {
+	iferr_scope;
 	String text = formula;
 	timeDependent = false;
 	for (Int32 k = 0; k < kVariableCount; ++k)
@@ -110,7 +112,7 @@ String SubstituteVariables(const String& formula, const Float (&values)[kVariabl
 			if (IsTimeVariable(k))
 				timeDependent = true;
 			text.Delete(found, 1);
-			text.Insert(found, FormatArgument(values[k]));
+			text.Insert(found, FormatArgument(values[k])) iferr_return;
 		}
 	}
 	return text;

@@ -36,9 +36,10 @@ cinema::String FormatArgument(cinema::Float value);
 
 /// Replaces every standalone variable letter of formula, letter by letter in the order of kVariableLetters, by
 /// FormatArgument of its value (values indexed by FORMULAVARIABLE). Sets timeDependent to whether a standalone t
-/// or f was replaced.
-cinema::String SubstituteVariables(const cinema::String& formula, const cinema::Float (&values)[kVariableCount],
-                                   cinema::Bool& timeDependent);
+/// or f was replaced. Fails when memory runs out (a half-substituted text would evaluate to a wrong number).
+maxon::Result<cinema::String> SubstituteVariables(const cinema::String& formula,
+                                                  const cinema::Float (&values)[kVariableCount],
+                                                  cinema::Bool& timeDependent);
 
 /// A formula split once at its standalone variables, so that the text of one sample is spliced together from
 /// the literal pieces and ready-made value texts instead of searched and edited again. Per grid row everything but

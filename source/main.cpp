@@ -24,9 +24,10 @@ Bool LoadIcons()
 	if (!GeFExist(path))
 		return false;
 
-	g_icons = NewMemClear(BaseBitmap*, kIconSlots);
-	if (g_icons == nullptr)
+	const maxon::ResultPtr<BaseBitmap*> icons = NewMemClear(BaseBitmap*, kIconSlots);
+	iferr (icons)
 		return false;
+	g_icons = icons.GetPointer();
 
 	g_iconStrip = BaseBitmap::Alloc();
 	if (g_iconStrip == nullptr)

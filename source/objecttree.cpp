@@ -64,7 +64,7 @@ BaseObject* FindObjectByName(BaseObject* start, const maxon::String& name)
 {
 	for (BaseObject* op = start; op != nullptr; op = GetNextInSubtree(op, start, true))
 	{
-		if (op->GetName().Compare(name, STRINGCOMPARISON::MEMORY) == COMPARERESULT::EQUAL)
+		if (op->GetName().Compare(name, maxon::STRINGCOMPARISON::MEMORY) == maxon::COMPARERESULT::EQUAL)
 			return op;
 	}
 	return nullptr;

@@ -24,7 +24,7 @@ public:
 		bc.SetInt32(PLOTCAGE_DIVISIONS, 0);
 		bc.SetVector(PLOTCAGE_COLOR, Vector(0.8, 0.8, 0.8));
 		// Values no document has, so that the first check always sees a change.
-		_lastFrame = maxon::LIMIT_MIN_INT32;
+		_lastFrame = maxon::LIMIT<Int32>::MIN;
 		_lastHeight = -1.0;
 		_lastSize = -1.0;
 		return true;

@@ -23,7 +23,7 @@ public:
 		bc.SetInt32(PLOTGRID_STEP, 1);
 		bc.SetVector(PLOTGRID_COLOR, Vector(0.8, 0.8, 0.8));
 		// -1 is no size or height a plot has, so the first check sees a change; the changed flag is left alone.
-		_lastFrame = maxon::LIMIT_MIN_INT32;
+		_lastFrame = maxon::LIMIT<Int32>::MIN;
 		_lastHeight = -1.0;
 		_lastSize = -1.0;
 		return true;

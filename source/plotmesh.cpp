@@ -147,7 +147,7 @@ public:
 		bc.SetBool(PLOTMESH_RENDERONLY, false);
 		_plotDirty = 0;
 		_plotChanged = false;
-		_lastFrame = maxon::LIMIT_MIN_INT32;
+		_lastFrame = maxon::LIMIT<Int32>::MIN;
 		return true;
 	}
 
@@ -303,8 +303,8 @@ public:
 		const Int sampleCount = samples.GetCount();
 		const Int pointCount = sampleCount * marker->pointCount;
 		const Int polygonCount = sampleCount * marker->polygonCount;
-		if (pointCount == 0 || polygonCount == 0 || pointCount > maxon::LIMIT_MAX_INT32 ||
-		    polygonCount > maxon::LIMIT_MAX_INT32)
+		if (pointCount == 0 || polygonCount == 0 || pointCount > maxon::LIMIT<Int32>::MAX ||
+		    polygonCount > maxon::LIMIT<Int32>::MAX)
 			return nullptr;
 
 		PolygonObject* poly = PolygonObject::Alloc(static_cast<Int32>(pointCount), static_cast<Int32>(polygonCount));

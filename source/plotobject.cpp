@@ -32,7 +32,6 @@ constexpr Int32 kHandleCount = 2;
 constexpr Int32 kSizeHandle = 0;
 constexpr Int32 kHeightHandle = 1;
 constexpr Float kMaxHandleValue = 1e20;
-constexpr Int32 kScreenSpaceDot = 2048; // DrawHandle flag: a dot of the current point size in screen space
 
 /// Builds the default ramp: blue at the bottom, green in the middle, red at the top. Null when memory is out;
 /// the caller frees it.
@@ -167,7 +166,7 @@ Bool PlotObject::Init(GeListNode* node, Bool isCloneInit)
 	BaseContainer& bc = op->GetDataInstanceRef();
 	SetDefaults(bc);
 	_settings.Write(bc);
-	_lastFrame = maxon::LIMIT_MIN_INT32;
+	_lastFrame = maxon::LIMIT<Int32>::MIN;
 	return true;
 }
 
@@ -397,7 +396,9 @@ DRAWRESULT PlotObject::Draw(BaseObject* op, DRAWPASS drawpass, BaseDraw* bd, Bas
 			{
 			case PLOT_DISPLAY_DOT:
 				bd->SetPointSize(2.0 * d);
-				bd->DrawHandle(p, DRAWHANDLE::CUSTOM, kScreenSpaceDot);
+				// The handle type CUSTOM draws at the point size just set; NOCLIP_D (2048) only keeps dots at the
+				// view border from being clipped.
+				bd->DrawHandle(p, DRAWHANDLE::CUSTOM, NOCLIP_D);
 				break;
 			case PLOT_DISPLAY_SPHERE:
 				bd->DrawSphere(p, Vector(d, d, d), sample.color, 0);
@@ -690,8 +691,13 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 					formulaTemplate.BuildRow(zTexts[j], text);
 				else
 				{
+					// Time dependence is known from UsesTime above; a failed substitution must not change it.
 					values[static_cast<Int32>(FORMULAVARIABLE::Z)] = zArgument;
-					text = SubstituteVariables(sampling.formula, values, _timeDependent);
+					Bool usesTime = false;
+					maxon::Result<String> substituted = SubstituteVariables(sampling.formula, values, usesTime);
+					iferr (substituted)
+						continue; // no memory for this sample's text: the sample is dropped
+					text = substituted.GetValue();
 				}
 				raw = StringToNumber(text, FORMAT_FLOAT, fps, nullptr).GetFloat();
 			}

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace cinema;
 
 namespace
@@ -55,6 +57,72 @@ TEST_F(AllocationFailure, ReachesTagsBitmapsGradientsAndPlainMemory)
 	EXPECT_EQ(sample->position, Vector());
 	DeleteObj(sample);
 	EXPECT_EQ(sample, nullptr);
+}
+
+TEST_F(AllocationFailure, NewMemClearGivesZeroedMemoryOrAFailedResult)
+{
+	surfax::core::FailAllocationAfter(1);
+	const maxon::ResultPtr<Sample> failed = NewMemClear(Sample, 4);
+	EXPECT_EQ(failed, maxon::FAILED);
+	EXPECT_EQ(failed.GetPointer(), nullptr);
+	surfax::core::FailAllocationAfter(0);
+	EXPECT_EQ(NewMemClear(Sample, -1), maxon::FAILED);
+	EXPECT_EQ(NewMemClear(Sample, std::numeric_limits<Int>::max()), maxon::FAILED);
+
+	const maxon::ResultPtr<Sample> made = NewMemClear(Sample, 4);
+	ASSERT_EQ(made, maxon::OK);
+	Sample* samples = made.GetPointer();
+	ASSERT_NE(samples, nullptr);
+	EXPECT_EQ(samples[3].color, Vector());
+	DeleteMem(samples);
+	EXPECT_EQ(samples, nullptr);
+}
+
+TEST_F(AllocationFailure, StringInsertionFailsAndKeepsTheText)
+{
+	String text("Sin() * 2");
+	surfax::core::FailAllocationAfter(1);
+	EXPECT_EQ(text.Insert(4, "x"_s), maxon::FAILED);
+	EXPECT_EQ(text, String("Sin() * 2"));
+	EXPECT_EQ(text.Insert(4, 'x'), maxon::OK);
+	EXPECT_EQ(text, String("Sin(x) * 2"));
+}
+
+TEST_F(AllocationFailure, IferrReturnPassesTheFirstFailureOn)
+{
+	Int steps = 0;
+	const auto insertThree = [&steps](String& text) -> maxon::Result<String>
+	{
+		iferr_scope;
+		for (Int k = 0; k < 3; ++k)
+		{
+			text.Insert(0, "a"_s) iferr_return;
+			++steps;
+		}
+		Sample* first = NewMemClear(Sample, 1) iferr_return;
+		DeleteMem(first);
+		++steps;
+		return text;
+	};
+	String text;
+	surfax::core::FailAllocationAfter(2);
+	EXPECT_EQ(insertThree(text), maxon::FAILED);
+	EXPECT_EQ(steps, 1);
+	EXPECT_EQ(text, String("a"));
+
+	surfax::core::FailAllocationAfter(4);
+	steps = 0;
+	text = String();
+	EXPECT_EQ(insertThree(text), maxon::FAILED);
+	EXPECT_EQ(steps, 3);
+
+	surfax::core::FailAllocationAfter(0);
+	steps = 0;
+	text = String();
+	const maxon::Result<String> done = insertThree(text);
+	ASSERT_EQ(done, maxon::OK);
+	EXPECT_EQ(done.GetValue(), String("aaa"));
+	EXPECT_EQ(steps, 4);
 }
 
 TEST_F(AllocationFailure, ArrayGrowthReportsFailureAndKeepsTheContent)

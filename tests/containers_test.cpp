@@ -146,7 +146,7 @@ TEST(Strings, ClassicHelpersWorkOnPositions)
 	EXPECT_FALSE(s.FindFirst('x', &pos, 5));
 	EXPECT_EQ(pos, -1);
 	s.Delete(4, 1);
-	s.Insert(4, "-7.2"_s);
+	ASSERT_EQ(s.Insert(4, "-7.2"_s), maxon::OK);
 	EXPECT_EQ(s, String("Sin(-7.2) * Cos(z)"));
 	EXPECT_EQ(s.SubStr(0, 3), String("Sin"));
 	EXPECT_EQ(s[1], Utf32Char('i'));

@@ -1,6 +1,7 @@
 // The plot object's formula text substitution: which letters are variables, how values are written into the
 // text, and the per-sample template that must give the same text as substituting letter by letter.
 #include "source/formula.h"
+#include "support/failing_allocations.h"
 
 #include <gtest/gtest.h>
 
@@ -22,10 +23,11 @@ std::string Substitute(const char* formula, const Values& v, Bool* timeDependent
 {
 	const Float values[kVariableCount] = {v.time, v.x, v.z, v.resolution, v.halfHeight, v.frame};
 	Bool time = false;
-	const String text = SubstituteVariables(String(formula), values, time);
+	const maxon::Result<String> text = SubstituteVariables(String(formula), values, time);
+	EXPECT_EQ(text, maxon::OK);
 	if (timeDependent != nullptr)
 		*timeDependent = time;
-	return text.GetUtf8();
+	return text.GetValue().GetUtf8();
 }
 
 std::string Format(Float value)
@@ -111,6 +113,19 @@ TEST(Substitution, PutsNegativeValuesInParentheses)
 	EXPECT_EQ(Substitute("Pow(x; 3)", v), "Pow((-3); 3)");
 	v.x = -7.2;
 	EXPECT_EQ(Substitute("x^3 * Sin(z * 10)", v), "(-7.2)^3 * Sin(0 * 10)");
+}
+
+TEST(Substitution, FailsRatherThanGiveAHalfSubstitutedTextWhenMemoryRunsOut)
+{
+	const Float values[kVariableCount] = {1.0, 2.0, 3.0, 50.0, 25.0, 0.0};
+	maxon::Result<String> text = maxon::FAILED;
+	Bool time = false;
+	surfax::test::ForEachFailingAllocation(
+	    3, [&] { text = maxon::FAILED; }, [&] { text = SubstituteVariables(String("x * z + t"), values, time); },
+	    [&](std::int64_t) { EXPECT_EQ(text, maxon::FAILED); });
+	text = SubstituteVariables(String("x * z + t"), values, time);
+	ASSERT_EQ(text, maxon::OK);
+	EXPECT_EQ(text.GetValue(), String("2 * 3 + 1"));
 }
 
 TEST(StandaloneLetter, LooksOnlyAtTheNeighbours)

@@ -22,7 +22,9 @@ using surfax::test::TestDocument;
 
 namespace
 {
-constexpr Int32 kScreenSpaceDot = 2048;
+// Dots are drawn with the flag value 2048 alone, which is NOCLIP_D: no clipping at the view border.
+constexpr Int32 kDotFlags = 2048;
+static_assert(NOCLIP_D == kDotFlags);
 
 void ExpectSameVector(const Vector& actual, const Vector& expected)
 {
@@ -119,7 +121,7 @@ TEST_F(PlotDisplay, DotsUseTwiceThePointSizeAndTheSampleColours)
 		ASSERT_EQ(c[2].kind, DrawCallKind::Handle);
 		ExpectSameVector(c[2].a, sample.position);
 		EXPECT_EQ(c[2].type, static_cast<Int32>(DRAWHANDLE::CUSTOM));
-		EXPECT_EQ(c[2].flags, kScreenSpaceDot);
+		EXPECT_EQ(c[2].flags, kDotFlags);
 	}
 }
 

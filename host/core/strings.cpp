@@ -1,6 +1,7 @@
 // maxon::String and cinema::String: the parts that are not inline in the SDK header.
 #include "c4d_string.h"
 
+#include "host/core/memory.h"
 #include "host/core/number_format.h"
 
 #include <charconv>
@@ -119,6 +120,23 @@ String String::IntToString(Int64 v)
 {
 	return String(std::to_string(v));
 }
+Result<void> String::Insert(Int position, const String& str)
+{
+	// Text that grows takes memory, so the allocation-failure switch reaches it as it does every host allocation.
+	if (str.IsPopulated() && surfax::core::ShouldFailAllocation())
+		return FAILED;
+	position = position < 0 ? 0 : (position > GetLength() ? GetLength() : position);
+	_text.insert(static_cast<std::size_t>(position), str._text);
+	return OK;
+}
+
+Result<void> String::Insert(Int position, Utf32Char ch)
+{
+	if (ch >= 128)
+		return OK;
+	const char c = static_cast<char>(ch);
+	return Insert(position, String(&c, 1));
+}
 } // namespace maxon
 
 namespace cinema
@@ -166,20 +184,6 @@ void String::Delete(Int pos, Int count)
 	if (pos < 0 || pos >= GetLength() || count <= 0)
 		return;
 	_text.erase(static_cast<std::size_t>(pos), static_cast<std::size_t>(count));
-}
-
-void String::Insert(Int pos, const maxon::String& cs)
-{
-	pos = pos < 0 ? 0 : (pos > GetLength() ? GetLength() : pos);
-	_text.insert(static_cast<std::size_t>(pos), cs.GetUtf8());
-}
-
-void String::Insert(Int pos, Utf32Char ch)
-{
-	if (ch >= 128)
-		return;
-	char c = static_cast<char>(ch);
-	Insert(pos, maxon::String(&c, 1));
 }
 
 String String::SubStr(Int start, Int count) const

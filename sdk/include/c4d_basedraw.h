@@ -28,8 +28,11 @@ enum class HANDLECONSTRAINTTYPE : Int32
 	SPHERICAL = 4,
 };
 
-#define NOCLIP_D (1 << 2)
-#define NOCLIP_Z (1 << 3)
+// Draw flags of DrawLine and DrawHandle: NOCLIP_D turns off clipping at the view border, NOCLIP_Z clipping in
+// depth. The values are those of the SDK's headers (NOCLIP_Z unverified for 2025). The stand-in records the flags
+// and gives them no other meaning.
+#define NOCLIP_D (1 << 11)
+#define NOCLIP_Z (1 << 12)
 #define VIEWCOLOR_HANDLES 12
 #define VIEWCOLOR_SELECTION_PREVIEW 47
 

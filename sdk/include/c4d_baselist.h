@@ -116,7 +116,7 @@ public:
 	UInt32 GetDirty(DIRTYFLAGS flags) const;
 	void SetDirty(DIRTYFLAGS flags);
 
-	/// Stand-in: the host's record of this node.
+	/// Stand-in only (sdk/standin/standin_only.h): the host's record of this node.
 	HostNode* GetHostNode() const { return _hostNode; }
 
 protected:

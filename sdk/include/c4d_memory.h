@@ -24,6 +24,17 @@ T* NewObjClearImpl(ARGS&&... args)
 }
 
 template <typename T>
+maxon::ResultPtr<T> NewMemClearImpl(Int count)
+{
+	if (count < 0 || static_cast<UInt>(count) > static_cast<UInt>(INT64_MAX) / sizeof(T))
+		return maxon::FAILED;
+	void* mem = hostbridge::AllocMem(count * static_cast<Int>(sizeof(T)), true);
+	if (mem == nullptr)
+		return maxon::FAILED;
+	return maxon::ResultPtr<T>(static_cast<T*>(mem));
+}
+
+template <typename T>
 void DeleteObjImpl(T* p)
 {
 	if (p == nullptr)
@@ -43,8 +54,9 @@ void DeleteObjImpl(T* p)
 		::cinema::details::DeleteObjImpl(obj);                                                                        \
 		obj = nullptr;                                                                                                \
 	} while (false)
-/// Zero-filled memory for cnt elements of T, or null.
-#define NewMemClear(T, cnt) static_cast<T*>(::cinema::hostbridge::AllocMem(static_cast<::cinema::Int>(sizeof(T)) * static_cast<::cinema::Int>(cnt), true))
+/// Zero-filled memory for cnt elements of T, as a maxon::ResultPtr<T> that fails when memory is out (or cnt is
+/// negative or too large). Free it with DeleteMem.
+#define NewMemClear(T, cnt) ::cinema::details::NewMemClearImpl<T>(cnt)
 #define DeleteMem(p)                                                                                                  \
 	do                                                                                                                \
 	{                                                                                                                 \

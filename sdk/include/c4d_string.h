@@ -6,6 +6,7 @@
 #define C4D_STRING_H__
 
 #include "ge_math.h"
+#include "maxon_result.h"
 
 #include <string>
 #include <string_view>
@@ -63,6 +64,12 @@ public:
 	/// Compares by the given mode. UNICODE_NUMBERS compares digit runs by value ("a2" < "a10").
 	COMPARERESULT Compare(const String& s, STRINGCOMPARISON mode = STRINGCOMPARISON::UNICODE_NUMBERS) const;
 
+	/// Inserts str before position (clipped to 0..length). Fails, leaving the text as it was, when memory is out.
+	[[nodiscard]] Result<void> Insert(Int position, const String& str);
+	/// Inserts the character ch before position (clipped to 0..length). The stand-in stores ASCII characters only and
+	/// leaves the text alone for others. Fails, leaving the text as it was, when memory is out.
+	[[nodiscard]] Result<void> Insert(Int position, Utf32Char ch);
+
 	/// Converts v to text: at least charsBeforeComma characters before the point (padded with fillChar, -1 for as
 	/// many as needed); digitsAfterComma >= 0 prints exactly that many decimals (rounded), a negative value prints
 	/// at most -digitsAfterComma decimals without trailing zeros (and without a point when none remain).
@@ -71,7 +78,7 @@ public:
 		Bool exponent = false, Utf32Char fillChar = ' ');
 	static String IntToString(Int64 v);
 
-	/// Stand-in access to the UTF-8 bytes, for the host and for printing.
+	/// Stand-in only (sdk/standin/standin_only.h): access to the UTF-8 bytes, for the host and for printing.
 	const std::string& GetUtf8() const { return _text; }
 	std::string& GetUtf8Writable() { return _text; }
 
@@ -112,9 +119,6 @@ public:
 	Bool FindFirst(const maxon::String& cs, Int32* pos, Int start = 0) const;
 	/// Removes count characters from pos (clipped to the text).
 	void Delete(Int pos, Int count);
-	/// Inserts cs before pos (clipped to 0..length).
-	void Insert(Int pos, const maxon::String& cs);
-	void Insert(Int pos, Utf32Char ch);
 	String SubStr(Int start, Int count) const;
 	String Left(Int count) const { return SubStr(0, count); }
 	String Right(Int count) const { return SubStr(GetLength() - count, count); }
@@ -130,8 +134,6 @@ public:
 };
 
 using maxon::operator""_s;
-using maxon::COMPARERESULT;
-using maxon::STRINGCOMPARISON;
 } // namespace cinema
 
 #endif // C4D_STRING_H__

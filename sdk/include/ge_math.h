@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 namespace maxon
 {
@@ -29,8 +30,14 @@ using Float = double;
 using Utf16Char = char16_t;
 using Utf32Char = char32_t;
 
-constexpr Int32 LIMIT_MIN_INT32 = INT32_MIN;
-constexpr Int32 LIMIT_MAX_INT32 = INT32_MAX;
+/// The range of an arithmetic type: LIMIT<Int32>::MIN and LIMIT<Int32>::MAX; for floating-point types MIN is the
+/// most negative finite value, as in the SDK.
+template <typename T>
+struct LIMIT
+{
+	static constexpr T MIN = std::numeric_limits<T>::lowest();
+	static constexpr T MAX = std::numeric_limits<T>::max();
+};
 
 /// Three-component vector. STRIDE is kept for signature compatibility; it is always 1 here.
 template <typename T, Int STRIDE = 1>

@@ -73,7 +73,7 @@ struct DescLevel
 class DescID
 {
 public:
-	static constexpr Int32 kMaxLevels = 8; // stand-in limit; deeper ids are cut
+	static constexpr Int32 kMaxLevels = 8; // stand-in only: the depth limit; deeper ids are cut
 
 	constexpr DescID() = default;
 	template <int elementCount>

@@ -1,8 +1,8 @@
 // Error results of the core API: Result, ResultRef and the iferr macro.
 //
 // Stand-in note: the real error system carries rich error objects and an `iferr (decl)` form that declares a
-// variable; this stand-in keeps the expression form `iferr (expression)`, `== maxon::FAILED` / `== maxon::OK`
-// comparisons and GetValue().
+// variable; this stand-in keeps the expression form `iferr (expression)`, `iferr_scope` with `iferr_return` in
+// functions that return a Result, `== maxon::FAILED` / `== maxon::OK` comparisons, GetValue() and GetPointer().
 #ifndef MAXON_RESULT_H__
 #define MAXON_RESULT_H__
 
@@ -76,6 +76,25 @@ private:
 	T* _ptr;
 };
 
+/// Result that holds a pointer to new memory (what NewMemClear gives): the pointer, or an error. There is no
+/// conversion to T*; GetPointer() reads it after the result was checked.
+template <typename T>
+class [[nodiscard]] ResultPtr
+{
+public:
+	ResultPtr(ERROR_FAILED) : _ptr(nullptr) {}
+	explicit ResultPtr(T* ptr) : _ptr(ptr) {}
+	Bool operator==(ERROR_OK) const { return _ptr != nullptr; }
+	Bool operator!=(ERROR_OK) const { return _ptr == nullptr; }
+	Bool operator==(ERROR_FAILED) const { return _ptr == nullptr; }
+	Bool operator!=(ERROR_FAILED) const { return _ptr != nullptr; }
+	/// The pointer; null when the result failed.
+	T* GetPointer() const { return _ptr; }
+
+private:
+	T* _ptr;
+};
+
 namespace details
 {
 template <typename T>
@@ -88,10 +107,45 @@ inline Bool IsFailure(const ResultRef<T>& r)
 {
 	return r == FAILED;
 }
+template <typename T>
+inline Bool IsFailure(const ResultPtr<T>& r)
+{
+	return r == FAILED;
+}
+
+/// What iferr_scope declares: whether a result passed to iferr_return in the scope failed.
+struct ErrorScope
+{
+	Bool failed = false;
+};
+template <typename T>
+inline T operator%(Result<T>&& r, ErrorScope& scope)
+{
+	scope.failed = r == FAILED;
+	return std::move(r).GetValue();
+}
+inline void operator%(Result<void>&& r, ErrorScope& scope)
+{
+	scope.failed = r == FAILED;
+}
+template <typename T>
+inline T* operator%(ResultPtr<T>&& r, ErrorScope& scope)
+{
+	scope.failed = r == FAILED;
+	return r.GetPointer();
+}
 } // namespace details
 } // namespace maxon
 
 /// Runs the following statement when the expression's result is an error.
 #define iferr(...) if (::maxon::details::IsFailure(__VA_ARGS__))
+/// Opens error handling for iferr_return in a function that returns a maxon::Result.
+#define iferr_scope ::maxon::details::ErrorScope maxon_iferr_scope_
+/// After an expression that gives a result: its value, or a return of the error from the function (which has an
+/// iferr_scope). Written as `text.Insert(pos, piece) iferr_return;` or `T* p = NewMemClear(T, n) iferr_return;`.
+#define iferr_return                                                                                                   \
+	% maxon_iferr_scope_;                                                                                              \
+	if (maxon_iferr_scope_.failed)                                                                                     \
+	return ::maxon::FAILED
 
 #endif // MAXON_RESULT_H__

@@ -14,6 +14,7 @@ class NodeData;
 class BaseBitmap;
 using DataAllocator = NodeData*();
 
+/// Stand-in only (sdk/standin/standin_only.h): a plug-in reaches these through the SDK's functions and macros.
 namespace hostbridge
 {
 /// The host's API version (what c4d_main compares with the plug-in's minimum).
