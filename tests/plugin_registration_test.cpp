@@ -294,6 +294,40 @@ TEST(PlotRegistration, StartsEvenWhenEveryRegistrationFails)
 	    });
 }
 
+TEST(PlotRegistration, BothBuildsDeclareTheModuleIdOfTheProjectDefinition)
+{
+	// The SDK's build takes the module id from the ModuleId line of project/projectdefinition.txt.
+	std::ifstream definition(std::string(SURFAX_SOURCE_DIR) + "/project/projectdefinition.txt");
+	ASSERT_TRUE(definition.is_open());
+	std::vector<std::string> ids;
+	for (std::string line; std::getline(definition, line);)
+	{
+		if (line.rfind("ModuleId=", 0) == 0)
+			ids.push_back(line.substr(9));
+	}
+	ASSERT_EQ(ids.size(), 1u);
+	const std::string& moduleId = ids[0];
+	EXPECT_NE(moduleId.find('.'), std::string::npos) << "not in reverse-domain form: " << moduleId;
+	EXPECT_NE(moduleId.rfind("net.maxon.", 0), 0u) << "the host maker's own domain: " << moduleId;
+
+	// What the module system reads from each library: the exported g_maxon record.
+	struct Binary
+	{
+		Int32 abiVersion;
+		Int32 coreFrameworkVersion;
+		const char* moduleId;
+	};
+	for (const char* build : {"surfax", "SurfaxR2025"})
+	{
+		void* library = dlopen(LibraryIn(surfax::test::PluginFolder(build), build).c_str(), RTLD_NOW | RTLD_LOCAL);
+		ASSERT_NE(library, nullptr) << dlerror();
+		const auto* binary = static_cast<const Binary*>(dlsym(library, "g_maxon"));
+		ASSERT_NE(binary, nullptr) << build;
+		EXPECT_EQ(std::string(binary->moduleId), moduleId) << build;
+		dlclose(library);
+	}
+}
+
 TEST(PlotRegistration, PluginMessageAnswersFalseEvenAfterLoadingResourceAndIcons)
 {
 	RunIsolated(
