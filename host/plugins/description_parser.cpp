@@ -42,11 +42,6 @@ bool IsIdToken(const Token& token)
 	return token.kind == TokenKind::Identifier || token.kind == TokenKind::Number;
 }
 
-std::string Quote(std::string_view text)
-{
-	return "'" + std::string(text) + "'";
-}
-
 // A `KEYWORD [argument];` statement. The argument is one identifier or number, a number possibly signed.
 struct Option
 {

@@ -89,4 +89,7 @@ bool ParseRealSpelling(std::string_view spelling, double& value);
 // Spelling of a token for messages: the text, "end of file", or the error message.
 std::string Describe(const Token& token);
 
+// text between single quotes, as messages show names and tokens: 'text'.
+std::string Quote(std::string_view text);
+
 } // namespace surfax::plugins
