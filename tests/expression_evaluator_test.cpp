@@ -221,7 +221,7 @@ TEST(Numbers, LiteralsRoundExactlyAsFromChars)
 		for (int d = 0; d < digits; ++d)
 			literal += char('0' + (d == 0 && i % 3 == 0 ? random() % 2 : random() % 10));
 		if (random() % 4 != 0)
-			literal.insert(random() % (literal.size() + 1), ".");
+			literal.insert(random() % (literal.size() + 1), 1, '.');
 		if (literal == ".")
 			literal = "0.";
 		if (random() % 3 == 0)
@@ -425,7 +425,12 @@ TEST(Arguments, EveryFunctionInsistsOnItsArgumentCount)
 		{
 			std::string text = std::string(c.name) + "(";
 			for (int i = 0; i < count; ++i)
-				text += (i ? ";" : "") + std::to_string(i + 1) + ".5";
+			{
+				if (i > 0)
+					text += ';';
+				text += std::to_string(i + 1);
+				text += ".5";
+			}
 			text += ")";
 			const Outcome outcome = Evaluate(text);
 			EXPECT_EQ(outcome.hasNumber, count == c.arity) << text;
@@ -678,7 +683,7 @@ TEST(Cache, CachedResultsEqualFreshParsesBitForBit)
 		case 2:
 			return std::to_string(random() % 100) + "e" + std::to_string(int(random() % 20) - 10);
 		case 3:
-			return "." + std::to_string(random() % 1000);
+			return std::string(1, '.').append(std::to_string(random() % 1000));
 		default:
 			return std::to_string(random() % 10) + ".";
 		}
@@ -706,7 +711,10 @@ TEST(Cache, CachedResultsEqualFreshParsesBitForBit)
 		{
 			std::string text = between[0];
 			for (std::size_t i = 1; i < between.size(); ++i)
-				text += number() + between[i];
+			{
+				text += number();
+				text += between[i];
+			}
 			numbers += Evaluate(text).hasNumber ? 1 : 0;
 			ExpectSameAsFresh(text);
 		}
