@@ -23,22 +23,34 @@ BaseTag* AsTag(HostNode* n)
 	return n ? static_cast<BaseTag*>(n->atom) : nullptr;
 }
 
-// Grows a vector through the host's allocation accounting. False when the switch or the system refuses.
+// Makes room for count elements without changing v; a growth counts as one host allocation.
 template <typename T>
-bool ResizeCounted(std::vector<T>& v, Int32 count)
+bool ReserveCounted(std::vector<T>& v, Int32 count)
 {
 	if (count < 0)
 		return false;
-	if (static_cast<std::size_t>(count) > v.capacity() && surfax::core::ShouldFailAllocation())
+	if (static_cast<std::size_t>(count) <= v.capacity())
+		return true;
+	if (surfax::core::ShouldFailAllocation())
 		return false;
 	try
 	{
-		v.resize(static_cast<std::size_t>(count));
+		v.reserve(static_cast<std::size_t>(count));
 	}
 	catch (const std::bad_alloc&)
 	{
 		return false;
 	}
+	return true;
+}
+
+// Grows a vector through the host's allocation accounting. False when the switch or the system refuses.
+template <typename T>
+bool ResizeCounted(std::vector<T>& v, Int32 count)
+{
+	if (!ReserveCounted(v, count))
+		return false;
+	v.resize(static_cast<std::size_t>(count)); // within the capacity: cannot throw
 	return true;
 }
 
@@ -565,7 +577,8 @@ Bool SplineObject::IsClosed() const
 Bool SplineObject::ResizeObject(Int32 pcnt, Int32 scnt)
 {
 	HostNode& n = Host(this);
-	if (!ResizeCounted(n.points, pcnt) || !ResizeCounted(n.segments, scnt))
+	// The segment table gets its room first, so a failure leaves both arrays as they were.
+	if (!ReserveCounted(n.segments, scnt) || !ResizeCounted(n.points, pcnt) || !ResizeCounted(n.segments, scnt))
 		return false;
 	MarkDataChanged(&n);
 	return true;
