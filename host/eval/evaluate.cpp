@@ -99,9 +99,10 @@ void BuildGenerators(HostNode* document, BaseDocument* doc, EvalStats& stats)
 			ReplaceCache(n, nullptr, stats);
 			continue;
 		}
+		// As in the application, every generator may mark itself dirty before its rebuild is decided.
+		data->CheckDirty(op, doc);
 		if (info & OBJECT_ISSPLINE)
 		{
-			data->CheckDirty(op, doc);
 			if (n->cache == nullptr || n->dataChangedSinceBuild)
 			{
 				ReplaceCache(n, data->GetContour(op, doc, 1.0, nullptr), stats);

@@ -1,9 +1,10 @@
 // One scene evaluation, as the application runs it between redraws:
 //   1. every object whose type asks for it (OBJECT_CALL_ADDEXECUTION) adds itself to the priority list;
 //   2. Execute runs by priority, lower first, document order within a priority;
-//   3. generators build their output in document order: spline generators after CheckDirty through GetContour
-//      (only when dirty or without a cache), the others through GetVirtualObjects (which decides itself whether
-//      its cache can stay); the output is kept as the object's cache;
+//   3. generators build their output in document order: each is first asked to CheckDirty, then spline
+//      generators build through GetContour (only when dirty or without a cache), the others through
+//      GetVirtualObjects (which decides itself whether its cache can stay); the output is kept as the object's
+//      cache;
 //   4. an EventAdd during the pass asks for one more pass, up to kMaxPasses in all.
 // Disabled generators (enabled check mark off) build nothing and lose their cache.
 #ifndef SURFAX_HOST_EVAL_EVALUATE_H
