@@ -482,6 +482,8 @@ void SampleSegment(const std::vector<Vector>& w, std::size_t first, std::size_t 
                    std::vector<Vector>& samples)
 {
 	samples.clear();
+	// A closed curve through two points is their one edge, not the edge there and back.
+	closed = closed && count > 2;
 	if (!smooth)
 	{
 		samples.assign(w.begin() + static_cast<std::ptrdiff_t>(first),
@@ -579,10 +581,11 @@ void AddPoints(Collector& c, const HostNode* node, const std::string& name, cons
 		c.out.points.pop_back();
 }
 
-// A cache that shows something: anything but the empty null object a generator returns when it has nothing to show.
+// A cache that shows something: anything but the empty null object or the empty spline a generator returns when it
+// has nothing to show.
 bool HasContent(const HostNode* cache)
 {
-	return cache->type != Onull || cache->down != nullptr || !cache->points.empty();
+	return (cache->type != Onull && cache->type != Ospline) || cache->down != nullptr || !cache->points.empty();
 }
 
 // Whether an object below node (not node itself) puts geometry into the scene through its cache.

@@ -14,7 +14,7 @@
 //     point set; splines become line strips; host primitives (cube, sphere, pyramid, platonic) without a cache are
 //     built from their parameters;
 //   - a plug-in object in the document none of whose descendants has a cache with content (anything but an empty
-//     null object) adds, before its cache, the dots and spheres its object pass draws as a point set in the pen
+//     null object or an empty spline) adds, before its cache, the dots and spheres its object pass draws as a point set in the pen
 //     colours (vertex colours), placed by the drawing matrix it set: the plot object's samples when no component
 //     shows them (the host cannot read a plug-in's data, only watch it draw).
 // Not collected: text splines and extrusions (the host has no builders for them yet), and the lines a plug-in only
@@ -74,7 +74,7 @@ struct ExportMesh : ExportItem
 };
 
 /// Line strips. Strip k takes the next stripCounts[k] vertices (at least 2); a closed curve repeats its first vertex
-/// at its end.
+/// at its end, except a closed segment of two points, which is its single edge.
 struct ExportLines : ExportItem
 {
 	std::vector<std::uint32_t> stripCounts;
