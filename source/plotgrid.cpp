@@ -2,11 +2,36 @@
 #include "c4d.h"
 
 #include "c4d_symbols.h"
+#include "o3dplot.h"
 #include "o3dplotgrid.h"
 
 #include "main.h"
+#include "plotobject.h"
 
 using namespace cinema;
+
+namespace
+{
+/// The most sample rows or columns one direction can have: the plot's resolution is at most 1000.
+constexpr Int32 kMaxSamplesPerAxis = 1001;
+
+/// Fills indices with the drawn rows (or columns) of an axis of count samples: 0, then every step-th, and always
+/// the last one, count - 1. Returns how many were written (1 to count); indices holds room for count entries. A
+/// step below 1 is taken as 1, so no index ever leaves 0 to count - 1.
+Int32 DrawnIndices(Int32 count, Int32 step, Int32* indices)
+{
+	const Int last = static_cast<Int>(count) - 1;
+	const Int stride = step < 1 ? 1 : static_cast<Int>(step);
+	Int32 length = 0;
+	for (Int index = 0;; index = index + stride < count ? index + stride : last)
+	{
+		indices[length++] = static_cast<Int32>(index);
+		if (index == last)
+			break;
+	}
+	return length;
+}
+} // namespace
 
 /// Data class of the grid component, a spline generator. Decides in CheckDirty when the plot's samples moved.
 class PlotGrid : public ObjectData
@@ -16,9 +41,8 @@ class PlotGrid : public ObjectData
 public:
 	static NodeData* Alloc() { return NewObjClear(PlotGrid); }
 
-	Bool Init(GeListNode* node, Bool isCloneInit) override
+	Bool Init(GeListNode* node, Bool /*isCloneInit*/) override
 	{
-		(void)isCloneInit;
 		BaseContainer& bc = static_cast<BaseObject*>(node)->GetDataInstanceRef();
 		bc.SetInt32(PLOTGRID_STEP, 1);
 		bc.SetVector(PLOTGRID_COLOR, Vector(0.8, 0.8, 0.8));
@@ -39,6 +63,7 @@ public:
 		copy->_lastHeight = _lastHeight;
 		copy->_lastSize = _lastSize;
 		copy->_changed = _changed;
+		copy->_plotDirty = _plotDirty;
 		return SUPER::CopyTo(dest, snode, dnode, flags, trn);
 	}
 
@@ -57,13 +82,125 @@ public:
 		return true;
 	}
 
-	SplineObject* GetContour(BaseObject* op, BaseDocument* doc, Float lod, BaseThread* bt) override
+	/// After the plot's size or height moved, rebuilds once more at the next evaluation: the change was seen by
+	/// CheckDirty, so this update follows the plot object's rescaled samples.
+	EXECUTIONRESULT Execute(BaseObject* op, BaseDocument* /*doc*/, BaseThread* /*bt*/, Int32 /*priority*/,
+	                        EXECUTIONFLAGS /*flags*/) override
 	{
-		(void)op;
-		(void)doc;
-		(void)lod;
-		(void)bt;
-		return SplineObject::Alloc(0, SPLINETYPE::LINEAR);
+		if (!_changed)
+			return EXECUTIONRESULT::OK;
+		op->Message(MSG_UPDATE);
+		op->SetDirty(DIRTYFLAGS::DATA);
+		_changed = false;
+		return EXECUTIONRESULT::OK;
+	}
+
+	/// Marks the grid for a rebuild on every frame change, at every evaluation on the document's first frame, when
+	/// the plot's size or height moved (exact comparison, so NaN always counts as moved), and when the plot's data
+	/// changed otherwise (a new formula or resolution gives new samples, which the curves must follow).
+	void CheckDirty(BaseObject* op, const BaseDocument* doc) override
+	{
+		if (op == nullptr || doc == nullptr)
+			return;
+		const BaseObject* plot = FindPlotObject(op);
+		const Float fps = static_cast<Float>(doc->GetFps());
+		const Int32 frame = doc->GetTime().GetFrame(fps);
+		if (frame != _lastFrame || frame == doc->GetMinTime().GetFrame(fps))
+		{
+			op->SetDirty(DIRTYFLAGS::DATA);
+			_lastFrame = frame;
+			return;
+		}
+		if (plot == nullptr)
+			return;
+		const UInt32 plotDirty = plot->GetDirty(DIRTYFLAGS::DATA);
+		if (plotDirty != _plotDirty)
+		{
+			op->SetDirty(DIRTYFLAGS::DATA);
+			_plotDirty = plotDirty;
+		}
+		const BaseContainer& plotBc = plot->GetDataInstanceRef();
+		const Float height = plotBc.GetFloat(PLOT_HEIGHT, 0.0);
+		const Float size = plotBc.GetFloat(PLOT_SIZE, 0.0);
+		if (height == _lastHeight && size == _lastSize)
+			return;
+		_lastHeight = height;
+		_lastSize = size;
+		op->SetDirty(DIRTYFLAGS::DATA);
+		_changed = true;
+	}
+
+	/// One open cubic segment along z for every drawn x index, then one along x for every drawn z index, through
+	/// the plot's sample positions. An empty spline when there is no plot or no complete sample cache; null only
+	/// when not even an empty spline can be allocated.
+	SplineObject* GetContour(BaseObject* op, BaseDocument* /*doc*/, Float /*lod*/, BaseThread* /*bt*/) override
+	{
+		// Kept as the answer to every failure below, so a failed allocation of the full spline still leaves a
+		// valid, empty one.
+		SplineObject* empty = SplineObject::Alloc(0, SPLINETYPE::LINEAR);
+		if (op == nullptr)
+			return empty;
+		BaseObject* plot = FindPlotObject(op);
+		const PlotObject* plotData = plot != nullptr ? plot->GetNodeData<PlotObject>() : nullptr;
+		if (plotData == nullptr)
+			return empty;
+
+		const BaseContainer& bc = op->GetDataInstanceRef();
+		ObjectColorProperties color;
+		color.color = bc.GetVector(PLOTGRID_COLOR, Vector(0.0));
+		color.usecolor = ID_BASEOBJECT_USECOLOR_AUTOMATIC;
+		color.xray = false;
+		op->SetColorProperties(&color);
+
+		const maxon::BaseArray<PlotSample>& samples = plotData->GetSamples();
+		const Int32 m = plotData->GetResolution() + 1;
+		if (samples.IsEmpty() || m < 1 || m > kMaxSamplesPerAxis ||
+		    samples.GetCount() != static_cast<Int>(m) * static_cast<Int>(m))
+			return empty;
+
+		Int32 drawn[kMaxSamplesPerAxis];
+		const Int32 lineCount = DrawnIndices(m, bc.GetInt32(PLOTGRID_STEP, 1), drawn);
+		const Int32 segmentCount = 2 * lineCount;
+		const Int32 pointCount = segmentCount * m;
+
+		SplineObject* spline = SplineObject::Alloc(pointCount, SPLINETYPE::CUBIC);
+		if (spline == nullptr)
+			return empty;
+		if (!spline->ResizeObject(pointCount, segmentCount))
+		{
+			SplineObject::Free(spline);
+			return empty;
+		}
+		Vector* points = spline->GetPointW();
+		Segment* segments = spline->GetSegmentW();
+		if (points == nullptr || segments == nullptr || !spline->IsInstanceOf(Ospline))
+		{
+			SplineObject::Free(spline);
+			return empty;
+		}
+		SplineObject::Free(empty);
+
+		// Curves at a fixed x index run along z, those at a fixed z index along x; sample k = i * m + j.
+		const PlotSample* sample = samples.GetFirst();
+		Vector* out = points;
+		for (Int32 s = 0; s < lineCount; ++s)
+		{
+			const PlotSample* row = sample + static_cast<Int>(drawn[s]) * m;
+			for (Int32 j = 0; j < m; ++j)
+				*out++ = row[j].position;
+		}
+		for (Int32 s = 0; s < lineCount; ++s)
+		{
+			const PlotSample* column = sample + drawn[s];
+			for (Int32 i = 0; i < m; ++i)
+				*out++ = column[static_cast<Int>(i) * m].position;
+		}
+		for (Int32 s = 0; s < segmentCount; ++s)
+		{
+			segments[s].cnt = m;
+			segments[s].closed = false;
+		}
+		return spline;
 	}
 
 private:
@@ -71,6 +208,7 @@ private:
 	Float _lastHeight = 0.0; // the plot's height and size as last seen
 	Float _lastSize = 0.0;
 	Bool _changed = false; // the plot's size or height moved; Execute sends one more update
+	UInt32 _plotDirty = 0; // the plot's data change counter as last seen
 };
 
 Bool RegisterPlotGrid(BaseBitmap* icon)
