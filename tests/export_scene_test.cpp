@@ -3,6 +3,8 @@
 #include "host/export/export_scene.h"
 
 #include "res/description/o3dplot.h"
+#include "res/description/o3dplotcage.h"
+#include "res/description/o3dplotgrid.h"
 #include "source/main.h"
 
 #include "host/scene/node.h"
@@ -589,4 +591,73 @@ TEST_F(ExportPlotSamples, ComponentBelowAnotherObjectStillCountsAndADisabledPlot
 	BaseObject::Free(group);
 	plot->SetDeformMode(false);
 	EXPECT_TRUE(Evaluated().points.empty());
+}
+
+TEST_F(ExportPlotSamples, GridAndCageAreLineStripsInTheirDisplayColoursNamedAfterThemAndMirroredInZ)
+{
+	BaseObject* grid = doc.Add(ID_PLOTGRID, plot);
+	BaseObject* cage = doc.Add(ID_PLOTCAGE, plot);
+	ASSERT_NE(grid, nullptr);
+	ASSERT_NE(cage, nullptr);
+	grid->SetName(String("wires"));
+	cage->SetName(String("box"));
+	grid->GetDataInstanceRef().SetInt32(PLOTGRID_STEP, 25);
+	grid->GetDataInstanceRef().SetVector(PLOTGRID_COLOR, Vector(0.1, 0.2, 0.3));
+	cage->GetDataInstanceRef().SetInt32(PLOTCAGE_LEVELS, 1);
+	cage->GetDataInstanceRef().SetVector(PLOTCAGE_COLOR, Vector(0.9, 0.8, 0.7));
+	const ExportScene scene = Evaluated();
+	// The grid shows the samples, so the plot adds no points of its own.
+	EXPECT_TRUE(scene.points.empty());
+	ASSERT_EQ(scene.lines.size(), 2u);
+	const ExportLines& wires = scene.lines[0].name == "wires" ? scene.lines[0] : scene.lines[1];
+	const ExportLines& box = scene.lines[0].name == "box" ? scene.lines[0] : scene.lines[1];
+	ASSERT_EQ(wires.name, "wires");
+	ASSERT_EQ(box.name, "box");
+
+	const Vector offset(10.0, 20.0, 30.0);
+	EXPECT_EQ(wires.colorSource, ColorSource::Display);
+	EXPECT_FLOAT_EQ(wires.color[0], 0.1f);
+	EXPECT_FLOAT_EQ(wires.color[1], 0.2f);
+	EXPECT_FLOAT_EQ(wires.color[2], 0.3f);
+	// Rows 0, 25 and 50 in each direction, each a cubic curve sampled smoothly through its 51 points.
+	const std::uint32_t perCurve = 50 * surfax::io::kSplineStepsPerSpan + 1;
+	EXPECT_EQ(wires.stripCounts, std::vector<std::uint32_t>(6, perCurve));
+	const SplineObject* contour = static_cast<const SplineObject*>(grid->GetCache());
+	ASSERT_NE(contour, nullptr);
+	ASSERT_EQ(contour->GetPointCount(), 6 * 51);
+	for (std::size_t curve = 0; curve < 6; ++curve)
+	{
+		for (std::size_t k = 0; k < 51; ++k)
+			ExpectNear(VertexAt(wires.positions, curve * perCurve + k * surfax::io::kSplineStepsPerSpan),
+			           Mirrored(contour->GetPointR()[curve * 51 + k] + offset));
+	}
+
+	EXPECT_EQ(box.colorSource, ColorSource::Display);
+	EXPECT_FLOAT_EQ(box.color[0], 0.9f);
+	EXPECT_FLOAT_EQ(box.color[2], 0.7f);
+	// Closed rectangles return to their first corner; each vertical edge is one edge, not there and back.
+	EXPECT_EQ(box.stripCounts, (std::vector<std::uint32_t>{5, 5, 2, 2, 2, 2, 5}));
+	EXPECT_EQ(box.SegmentCount(), 4u + 4u + 4u + 4u);
+	ExpectNear(VertexAt(box.positions, 0), Mirrored(Vector(-100, 25, -100) + offset));
+	ExpectNear(VertexAt(box.positions, 1), Mirrored(Vector(100, 25, -100) + offset));
+	ExpectNear(VertexAt(box.positions, 4), VertexAt(box.positions, 0));
+	ExpectNear(VertexAt(box.positions, 10), Mirrored(Vector(-100, 25, -100) + offset));
+	ExpectNear(VertexAt(box.positions, 11), Mirrored(Vector(-100, -25, -100) + offset));
+	ExpectNear(VertexAt(box.positions, 18), Mirrored(Vector(-100, 0, -100) + offset));
+}
+
+TEST_F(ExportPlotSamples, AGridWithNothingToShowLeavesThePlotsSamplesAsPoints)
+{
+	// A grid below a switched-off plot nested in this one finds no samples and shows an empty spline.
+	BaseObject* inner = doc.Add(ID_PLOTOBJECT, plot);
+	ASSERT_NE(inner, nullptr);
+	inner->SetDeformMode(false);
+	BaseObject* grid = doc.Add(ID_PLOTGRID, inner);
+	ASSERT_NE(grid, nullptr);
+	const ExportScene scene = Evaluated();
+	ASSERT_NE(grid->GetCache(), nullptr);
+	EXPECT_EQ(grid->GetCache()->GetType(), Ospline);
+	EXPECT_TRUE(scene.lines.empty());
+	ASSERT_EQ(scene.points.size(), 1u);
+	EXPECT_EQ(scene.points[0].VertexCount(), 2601u);
 }

@@ -2,6 +2,7 @@
 // deterministic bytes, write failures, and the Khronos validator when npm can provide it.
 #include "host/export/gltf_writer.h"
 
+#include "source/main.h"
 #include "support/export_scenes.h"
 #include "support/gltf_reader.h"
 #include "support/host_fixture.h"
@@ -301,7 +302,7 @@ TEST(GltfValidator, KhronosValidatorFindsNoErrors)
 	if (!installProblem.empty())
 		GTEST_SKIP() << installProblem;
 
-	// The mixed scene, one with dropped primitives, and an empty one, in both containers.
+	// The mixed scene, one with dropped primitives, an empty one and a chart, in both containers.
 	surfax::test::TestDocument doc;
 	surfax::test::AddPolygon(doc, {Vector(0, 0, 0), Vector(0, 0, 1), Vector(1, 0, 0), Vector(std::nan(""), 0, 0)},
 	                         {CPolygon(0, 1, 2), CPolygon(0, 1, 3), CPolygon(0, 0, 0)});
@@ -309,9 +310,21 @@ TEST(GltfValidator, KhronosValidatorFindsNoErrors)
 	std::string error;
 	ASSERT_TRUE(surfax::io::CollectScene(doc.Get(), dropped, error)) << error;
 	ASSERT_GT(dropped.dropped.triangles, 0u);
-	const ExportScene scenes[] = {MixedScene(), dropped, ExportScene()};
+	// A chart with every geometry component: the surface, the grid's curves and the cage's box as lines.
+	ASSERT_TRUE(surfax::test::EnsurePluginLoaded("surfax"));
+	surfax::test::TestDocument chartDoc;
+	BaseObject* plot = chartDoc.Add(ID_PLOTOBJECT);
+	ASSERT_NE(plot, nullptr);
+	for (const Int32 component : {ID_PLOTMESH, ID_PLOTGRID, ID_PLOTCAGE})
+		ASSERT_NE(chartDoc.Add(component, plot), nullptr);
+	chartDoc.Evaluate();
+	ExportScene chart;
+	ASSERT_TRUE(surfax::io::CollectScene(chartDoc.Get(), chart, error)) << error;
+	ASSERT_EQ(chart.meshes.size(), 1u);
+	ASSERT_EQ(chart.lines.size(), 2u);
+	const ExportScene scenes[] = {MixedScene(), dropped, ExportScene(), chart};
 	std::string files;
-	for (std::size_t i = 0; i < 3; ++i)
+	for (std::size_t i = 0; i < 4; ++i)
 	{
 		for (const GltfContainer container : {GltfContainer::Binary, GltfContainer::Embedded})
 		{
@@ -332,5 +345,5 @@ TEST(GltfValidator, KhronosValidatorFindsNoErrors)
 	std::size_t reports = 0;
 	for (std::size_t at = text.find(" errors=0 "); at != std::string::npos; at = text.find(" errors=0 ", at + 1))
 		++reports;
-	EXPECT_EQ(reports, 6u) << text;
+	EXPECT_EQ(reports, 8u) << text;
 }
