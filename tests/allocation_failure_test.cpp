@@ -154,3 +154,40 @@ TEST_F(AllocationFailure, PolygonObjectsFailAsAWhole)
 	EXPECT_EQ(poly->GetPolygonCount(), 5);
 	PolygonObject::Free(poly);
 }
+
+TEST_F(AllocationFailure, SplinesFailAsAWholeAndAResizeThatFailsChangesNothing)
+{
+	for (int n = 1; n <= 2; ++n)
+	{
+		surfax::core::FailAllocationAfter(n);
+		EXPECT_EQ(SplineObject::Alloc(10, SPLINETYPE::CUBIC), nullptr) << "allocation " << n;
+	}
+	surfax::core::FailAllocationAfter(0);
+	SplineObject* spline = SplineObject::Alloc(10, SPLINETYPE::CUBIC);
+	ASSERT_NE(spline, nullptr);
+	EXPECT_EQ(spline->GetInterpolationType(), SPLINETYPE::CUBIC);
+	EXPECT_EQ(spline->GetSegmentCount(), 0);
+	spline->GetPointW()[9] = Vector(1, 2, 3);
+	// Growing both arrays makes two allocations; whichever fails, the spline keeps its 10 points and no segments.
+	for (int n = 1; n <= 2; ++n)
+	{
+		surfax::core::FailAllocationAfter(n);
+		EXPECT_FALSE(spline->ResizeObject(20, 4)) << "allocation " << n;
+		surfax::core::FailAllocationAfter(0);
+		EXPECT_EQ(spline->GetPointCount(), 10) << "allocation " << n;
+		EXPECT_EQ(spline->GetSegmentCount(), 0) << "allocation " << n;
+		EXPECT_EQ(spline->GetPointR()[9], Vector(1, 2, 3));
+	}
+	// The segment table alone, with the point count unchanged, is one allocation.
+	surfax::core::FailAllocationAfter(1);
+	EXPECT_FALSE(spline->ResizeObject(10, 40));
+	surfax::core::FailAllocationAfter(0);
+	EXPECT_EQ(spline->GetSegmentCount(), 0);
+	ASSERT_TRUE(spline->ResizeObject(10, 40));
+	EXPECT_EQ(spline->GetSegmentCount(), 40);
+	EXPECT_EQ(spline->GetSegmentR()[39].cnt, 0);
+	EXPECT_FALSE(spline->GetSegmentR()[39].closed);
+	EXPECT_FALSE(spline->ResizeObject(10, -1));
+	EXPECT_EQ(spline->GetSegmentCount(), 40);
+	SplineObject::Free(spline);
+}
