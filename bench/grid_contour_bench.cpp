@@ -1,4 +1,4 @@
-// The grid component's contour at n = 1000 with step 1: 2002 curves of 1001 points (2,002,000 points, 2002
+// The grid component's contour at n = 1000 with step 1: 2002 curves of 1001 points (2,004,002 points, 2002
 // segments) from the plot's samples, next to plain loops that allocate and write the same two arrays in the same
 // order.
 //
@@ -8,8 +8,7 @@
 //
 // Run after building the plug-in (the `surfax` target); it is loaded from the build's plug-in folder.
 #include "host/eval/evaluate.h"
-#include "host/plugins/loader.h"
-#include "host/plugins/registry.h"
+#include "bench/surfax_plugin.h"
 #include "res/description/o3dplot.h"
 #include "res/description/o3dplotgrid.h"
 #include "source/main.h"
@@ -17,25 +16,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <string>
+#include <memory>
 #include <vector>
 
 namespace
 {
 using namespace cinema;
-
-/// Loads the surfax plug-in once for the whole run. False when it is not built.
-bool LoadSurfax()
-{
-	static const bool loaded = []
-	{
-		surfax::plugins::RegisterBuiltinTypes();
-		const std::string library =
-		    surfax::plugins::DefaultPluginRoot() + "/surfax/surfax" + surfax::plugins::kPluginExtension;
-		return surfax::plugins::LoadPlugin(library).loaded;
-	}();
-	return loaded;
-}
+using surfax::bench::LoadSurfax;
 
 /// A document at frame 5 with a plot of resolution n and a grid of step 1 below it, evaluated until it rests.
 /// Freed by the destructor.
@@ -75,30 +62,33 @@ struct Scene
 	}
 };
 
-void ReportSize(benchmark::State& state, const SplineObject* spline)
-{
-	state.counters["points"] = spline->GetPointCount();
-	state.counters["segments"] = spline->GetSegmentCount();
-}
-
-void GridContour(benchmark::State& state)
+/// The scene of the benchmark's argument n, or null (the benchmark then skipped with the reason).
+std::unique_ptr<Scene> PrepareScene(benchmark::State& state)
 {
 	if (!LoadSurfax())
 	{
 		state.SkipWithError("the surfax plug-in is not built");
-		return;
+		return nullptr;
 	}
-	Scene scene(static_cast<Int32>(state.range(0)));
-	if (!scene.Ready())
+	std::unique_ptr<Scene> scene = std::make_unique<Scene>(static_cast<Int32>(state.range(0)));
+	if (!scene->Ready())
 	{
 		state.SkipWithError("no memory for the scene");
-		return;
+		return nullptr;
 	}
-	ObjectData* data = scene.grid->GetNodeData<ObjectData>();
+	return scene;
+}
+
+void GridContour(benchmark::State& state)
+{
+	const std::unique_ptr<Scene> scene = PrepareScene(state);
+	if (scene == nullptr)
+		return;
+	ObjectData* data = scene->grid->GetNodeData<ObjectData>();
 	Int32 points = 0, segments = 0;
 	for (auto _ : state)
 	{
-		SplineObject* spline = data->GetContour(scene.grid, scene.doc, 1.0, nullptr);
+		SplineObject* spline = data->GetContour(scene->grid, scene->doc, 1.0, nullptr);
 		if (spline == nullptr)
 		{
 			state.SkipWithError("no memory for the contour");
@@ -114,48 +104,34 @@ void GridContour(benchmark::State& state)
 
 void GridRebuild(benchmark::State& state)
 {
-	if (!LoadSurfax())
-	{
-		state.SkipWithError("the surfax plug-in is not built");
+	const std::unique_ptr<Scene> scene = PrepareScene(state);
+	if (scene == nullptr)
 		return;
-	}
-	Scene scene(static_cast<Int32>(state.range(0)));
-	if (!scene.Ready())
-	{
-		state.SkipWithError("no memory for the scene");
-		return;
-	}
 	for (auto _ : state)
 	{
-		scene.grid->SetDirty(DIRTYFLAGS::DATA);
-		surfax::eval::EvaluateDocument(scene.doc);
+		scene->grid->SetDirty(DIRTYFLAGS::DATA);
+		surfax::eval::EvaluateDocument(scene->doc);
 	}
-	const BaseObject* cache = scene.grid->GetCache();
+	const BaseObject* cache = scene->grid->GetCache();
 	if (cache == nullptr || cache->GetType() != Ospline)
 	{
 		state.SkipWithError("the component built no spline");
 		return;
 	}
-	ReportSize(state, static_cast<const SplineObject*>(cache));
+	const SplineObject* spline = static_cast<const SplineObject*>(cache);
+	state.counters["points"] = spline->GetPointCount();
+	state.counters["segments"] = spline->GetSegmentCount();
 }
 
 /// The contour's arrays written with plain loops from the same samples: every row along z, then every column along
 /// x, and one segment record per curve, both arrays allocated anew at every iteration.
 void PlainLoops(benchmark::State& state)
 {
-	if (!LoadSurfax())
-	{
-		state.SkipWithError("the surfax plug-in is not built");
+	const std::unique_ptr<Scene> scene = PrepareScene(state);
+	if (scene == nullptr)
 		return;
-	}
 	const Int32 n = static_cast<Int32>(state.range(0));
-	Scene scene(n);
-	if (!scene.Ready())
-	{
-		state.SkipWithError("no memory for the scene");
-		return;
-	}
-	const PlotSample* samples = scene.Samples()->GetFirst();
+	const PlotSample* samples = scene->Samples()->GetFirst();
 	const size_t m = static_cast<size_t>(n) + 1;
 	for (auto _ : state)
 	{

@@ -7,8 +7,7 @@
 //
 // Run after building the plug-in (the `surfax` target); it is loaded from the build's plug-in folder.
 #include "host/eval/evaluate.h"
-#include "host/plugins/loader.h"
-#include "host/plugins/registry.h"
+#include "bench/surfax_plugin.h"
 #include "res/description/o3dplot.h"
 #include "res/description/o3dplotmesh.h"
 
@@ -21,22 +20,10 @@
 namespace
 {
 using namespace cinema;
+using surfax::bench::LoadSurfax;
 
 constexpr Int32 kPlotObjectId = 1055349;
 constexpr Int32 kMeshId = 1055457;
-
-/// Loads the surfax plug-in once for the whole run. False when it is not built.
-bool LoadSurfax()
-{
-	static const bool loaded = []
-	{
-		surfax::plugins::RegisterBuiltinTypes();
-		const std::string library =
-		    surfax::plugins::DefaultPluginRoot() + "/surfax/surfax" + surfax::plugins::kPluginExtension;
-		return surfax::plugins::LoadPlugin(library).loaded;
-	}();
-	return loaded;
-}
 
 /// A document with a plot of resolution n and a mesh component below it, evaluated once. Freed by the destructor.
 struct Scene
