@@ -476,6 +476,51 @@ TEST(ExportSplines, CubicSplinesPassThroughTheirPointsAndCurveBetweenThem)
 	}
 }
 
+TEST(ExportSplines, SplinePointsLieOnTheExportedCurveForEveryTypeAndSegment)
+{
+	TestDocument doc;
+	SplineObject* spline = SplineObject::Alloc(9, SPLINETYPE::CUBIC);
+	ASSERT_NE(spline, nullptr);
+	ASSERT_TRUE(spline->ResizeObject(9, 3));
+	const Vector corners[] = {Vector(0, 0, 0), Vector(10, 0, 0), Vector(10, 5, 10), Vector(0, 0, 10)};
+	for (Int32 i = 0; i < 4; ++i)
+	{
+		spline->GetPointW()[i] = corners[i];
+		spline->GetPointW()[4 + i] = corners[i] * 2.0;
+	}
+	spline->GetPointW()[8] = Vector(7, 7, 7);
+	spline->GetSegmentW()[0] = Segment{4, false};
+	spline->GetSegmentW()[1] = Segment{4, true};
+	spline->GetSegmentW()[2] = Segment{1, false};
+	spline->InsertUnderLast(doc.Get());
+	ExportScene scene = Collect(doc);
+	ASSERT_EQ(scene.lines.size(), 1u);
+	// A lone point makes no strip.
+	ASSERT_EQ(scene.lines[0].stripCounts, (std::vector<std::uint32_t>{3 * 8 + 1, 4 * 8 + 1}));
+	std::size_t vertex = 0;
+	for (Int32 segment = 0; segment < 2; ++segment)
+	{
+		const std::uint32_t steps = scene.lines[0].stripCounts[static_cast<std::size_t>(segment)] - 1;
+		for (std::uint32_t k = 0; k <= steps; ++k, ++vertex)
+			ExpectNear(Mirrored(spline->GetSplinePoint(double(k) / steps, segment)),
+			           VertexAt(scene.lines[0].positions, vertex));
+	}
+	EXPECT_EQ(spline->GetSplinePoint(0.3, 2), Vector(7, 7, 7));
+	EXPECT_EQ(spline->GetSplinePoint(0.5, 3), Vector());
+
+	// A closed segment of two points runs from one to the other once.
+	SplineObject* edge = SplineObject::Alloc(2, SPLINETYPE::LINEAR);
+	ASSERT_NE(edge, nullptr);
+	edge->GetPointW()[1] = Vector(4, 0, 0);
+	edge->GetDataInstanceRef().SetBool(SPLINEOBJECT_CLOSED, true);
+	edge->InsertUnderLast(doc.Get());
+	EXPECT_EQ(edge->GetSplinePoint(0.5), Vector(2, 0, 0));
+	EXPECT_EQ(edge->GetSplinePoint(1.0), Vector(4, 0, 0));
+	scene = Collect(doc);
+	ASSERT_EQ(scene.lines.size(), 2u);
+	EXPECT_EQ(scene.lines[1].stripCounts, (std::vector<std::uint32_t>{2}));
+}
+
 TEST(ExportScene, BoundsCoverEveryKindOfItem)
 {
 	TestDocument doc;

@@ -2,6 +2,7 @@
 
 #include "ospline.h"
 
+#include "host/core/spline_curve.h"
 #include "host/draw/draw_recorder.h"
 #include "host/eval/evaluate.h"
 #include "host/plugins/registry.h"
@@ -467,51 +468,33 @@ private:
 	std::uint64_t _droppedSegments = 0;
 };
 
-// Uniform Catmull-Rom between p1 and p2 at t in 0..1.
-Vector CatmullRom(const Vector& p0, const Vector& p1, const Vector& p2, const Vector& p3, double t)
-{
-	const Vector a = p1 * 2.0;
-	const Vector b = p2 - p0;
-	const Vector c = p0 * 2.0 - p1 * 5.0 + p2 * 4.0 - p3;
-	const Vector d = p1 * 3.0 - p0 - p2 * 3.0 + p3;
-	return (a + (b + (c + d * t) * t) * t) * 0.5;
-}
-
 // The vertices of one spline segment (world points first..first+count-1), sampled as the interpolation asks.
 void SampleSegment(const std::vector<Vector>& w, std::size_t first, std::size_t count, bool closed, bool smooth,
                    std::vector<Vector>& samples)
 {
 	samples.clear();
-	// A closed curve through two points is their one edge, not the edge there and back.
-	closed = closed && count > 2;
+	const Vector* points = w.data() + first;
+	const Int n = static_cast<Int>(count);
+	closed = core::DrawnClosed(closed, n);
 	if (!smooth)
 	{
-		samples.assign(w.begin() + static_cast<std::ptrdiff_t>(first),
-		               w.begin() + static_cast<std::ptrdiff_t>(first + count));
+		samples.assign(points, points + count);
 		if (closed)
-			samples.push_back(w[first]);
+			samples.push_back(points[0]);
 		return;
 	}
-	// Open ends repeat their end point as the missing neighbour; closed curves wrap around.
-	auto at = [&](std::ptrdiff_t i) -> const Vector&
+	const Int spans = closed ? n : n - 1;
+	for (Int s = 0; s < spans; ++s)
 	{
-		const std::ptrdiff_t n = static_cast<std::ptrdiff_t>(count);
-		if (closed)
-			i = ((i % n) + n) % n;
-		else
-			i = std::clamp<std::ptrdiff_t>(i, 0, n - 1);
-		return w[first + static_cast<std::size_t>(i)];
-	};
-	const std::ptrdiff_t spans = static_cast<std::ptrdiff_t>(closed ? count : count - 1);
-	for (std::ptrdiff_t s = 0; s < spans; ++s)
-	{
-		for (int step = 0; step < kSplineStepsPerSpan; ++step)
-		{
-			const double t = static_cast<double>(step) / kSplineStepsPerSpan;
-			samples.push_back(step == 0 ? at(s) : CatmullRom(at(s - 1), at(s), at(s + 1), at(s + 2), t));
-		}
+		const Vector& p1 = core::SegmentNeighbour(points, n, closed, s);
+		samples.push_back(p1);
+		for (int step = 1; step < kSplineStepsPerSpan; ++step)
+			samples.push_back(core::CatmullRom(core::SegmentNeighbour(points, n, closed, s - 1), p1,
+			                                   core::SegmentNeighbour(points, n, closed, s + 1),
+			                                   core::SegmentNeighbour(points, n, closed, s + 2),
+			                                   static_cast<double>(step) / kSplineStepsPerSpan));
 	}
-	samples.push_back(at(spans));
+	samples.push_back(core::SegmentNeighbour(points, n, closed, spans));
 }
 
 void AddSpline(Collector& c, const HostNode* node, const std::string& name, const Matrix& world,

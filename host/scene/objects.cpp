@@ -1,7 +1,10 @@
 // BaseObject, PointObject, PolygonObject and SplineObject.
 #include "host/scene/node.h"
 
+#include "ospline.h"
+
 #include "host/core/memory.h"
+#include "host/core/spline_curve.h"
 
 #include <algorithm>
 #include <limits>
@@ -514,7 +517,7 @@ SplineObject* SplineObject::Alloc(Int32 pcnt, SPLINETYPE type)
 	SplineObject* spline = static_cast<SplineObject*>(op);
 	HostNode& n = Host(op);
 	n.splineType = type;
-	n.data.SetInt32(1000, static_cast<Int32>(type)); // SPLINEOBJECT_TYPE
+	n.data.SetInt32(SPLINEOBJECT_TYPE, static_cast<Int32>(type));
 	if (!ResizeCounted(n.points, pcnt))
 	{
 		BaseObject::Free(op);
@@ -571,7 +574,7 @@ SPLINETYPE SplineObject::GetInterpolationType() const
 
 Bool SplineObject::IsClosed() const
 {
-	return Host(this).data.GetBool(1002); // SPLINEOBJECT_CLOSED
+	return Host(this).data.GetBool(SPLINEOBJECT_CLOSED);
 }
 
 Bool SplineObject::ResizeObject(Int32 pcnt, Int32 scnt)
@@ -587,24 +590,26 @@ Bool SplineObject::ResizeObject(Int32 pcnt, Int32 scnt)
 Vector SplineObject::GetSplinePoint(Float t, Int32 segment, const Vector* padr) const
 {
 	const HostNode& n = Host(this);
+	// padr, when given, stands in for the object's points and has as many.
 	const Vector* points = padr ? padr : n.points.data();
-	Int32 first = 0;
-	Int32 count = static_cast<Int32>(n.points.size());
+	const Int pointCount = static_cast<Int>(n.points.size());
+	Int first = 0;
+	Int count = pointCount;
+	bool closed = n.data.GetBool(SPLINEOBJECT_CLOSED);
 	if (!n.segments.empty())
 	{
 		if (segment < 0 || segment >= static_cast<Int32>(n.segments.size()))
 			return Vector();
 		for (Int32 i = 0; i < segment; ++i)
-			first += n.segments[static_cast<std::size_t>(i)].cnt;
-		count = n.segments[static_cast<std::size_t>(segment)].cnt;
+			first += std::max<Int32>(n.segments[static_cast<std::size_t>(i)].cnt, 0);
+		const Segment& seg = n.segments[static_cast<std::size_t>(segment)];
+		count = std::max<Int32>(seg.cnt, 0);
+		closed = closed || seg.closed;
 	}
-	if (count <= 0 || points == nullptr)
+	// Segment records that claim more points than there are end at the last point.
+	if (points == nullptr || first >= pointCount)
 		return Vector();
-	// Linear position along the points; curve shapes are for the exporters.
-	const Float f = std::clamp(t, 0.0, 1.0) * static_cast<Float>(count - 1);
-	const Int32 i = std::min(static_cast<Int32>(f), count - 1);
-	const Int32 j = std::min(i + 1, count - 1);
-	const Float w = f - static_cast<Float>(i);
-	return points[first + i] * (1.0 - w) + points[first + j] * w;
+	count = std::min(count, pointCount - first);
+	return surfax::core::SegmentPoint(points + first, count, closed, n.splineType != SPLINETYPE::LINEAR, t);
 }
 } // namespace cinema
