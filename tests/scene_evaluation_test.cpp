@@ -85,6 +85,21 @@ TEST_F(SceneEvaluation, GeneratorCacheIsKeptUntilTheDataChanges)
 	EXPECT_EQ(children, 3);
 }
 
+TEST_F(SceneEvaluation, EveryGeneratorChecksItsDirtinessBeforeItsRebuildIsDecided)
+{
+	TestDocument doc;
+	BaseObject* gen = doc.Add(kTestGenerator);
+	doc.Evaluate();
+	doc.Evaluate();
+	EXPECT_EQ(Trace(gen, TESTGEN_DIRTYCHECKS), 2);
+	EXPECT_EQ(Trace(gen, TESTGEN_BUILDS), 1);
+	// Marking itself dirty in CheckDirty rebuilds it in the same evaluation.
+	gen->GetDataInstance()->SetBool(TESTGEN_DIRTYONCHECK, true);
+	doc.Evaluate();
+	EXPECT_EQ(Trace(gen, TESTGEN_DIRTYCHECKS), 3);
+	EXPECT_EQ(Trace(gen, TESTGEN_BUILDS), 2);
+}
+
 TEST_F(SceneEvaluation, MessageUpdateMarksTheDataDirty)
 {
 	TestDocument doc;

@@ -1,5 +1,6 @@
-// A small plug-in for the host's tests: one generator whose Execute and GetVirtualObjects leave traces in its
-// own container (execution order, passes, builds), so tests can watch the host's evaluation from outside.
+// A small plug-in for the host's tests: one generator whose Execute, CheckDirty and GetVirtualObjects leave traces
+// in its own container (execution order, passes, dirty checks, builds), so tests can watch the host's evaluation
+// from outside.
 #include "c4d.h"
 
 #include "c4d_symbols.h"
@@ -64,6 +65,15 @@ public:
 		bd->SetPen(Vector(1.0, 0.0, 0.0));
 		bd->DrawLine(Vector(), Vector(op->GetDataInstanceRef().GetFloat(TESTGEN_SIZE), 0.0, 0.0), 0);
 		return DRAWRESULT::OK;
+	}
+
+	/// Counts the host's calls; with TESTGEN_DIRTYONCHECK set (by a direct container write) marks itself dirty.
+	void CheckDirty(BaseObject* op, const BaseDocument*) override
+	{
+		BaseContainer* bc = op->GetDataInstance();
+		bc->SetInt32(TESTGEN_DIRTYCHECKS, bc->GetInt32(TESTGEN_DIRTYCHECKS) + 1);
+		if (bc->GetBool(TESTGEN_DIRTYONCHECK))
+			op->SetDirty(DIRTYFLAGS::DATA);
 	}
 
 	BaseObject* GetVirtualObjects(BaseObject* op, const HierarchyHelp* hh) override
