@@ -81,6 +81,9 @@ public:
 	{
 		if (op == nullptr || doc == nullptr)
 			return;
+		// A contour that ran out of memory is built again at the next evaluation, changed or not.
+		if (_shortOfMemory)
+			op->SetDirty(DIRTYFLAGS::DATA);
 		const Int32 frame = doc->GetTime().GetFrame(static_cast<Float>(doc->GetFps()));
 		if (frame != _lastFrame)
 		{
@@ -119,6 +122,7 @@ public:
 		// Kept as the answer to every failure below, so a failed allocation of the full spline still leaves a
 		// valid, empty one.
 		SplineObject* empty = SplineObject::Alloc(0, SPLINETYPE::LINEAR);
+		_shortOfMemory = empty == nullptr;
 		const BaseObject* plot = FindPlotObject(op);
 		if (plot == nullptr || plot->GetNodeData<NodeData>() == nullptr)
 			return empty;
@@ -143,6 +147,7 @@ public:
 		if (points == nullptr)
 		{
 			SplineObject::Free(spline);
+			_shortOfMemory = true;
 			return empty;
 		}
 		SplineObject::Free(empty);
@@ -179,6 +184,10 @@ public:
 			for (Int s = 0; segments != nullptr && s < segmentCount; ++s)
 				segments[s].cnt = s < kOutlineSegments ? kOutlineSegmentCounts[s] : 4;
 		}
+		else
+		{
+			_shortOfMemory = true;
+		}
 		spline->GetDataInstanceRef().SetBool(SPLINEOBJECT_CLOSED, true);
 		return spline;
 	}
@@ -187,6 +196,7 @@ private:
 	Int32 _lastFrame = 0;    // document frame seen by the last CheckDirty
 	Float _lastHeight = 0.0; // the plot's height and size as last seen
 	Float _lastSize = 0.0;
+	Bool _shortOfMemory = false; // the last contour could not be built whole
 };
 
 Bool RegisterPlotCage(BaseBitmap* icon)

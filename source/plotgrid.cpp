@@ -102,6 +102,9 @@ public:
 	{
 		if (op == nullptr || doc == nullptr)
 			return;
+		// A contour that ran out of memory is built again at the next evaluation, changed or not.
+		if (_shortOfMemory)
+			op->SetDirty(DIRTYFLAGS::DATA);
 		const BaseObject* plot = FindPlotObject(op);
 		const Float fps = static_cast<Float>(doc->GetFps());
 		const Int32 frame = doc->GetTime().GetFrame(fps);
@@ -138,6 +141,7 @@ public:
 		// Kept as the answer to every failure below, so a failed allocation of the full spline still leaves a
 		// valid, empty one.
 		SplineObject* empty = SplineObject::Alloc(0, SPLINETYPE::LINEAR);
+		_shortOfMemory = empty == nullptr;
 		if (op == nullptr)
 			return empty;
 		BaseObject* plot = FindPlotObject(op);
@@ -165,10 +169,14 @@ public:
 
 		SplineObject* spline = SplineObject::Alloc(pointCount, SPLINETYPE::CUBIC);
 		if (spline == nullptr)
+		{
+			_shortOfMemory = true;
 			return empty;
+		}
 		if (!spline->ResizeObject(pointCount, segmentCount))
 		{
 			SplineObject::Free(spline);
+			_shortOfMemory = true;
 			return empty;
 		}
 		Vector* points = spline->GetPointW();
@@ -176,6 +184,7 @@ public:
 		if (points == nullptr || segments == nullptr || !spline->IsInstanceOf(Ospline))
 		{
 			SplineObject::Free(spline);
+			_shortOfMemory = true;
 			return empty;
 		}
 		SplineObject::Free(empty);
@@ -209,6 +218,7 @@ private:
 	Float _lastSize = 0.0;
 	Bool _changed = false; // the plot's size or height moved; Execute sends one more update
 	UInt32 _plotDirty = 0; // the plot's data change counter as last seen
+	Bool _shortOfMemory = false; // the last contour could not be built whole
 };
 
 Bool RegisterPlotGrid(BaseBitmap* icon)
