@@ -1,0 +1,18 @@
+#ifndef OSPLINETEXT_H__
+#define OSPLINETEXT_H__
+// Parameters of the text spline (Osplinetext), as its description header numbers them.
+enum
+{
+	PRIM_TEXT_TEXT = 2111,
+	PRIM_TEXT_ALIGN = 2112,
+	PRIM_TEXT_ALIGN_LEFT = 0,
+	PRIM_TEXT_ALIGN_MIDDLE = 1,
+	PRIM_TEXT_ALIGN_RIGHT = 2,
+	PRIM_TEXT_HSPACING = 2113,
+	PRIM_TEXT_VSPACING = 2114,
+	PRIM_TEXT_HEIGHT = 2115,
+	PRIM_TEXT_SEPARATE = 2116,
+	PRIM_TEXT_FONT = 2117,
+	PRIM_TEXT_KERNING = 2118,
+};
+#endif
