@@ -146,6 +146,20 @@ void AddRegisteredDescription(cinema::Int32 id, std::string name, std::shared_pt
 	Descriptions()[id] = RegisteredDescription{std::move(name), std::move(resource)};
 }
 
+bool SetBuiltinAllocator(cinema::Int32 id, cinema::DataAllocator* allocator)
+{
+	RegisterBuiltinTypes();
+	for (ObjectType& type : Types())
+	{
+		if (type.id == id && type.builtin)
+		{
+			type.allocator = allocator;
+			return true;
+		}
+	}
+	return false;
+}
+
 void RegisterBuiltinTypes()
 {
 	std::deque<ObjectType>& types = Types();

@@ -59,6 +59,10 @@ const DescriptionResource* FindRegisteredDescription(cinema::Int32 id);
 const DescriptionResource* FindRegisteredDescription(std::string_view name);
 void AddRegisteredDescription(cinema::Int32 id, std::string name, std::shared_ptr<const DescriptionResource> resource);
 
+/// Gives the built-in type `id` a data class of the host's own (the generator code of text splines and extrude
+/// objects): nodes of the type made afterwards get an instance from allocator. False when id is not built in.
+bool SetBuiltinAllocator(cinema::Int32 id, cinema::DataAllocator* allocator);
+
 /// Registers the host's built-in object types (idempotent).
 void RegisterBuiltinTypes();
 } // namespace surfax::plugins

@@ -1,0 +1,311 @@
+#include "host/builtins/extrusion.h"
+
+#include <GL/glu.h>
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <new>
+
+namespace surfax::builtins
+{
+using namespace cinema;
+
+namespace
+{
+struct Contour
+{
+	Int32 first = 0; // index into ContourSet::points
+	Int32 size = 0;
+	bool closed = false;
+};
+
+// Area vector of a closed contour: its direction is the normal around which the contour runs counter-clockwise.
+Vector AreaVector(const std::vector<Vector>& points, const Contour& c)
+{
+	Vector sum;
+	for (Int32 i = 0; i < c.size; ++i)
+	{
+		const Vector& a = points[static_cast<std::size_t>(c.first + i)];
+		const Vector& b = points[static_cast<std::size_t>(c.first + (i + 1) % c.size)];
+		sum += Cross(a, b);
+	}
+	return sum * 0.5;
+}
+
+// Even-odd test of a point against a closed contour, both projected onto the plane spanned by u and v.
+bool Contains(const std::vector<Vector>& points, const Contour& c, const Vector& p, const Vector& u, const Vector& v)
+{
+	const double px = Dot(p, u);
+	const double py = Dot(p, v);
+	bool inside = false;
+	for (Int32 i = 0, j = c.size - 1; i < c.size; j = i++)
+	{
+		const Vector& a = points[static_cast<std::size_t>(c.first + i)];
+		const Vector& b = points[static_cast<std::size_t>(c.first + j)];
+		const double ax = Dot(a, u), ay = Dot(a, v), bx = Dot(b, u), by = Dot(b, v);
+		if ((ay > py) != (by > py) && px < (bx - ax) * (py - ay) / (by - ay) + ax)
+			inside = !inside;
+	}
+	return inside;
+}
+
+struct Tessellation
+{
+	MeshData* mesh = nullptr;
+	std::vector<Int32>* twin = nullptr; // moved twin of each start point
+	std::vector<Int32> fan;             // the vertices of the current triangle
+	bool failed = false;
+};
+
+void* EncodeIndex(Int32 index)
+{
+	return reinterpret_cast<void*>(static_cast<std::intptr_t>(index) + 1);
+}
+
+Int32 DecodeIndex(void* data)
+{
+	return static_cast<Int32>(reinterpret_cast<std::intptr_t>(data) - 1);
+}
+
+void GLAPIENTRY OnBegin(GLenum, void*)
+{
+}
+
+void GLAPIENTRY OnEdgeFlag(GLboolean, void*)
+{
+	// Registering this callback makes the tessellator emit separate triangles only.
+}
+
+void GLAPIENTRY OnVertex(void* vertex, void* user)
+{
+	Tessellation& t = *static_cast<Tessellation*>(user);
+	t.fan.push_back(DecodeIndex(vertex));
+	if (t.fan.size() < 3)
+		return;
+	t.mesh->polygons.emplace_back(t.fan[0], t.fan[1], t.fan[2]);
+	t.fan.clear();
+}
+
+void GLAPIENTRY OnEnd(void* user)
+{
+	static_cast<Tessellation*>(user)->fan.clear();
+}
+
+void GLAPIENTRY OnCombine(GLdouble coords[3], void*[4], GLfloat[4], void** out, void* user)
+{
+	Tessellation& t = *static_cast<Tessellation*>(user);
+	const Int32 index = static_cast<Int32>(t.mesh->points.size());
+	t.mesh->points.emplace_back(coords[0], coords[1], coords[2]);
+	t.twin->push_back(-1); // filled in after the tessellation
+	*out = EncodeIndex(index);
+}
+
+void GLAPIENTRY OnError(GLenum, void* user)
+{
+	static_cast<Tessellation*>(user)->failed = true;
+}
+
+template <typename F>
+_GLUfuncptr Callback(F* f)
+{
+	return reinterpret_cast<_GLUfuncptr>(f);
+}
+
+// Triangulates the closed contours (start points 0..) into start-cap triangles appended to mesh.polygons, in the
+// tessellator's winding around normal.
+bool TessellateCap(const std::vector<Contour>& contours, const std::vector<Vector>& points,
+	const std::vector<Int32>& startIndex, const Vector& normal, MeshData& mesh, std::vector<Int32>& twin)
+{
+	GLUtesselator* tess = gluNewTess();
+	if (tess == nullptr)
+		return false;
+	Tessellation t;
+	t.mesh = &mesh;
+	t.twin = &twin;
+	gluTessCallback(tess, GLU_TESS_BEGIN_DATA, Callback(&OnBegin));
+	gluTessCallback(tess, GLU_TESS_EDGE_FLAG_DATA, Callback(&OnEdgeFlag));
+	gluTessCallback(tess, GLU_TESS_VERTEX_DATA, Callback(&OnVertex));
+	gluTessCallback(tess, GLU_TESS_END_DATA, Callback(&OnEnd));
+	gluTessCallback(tess, GLU_TESS_COMBINE_DATA, Callback(&OnCombine));
+	gluTessCallback(tess, GLU_TESS_ERROR_DATA, Callback(&OnError));
+	gluTessProperty(tess, GLU_TESS_WINDING_RULE, GLU_TESS_WINDING_ODD);
+	gluTessNormal(tess, normal.x, normal.y, normal.z);
+	std::vector<std::array<GLdouble, 3>> coords;
+	coords.reserve(points.size());
+	gluTessBeginPolygon(tess, &t);
+	for (std::size_t k = 0; k < contours.size(); ++k)
+	{
+		const Contour& c = contours[k];
+		if (!c.closed)
+			continue;
+		gluTessBeginContour(tess);
+		for (Int32 i = 0; i < c.size; ++i)
+		{
+			const Vector& p = points[static_cast<std::size_t>(c.first + i)];
+			coords.push_back({p.x, p.y, p.z});
+			gluTessVertex(tess, coords.back().data(), EncodeIndex(startIndex[k] + i));
+		}
+		gluTessEndContour(tess);
+	}
+	gluTessEndPolygon(tess);
+	gluDeleteTess(tess);
+	return !t.failed;
+}
+
+bool IsFinite(const Vector& v)
+{
+	return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+bool Build(const ContourSet& input, const Vector& move, MeshData& out)
+{
+	for (const Vector& p : input.points)
+	{
+		if (!IsFinite(p))
+			return false;
+	}
+	if (!IsFinite(move))
+		return false;
+
+	std::vector<Contour> contours;
+	Int32 offset = 0;
+	for (std::size_t k = 0; k < input.sizes.size(); ++k)
+	{
+		const Int32 size = input.sizes[k];
+		if (size < 0 || static_cast<std::size_t>(offset) + static_cast<std::size_t>(size) > input.points.size())
+			return false;
+		const bool closed = k < input.closed.size() && input.closed[k];
+		if (size >= (closed ? 3 : 2))
+			contours.push_back(Contour{offset, size, closed});
+		offset += size;
+	}
+
+	// The plane's normal: the largest closed contour's area vector, turned towards the movement.
+	Vector normal;
+	double largest = 0.0;
+	for (const Contour& c : contours)
+	{
+		if (!c.closed)
+			continue;
+		const Vector area = AreaVector(input.points, c);
+		const double length = area.GetLength();
+		if (length > largest)
+		{
+			largest = length;
+			normal = area / length;
+		}
+	}
+	if (largest == 0.0)
+		normal = move.GetLength() > 0.0 ? move.GetNormalized() : Vector(0.0, 0.0, 1.0);
+	else if (Dot(normal, move) < 0.0)
+		normal = -normal;
+	// u, v span the plane with Cross(u, v) = normal.
+	const Vector helper = std::abs(normal.x) < 0.9 ? Vector(1.0, 0.0, 0.0) : Vector(0.0, 1.0, 0.0);
+	const Vector u = Cross(helper, normal).GetNormalized();
+	const Vector v = Cross(normal, u);
+
+	// Points: each contour's start points, then their moved twins. twin[i] is the moved twin of start point i, or
+	// kIsTwin for the moved points themselves.
+	constexpr Int32 kIsTwin = -2;
+	std::vector<Int32> startIndex(contours.size());
+	std::vector<Int32> twin;
+	for (std::size_t k = 0; k < contours.size(); ++k)
+	{
+		const Contour& c = contours[k];
+		startIndex[k] = static_cast<Int32>(out.points.size());
+		for (Int32 i = 0; i < c.size; ++i)
+		{
+			out.points.push_back(input.points[static_cast<std::size_t>(c.first + i)]);
+			twin.push_back(startIndex[k] + c.size + i);
+		}
+		for (Int32 i = 0; i < c.size; ++i)
+		{
+			out.points.push_back(input.points[static_cast<std::size_t>(c.first + i)] + move);
+			twin.push_back(kIsTwin);
+		}
+	}
+
+	// Walls. A closed contour's side of solid material: inside it when it is nested in an even number of other
+	// closed contours, outside it (a hole) when in an odd number.
+	const bool hasWalls = move.GetLength() > 0.0;
+	for (std::size_t k = 0; hasWalls && k < contours.size(); ++k)
+	{
+		const Contour& c = contours[k];
+		bool reverse = false;
+		if (c.closed)
+		{
+			int depth = 0;
+			const Vector& probe = input.points[static_cast<std::size_t>(c.first)];
+			for (std::size_t j = 0; j < contours.size(); ++j)
+			{
+				if (j != k && contours[j].closed && Contains(input.points, contours[j], probe, u, v))
+					++depth;
+			}
+			const bool counterClockwise = Dot(AreaVector(input.points, c), normal) > 0.0;
+			reverse = counterClockwise == (depth % 2 == 1);
+		}
+		const Int32 edges = c.closed ? c.size : c.size - 1;
+		for (Int32 i = 0; i < edges; ++i)
+		{
+			const Int32 a = startIndex[k] + i;
+			const Int32 b = startIndex[k] + (i + 1) % c.size;
+			const Int32 a2 = a + c.size;
+			const Int32 b2 = b + c.size;
+			if (reverse)
+				out.polygons.emplace_back(b, a, a2, b2);
+			else
+				out.polygons.emplace_back(a, b, b2, a2);
+		}
+	}
+
+	// Caps: the start cap as the tessellator gives it, each triangle turned to face against the movement; the end
+	// cap is its mirror on the moved twins.
+	const std::size_t firstCap = out.polygons.size();
+	if (!TessellateCap(contours, input.points, startIndex, normal, out, twin))
+		return false;
+	const std::size_t capEnd = out.polygons.size();
+	// Points the tessellator added where contours cross (twin -1) get their moved twins now.
+	const std::size_t added = out.points.size();
+	for (std::size_t i = 0; i < added; ++i)
+	{
+		if (twin[i] != -1)
+			continue;
+		twin[i] = static_cast<Int32>(out.points.size());
+		out.points.push_back(out.points[i] + move);
+		twin.push_back(kIsTwin);
+	}
+	out.polygons.reserve(out.polygons.size() + (capEnd - firstCap));
+	for (std::size_t i = firstCap; i < capEnd; ++i)
+	{
+		CPolygon& tri = out.polygons[i];
+		const Vector& pa = out.points[static_cast<std::size_t>(tri.a)];
+		const Vector faceNormal =
+			Cross(out.points[static_cast<std::size_t>(tri.b)] - pa, out.points[static_cast<std::size_t>(tri.c)] - pa);
+		if (Dot(faceNormal, normal) > 0.0)
+			tri = CPolygon(tri.a, tri.c, tri.b);
+		const CPolygon start = tri;
+		out.polygons.emplace_back(twin[static_cast<std::size_t>(start.a)], twin[static_cast<std::size_t>(start.c)],
+			twin[static_cast<std::size_t>(start.b)]);
+	}
+	return true;
+}
+} // namespace
+
+bool BuildExtrusion(const ContourSet& contours, const Vector& move, MeshData& out)
+{
+	out = MeshData();
+	bool ok = false;
+	try
+	{
+		ok = Build(contours, move, out);
+	}
+	catch (const std::bad_alloc&)
+	{
+		ok = false;
+	}
+	if (!ok)
+		out = MeshData();
+	return ok;
+}
+} // namespace surfax::builtins
