@@ -714,8 +714,12 @@ bool Collect(Collector& c, const HostNode* first)
 		const std::string& name = f.nameOverride ? *f.nameOverride : node->name;
 		const bool producesNothing = IsGenerator(node) && !node->enabled;
 
-		// Children of document objects do not take their parent's colour; inside a generator's output they do.
-		if (node->down != nullptr)
+		// Children of document objects do not take their parent's colour; inside a generator's output they do. The
+		// child splines of a generator that takes input objects (an extrude object) are its input: its output
+		// stands for them.
+		const bool consumesChildren = IsGenerator(node) && node->enabled && node->cache != nullptr &&
+		                              (node->objectType->info & OBJECT_INPUT) != 0;
+		if (node->down != nullptr && !consumesChildren)
 			stack.push_back(Frame{node->down, world, f.inCache ? display : std::nullopt, f.inCache, true, nullptr});
 		if (producesNothing)
 			continue;

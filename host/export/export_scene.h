@@ -17,8 +17,10 @@
 //     null object or an empty spline) adds, before its cache, the dots and spheres its object pass draws as a point set in the pen
 //     colours (vertex colours), placed by the drawing matrix it set: the plot object's samples when no component
 //     shows them (the host cannot read a plug-in's data, only watch it draw).
-// Not collected: text splines and extrusions (the host has no builders for them yet), and the lines a plug-in only
-// draws.
+//   - the children of an enabled generator that takes input objects (OBJECT_INPUT: the extrude object, whose
+//     output is a polygon object and whose child is the text spline it extrudes) are left out while it has a
+//     cache: its output stands for them.
+// Not collected: the lines a plug-in only draws.
 //
 // Non-finite coordinates (NaN, infinities, or values beyond the range of float) never reach the output: every
 // triangle, line segment or point that uses one is dropped and counted in ExportScene::dropped.
