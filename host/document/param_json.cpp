@@ -1,8 +1,11 @@
 #include "host/document/param_json.h"
 
-#include "host/json/json_reader.h"
-
+#include "customgui_fontchooser.h"
 #include "customgui_gradient.h"
+#include "lib_clipmap.h"
+
+#include "host/fonts/font_library.h"
+#include "host/json/json_reader.h"
 
 #include <algorithm>
 #include <cctype>
@@ -237,6 +240,8 @@ bool ReadGradient(const json& value, std::string& path, GeData& out, JsonError& 
 
 bool HasUntypedForm(const GeData& value, int depth);
 
+void WriteFont(JsonWriter& w, const FontData& font);
+
 bool ContainerHasForm(const BaseContainer& bc, int depth)
 {
 	if (depth >= kMaxValueNesting)
@@ -264,6 +269,9 @@ bool HasUntypedForm(const GeData& value, int depth)
 	case DA_TIME:
 	case CUSTOMDATATYPE_GRADIENT:
 		return true;
+	case FONTCHOOSER_DATA:
+		return value.GetCustomDataType<FontData>() != nullptr &&
+		       ContainerHasForm(value.GetCustomDataType<FontData>()->GetFont(), depth);
 	case DA_CONTAINER:
 		return value.GetContainer() != nullptr && ContainerHasForm(*value.GetContainer(), depth);
 	default:
@@ -360,6 +368,9 @@ void WriteUntyped(JsonWriter& w, const GeData& value)
 	case CUSTOMDATATYPE_GRADIENT:
 		WriteGradient(w, *value.GetCustomDataType<Gradient>());
 		return;
+	case FONTCHOOSER_DATA:
+		WriteFont(w, *value.GetCustomDataType<FontData>());
+		return;
 	default:
 		w.Null(); // excluded by HasJsonForm
 		return;
@@ -367,6 +378,90 @@ void WriteUntyped(JsonWriter& w, const GeData& value)
 }
 
 bool ReadUntyped(const json& value, std::string& path, GeData& out, JsonError& error, int depth);
+
+// --- Fonts ---------------------------------------------------------------------------------------------------------
+
+// The named members of a font description; every other id is written by its number.
+constexpr struct
+{
+	Int32 id;
+	const char* key;
+} kFontKeys[] = {
+	{fonts::kFontFamily, "family"}, {fonts::kFontStyle, "style"}, {fonts::kFontDisplay, "display"},
+	{fonts::kFontFile, "file"},     {fonts::kFontIndex, "index"},
+};
+
+const char* FontKey(Int32 id)
+{
+	for (const auto& entry : kFontKeys)
+	{
+		if (entry.id == id)
+			return entry.key;
+	}
+	return nullptr;
+}
+
+void WriteFont(JsonWriter& w, const FontData& font)
+{
+	const BaseContainer description = font.GetFont();
+	w.BeginObject(Layout::Inline);
+	w.Key("font");
+	w.BeginObject();
+	// Family and style first: they are what a reader looks for.
+	for (const Int32 id : {static_cast<Int32>(fonts::kFontFamily), static_cast<Int32>(fonts::kFontStyle)})
+	{
+		w.Key(FontKey(id));
+		w.String(description.GetString(id).GetUtf8());
+	}
+	for (const auto& [id, entry] : SortedEntries(description))
+	{
+		if (id == fonts::kFontFamily || id == fonts::kFontStyle)
+			continue;
+		const char* key = FontKey(id);
+		w.Key(key != nullptr ? std::string(key) : std::to_string(id));
+		WriteUntyped(w, *entry);
+	}
+	w.EndObject();
+	w.EndObject();
+}
+
+bool ReadFont(const json& value, std::string& path, GeData& out, JsonError& error, int depth)
+{
+	if (!value.is_object())
+		return Fail(error, path, "expected {\"family\": \"...\", \"style\": \"...\", ...}");
+	BaseContainer description;
+	for (const auto& [key, member] : value.items())
+	{
+		PathScope memberScope(path, key);
+		Int32 id = 0;
+		const auto named = std::find_if(std::begin(kFontKeys), std::end(kFontKeys),
+		                                [&](const auto& entry) { return key == entry.key; });
+		if (named != std::end(kFontKeys))
+		{
+			id = named->id;
+			if (id == fonts::kFontIndex ? !member.is_number_integer() : !member.is_string())
+				return Fail(error, path, id == fonts::kFontIndex ? "expected an integer" : "expected a string");
+		}
+		else
+		{
+			const char* end = key.data() + key.size();
+			const std::from_chars_result r = std::from_chars(key.data(), end, id);
+			if (r.ec != std::errc() || r.ptr != end)
+				return Fail(error, path, "unknown key (expected family, style, display, file, index or a numeric id)");
+		}
+		GeData data;
+		if (!ReadUntyped(member, path, data, error, depth + 1))
+			return false;
+		description.SetData(id, std::move(data));
+	}
+	GeData font(FONTCHOOSER_DATA, DEFAULTVALUE);
+	FontData* fontData = font.GetCustomDataTypeWritable<FontData>();
+	if (fontData == nullptr)
+		return Fail(error, path, "out of memory");
+	fontData->SetFont(&description);
+	out = std::move(font);
+	return true;
+}
 
 bool ReadTagged(const std::string& tag, const json& value, std::string& path, GeData& out, JsonError& error, int depth)
 {
@@ -465,6 +560,8 @@ bool ReadTagged(const std::string& tag, const json& value, std::string& path, Ge
 	}
 	if (tag == "gradient")
 		return ReadGradient(value, path, out, error);
+	if (tag == "font")
+		return ReadFont(value, path, out, error, depth);
 	return Fail(error, path, "unknown value kind");
 }
 
@@ -523,6 +620,8 @@ bool FitsType(ParamType type, Int32 kind)
 		return kind == DA_VECTOR;
 	case ParamType::Gradient:
 		return kind == CUSTOMDATATYPE_GRADIENT;
+	case ParamType::Font:
+		return kind == FONTCHOOSER_DATA;
 	default:
 		return false;
 	}
@@ -591,6 +690,7 @@ bool IsValueType(ParamType type)
 	case ParamType::Vector:
 	case ParamType::Color:
 	case ParamType::Gradient:
+	case ParamType::Font:
 		return true;
 	default:
 		return false;
@@ -638,6 +738,9 @@ void WriteParamValue(JsonWriter& w, const ParamDesc* param, const GeData& value)
 	}
 	case ParamType::Gradient:
 		WriteGradient(w, *value.GetCustomDataType<Gradient>());
+		return;
+	case ParamType::Font:
+		WriteFont(w, *value.GetCustomDataType<FontData>());
 		return;
 	default:
 		w.Null(); // excluded by HasJsonForm
@@ -710,7 +813,12 @@ bool ReadParamValue(const json& value, const ParamDesc* param, std::string& path
 		return ReadGradient(value["gradient"], path, out, error);
 	}
 	case ParamType::Font:
-		return Fail(error, path, "font values are not supported in documents yet");
+	{
+		if (!value.is_object() || value.size() != 1 || !value.contains("font"))
+			return Fail(error, path, "expected {\"font\": {\"family\": \"...\", \"style\": \"...\"}}");
+		PathScope scope(path, "font");
+		return ReadFont(value["font"], path, out, error, 0);
+	}
 	default:
 		return Fail(error, path,
 		            std::string("a ") + plugins::ParamTypeKeyword(param->type) + " parameter holds no value");
@@ -843,6 +951,39 @@ bool ParamValueFromText(const ParamDesc& param, std::string_view text, GeData& o
 			message = error.Format();
 			return false;
 		}
+		return true;
+	}
+	case ParamType::Font:
+	{
+		const std::string_view trimmed = Trim(text);
+		if (!trimmed.empty() && trimmed.front() == '{')
+		{
+			const json value = json::parse(trimmed.begin(), trimmed.end(), nullptr, false);
+			std::string path;
+			JsonError error;
+			if (value.is_discarded() || !ReadParamValue(value, &param, path, out, error))
+			{
+				message = value.is_discarded() ? "expected a font name or {\"font\": {...}}" : error.Format();
+				return false;
+			}
+			return true;
+		}
+		// A font by the name the font chooser shows.
+		BaseContainer description;
+		if (!GeClipMap::GetFontDescription(String(std::string(trimmed)), GE_FONT_NAME_DISPLAY, &description))
+		{
+			message = "no installed font is named \"" + std::string(trimmed) + "\"";
+			return false;
+		}
+		GeData font(FONTCHOOSER_DATA, DEFAULTVALUE);
+		FontData* fontData = font.GetCustomDataTypeWritable<FontData>();
+		if (fontData == nullptr)
+		{
+			message = "out of memory";
+			return false;
+		}
+		fontData->SetFont(&description);
+		out = std::move(font);
 		return true;
 	}
 	default:

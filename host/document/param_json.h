@@ -11,13 +11,15 @@
 //   GRADIENT      {"gradient": {"mode": N, "unclamped": bool, "knots": [KNOT, ...]}} with
 //                 KNOT = {"color": [r, g, b], "brightness": F, "position": F, "bias": F, "index": N,
 //                 "interpolation": N}; every member optional on reading (the knot defaults of the SDK)
-// Buttons, separators, static texts, links and splines hold no value. Fonts are not written or read yet.
+//   FONT          {"font": {"family": "DejaVu Sans", "style": "Book", ...}}: the font description's family and style,
+//                 then its other entries ("display", "file", "index", and any other id by its number, untyped)
+// Buttons, separators, static texts, links and splines hold no value.
 //
 // Untyped values (types without a description, tags, and ids a description does not declare) carry their kind in
 // the JSON itself: an integer is DA_LONG, a number with a point or an exponent is DA_REAL (written as "1.0"), a
 // string DA_STRING, three numbers a vector, true/false DA_LONG 1/0, and the other kinds are objects of one member:
 // {"float": "inf"}, {"int64": N}, {"time": [numerator, denominator]}, {"filename": "..."},
-// {"matrix": [[off], [v1], [v2], [v3]]}, {"container": {"id": N, "values": {"ID": value, ...}}}, {"gradient": ...}.
+// {"matrix": [[off], [v1], [v2], [v3]]}, {"container": {"id": N, "values": {"ID": value, ...}}}, {"gradient": ...}, {"font": ...}.
 #ifndef SURFAX_HOST_DOCUMENT_PARAM_JSON_H
 #define SURFAX_HOST_DOCUMENT_PARAM_JSON_H
 
@@ -47,7 +49,7 @@ bool ReadJsonNumber(const nlohmann::json& value, double& out);
 /// [x, y, z] of such numbers.
 bool ReadJsonVector(const nlohmann::json& value, cinema::Vector& out);
 
-/// True when the parameter type holds a value (not a button, separator, static text, link, spline or font).
+/// True when the parameter type holds a value (not a button, separator, static text, link or spline).
 bool IsValueType(plugins::ParamType type);
 
 /// True when WriteParamValue writes something for value: param may be null (untyped); false for DA_NIL and
@@ -63,7 +65,8 @@ bool ReadParamValue(const nlohmann::json& value, const plugins::ParamDesc* param
                     cinema::GeData& out, JsonError& error);
 
 /// Parses command-line text as a value of param: numbers ("2.5", "-180", "1e3", "inf", "NaN"; out of range is an error), "true"/"false", strings as
-/// given, vectors as "x,y,z" or "[x, y, z]", cycle entries by value or by symbol, gradients as the JSON above.
+/// given, vectors as "x,y,z" or "[x, y, z]", cycle entries by value or by symbol, gradients as the JSON above,
+/// fonts by their display name ("DejaVu Sans Bold") or as the JSON above.
 /// False with a message (no place) when the text does not fit.
 bool ParamValueFromText(const plugins::ParamDesc& param, std::string_view text, cinema::GeData& out,
                         std::string& message);
