@@ -13,6 +13,7 @@
 
 #include "host/core/memory.h"
 #include "host/document/document_json.h"
+#include "host/eval/evaluate.h"
 #include "host/fonts/font_library.h"
 #include "host/user/actions.h"
 #include "support/failing_allocations.h"
@@ -224,7 +225,9 @@ TEST_F(LabelComponent, SidesAndShowSwitchesHideWithoutDeleting)
 {
 	BaseObject* component = AddLabel();
 	std::map<std::string, BaseObject*> labels = Labels(component);
+	const int stops = surfax::eval::StopAllThreadsCalls();
 	Set(component, PLOTLABEL_SIDES, GeData(PLOTLABEL_SIDES_SIDE));
+	EXPECT_EQ(surfax::eval::StopAllThreadsCalls(), stops); // sides alone: no halt before the change
 	EXPECT_EQ(Labels(component), labels); // the same objects, not rebuilt
 	for (int i = 0; i < 6; ++i)
 	{
@@ -237,6 +240,7 @@ TEST_F(LabelComponent, SidesAndShowSwitchesHideWithoutDeleting)
 		EXPECT_TRUE(Shown(labels[kHorizontal[i]]) && Shown(labels[kVertical[i]]));
 
 	Set(component, PLOTLABEL_SHOWH, GeData(false));
+	EXPECT_EQ(surfax::eval::StopAllThreadsCalls(), stops + 1);
 	EXPECT_EQ(Labels(component), labels);
 	for (int i = 0; i < 6; ++i)
 	{

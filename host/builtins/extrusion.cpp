@@ -5,6 +5,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <list>
+#include <mutex>
 #include <new>
 
 namespace surfax::builtins
@@ -292,20 +295,99 @@ bool Build(const ContourSet& input, const Vector& move, MeshData& out)
 }
 } // namespace
 
+namespace
+{
+// Recent results by their input, most recent first. Labels are deleted and made anew with the same texts at every
+// re-sampling of their plot, so the same contours come back again and again.
+struct CachedExtrusion
+{
+	std::uint64_t hash = 0;
+	ContourSet input;
+	Vector move;
+	MeshData mesh;
+};
+
+struct ExtrusionCache
+{
+	std::mutex mutex;
+	std::list<CachedExtrusion> entries;
+};
+
+ExtrusionCache& Cache()
+{
+	static ExtrusionCache cache;
+	return cache;
+}
+
+// FNV-style over 64-bit words (the inputs are arrays of doubles and integers), then the remaining bytes.
+void HashBytes(std::uint64_t& hash, const void* data, std::size_t size)
+{
+	const unsigned char* bytes = static_cast<const unsigned char*>(data);
+	std::size_t i = 0;
+	for (; i + 8 <= size; i += 8)
+	{
+		std::uint64_t word = 0;
+		std::memcpy(&word, bytes + i, 8);
+		hash = (hash ^ word) * 1099511628211ull;
+		hash ^= hash >> 29;
+	}
+	for (; i < size; ++i)
+		hash = (hash ^ bytes[i]) * 1099511628211ull;
+}
+
+std::uint64_t HashInput(const ContourSet& input, const Vector& move)
+{
+	std::uint64_t hash = 14695981039346656037ull;
+	HashBytes(hash, input.points.data(), input.points.size() * sizeof(Vector));
+	HashBytes(hash, input.sizes.data(), input.sizes.size() * sizeof(Int32));
+	for (const bool closed : input.closed)
+		HashBytes(hash, &closed, sizeof(closed));
+	HashBytes(hash, &move, sizeof(move));
+	return hash;
+}
+
+bool SameInput(const CachedExtrusion& entry, std::uint64_t hash, const ContourSet& input, const Vector& move)
+{
+	return entry.hash == hash && entry.move == move && entry.input.sizes == input.sizes &&
+		   entry.input.closed == input.closed && entry.input.points.size() == input.points.size() &&
+		   std::memcmp(entry.input.points.data(), input.points.data(), input.points.size() * sizeof(Vector)) == 0;
+}
+} // namespace
+
 bool BuildExtrusion(const ContourSet& contours, const Vector& move, MeshData& out)
 {
 	out = MeshData();
-	bool ok = false;
 	try
 	{
-		ok = Build(contours, move, out);
+		const std::uint64_t hash = HashInput(contours, move);
+		ExtrusionCache& cache = Cache();
+		{
+			std::lock_guard<std::mutex> lock(cache.mutex);
+			for (auto it = cache.entries.begin(); it != cache.entries.end(); ++it)
+			{
+				if (!SameInput(*it, hash, contours, move))
+					continue;
+				cache.entries.splice(cache.entries.begin(), cache.entries, it);
+				out = it->mesh;
+				return true;
+			}
+		}
+		if (!Build(contours, move, out))
+		{
+			out = MeshData();
+			return false;
+		}
+		CachedExtrusion entry{hash, contours, move, out};
+		std::lock_guard<std::mutex> lock(cache.mutex);
+		cache.entries.push_front(std::move(entry));
+		if (cache.entries.size() > kCachedExtrusions)
+			cache.entries.pop_back();
+		return true;
 	}
 	catch (const std::bad_alloc&)
 	{
-		ok = false;
-	}
-	if (!ok)
 		out = MeshData();
-	return ok;
+		return false;
+	}
 }
 } // namespace surfax::builtins

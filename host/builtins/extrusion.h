@@ -29,6 +29,10 @@ struct ContourSet
 	std::vector<bool> closed; // one per contour
 };
 
+/// The results of this many distinct inputs are kept (thread-safe), so that the same contours extruded again (the
+/// labels of a chart are made anew with the same texts whenever it re-samples) cost a comparison and a copy.
+constexpr std::size_t kCachedExtrusions = 64;
+
 /// Replaces `out` by the extrusion of contours along move. False when memory runs out or the tessellator fails
 /// (`out` is then empty). Non-finite input points make the result false as well.
 bool BuildExtrusion(const ContourSet& contours, const cinema::Vector& move, MeshData& out);

@@ -13,6 +13,7 @@ using namespace cinema;
 namespace
 {
 bool g_redrawRequested = false;
+int g_stopAllThreadsCalls = 0;
 bool g_rendering = false;
 
 struct ExecutionEntry
@@ -149,6 +150,11 @@ bool IsRendering()
 {
 	return g_rendering;
 }
+
+int StopAllThreadsCalls()
+{
+	return g_stopAllThreadsCalls;
+}
 } // namespace surfax::eval
 
 namespace cinema
@@ -172,6 +178,7 @@ void SpecialEventAdd(Int32, UInt, UInt)
 
 void StopAllThreads()
 {
+	++surfax::eval::g_stopAllThreadsCalls;
 }
 
 void StopDrawViewsThread()

@@ -34,6 +34,10 @@ bool EvaluateDocument(cinema::BaseDocument* doc, const EvalOptions& options = {}
 
 // True while an external render runs (EvaluateDocument with render = true).
 bool IsRendering();
+
+// The number of StopAllThreads calls since the host started. The host runs no threads of its own, so the call
+// has nothing to halt; it is counted so that callers can see a plug-in make it before changing the document.
+int StopAllThreadsCalls();
 } // namespace surfax::eval
 
 #endif
