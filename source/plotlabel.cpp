@@ -97,11 +97,23 @@ void SetShown(BaseObject* op, Bool shown)
 	op->SetRenderMode(mode);
 }
 
+/// The first of the component's descendants (never the component itself, even when the user gave it a label's
+/// name: it would delete itself in the middle of its own message) named name, or null.
+BaseObject* FindLabel(BaseObject* component, const maxon::String& name)
+{
+	for (BaseObject* child = component->GetDown(); child != nullptr; child = child->GetNext())
+	{
+		if (BaseObject* found = FindObjectByName(child, name))
+			return found;
+	}
+	return nullptr;
+}
+
 /// Removes and frees the object of that name below the component, if there is one.
 void RemoveByName(BaseObject* component, const maxon::String& name)
 {
-	BaseObject* old = FindObjectByName(component, name);
-	if (old == nullptr || old == component)
+	BaseObject* old = FindLabel(component, name);
+	if (old == nullptr)
 		return;
 	old->Remove();
 	BaseObject::Free(old);
@@ -247,7 +259,7 @@ public:
 					const Int32 sides = op->GetDataInstanceRef().GetInt32(PLOTLABEL_SIDES);
 					UpdateGroupVisibility(op, LabelGroup::Horizontal, true, sides);
 					UpdateGroupVisibility(op, LabelGroup::Vertical, true, sides);
-					if (BaseObject* legend = FindObjectByName(op, LegendName()))
+					if (BaseObject* legend = FindLabel(op, LegendName()))
 						SetShown(legend, false);
 				}
 				break;
@@ -491,7 +503,7 @@ private:
 			return;
 		for (Int32 i = 0; i < kTicksPerGroup; ++i)
 		{
-			BaseObject* label = FindObjectByName(op, LabelName(group, i));
+			BaseObject* label = FindLabel(op, LabelName(group, i));
 			if (label == nullptr)
 				continue;
 			SetShown(label, !hide && SetShownForSides(i, sides));
@@ -502,8 +514,8 @@ private:
 	static void UpdateLegend(BaseObject* op, Int32 changed)
 	{
 		BaseObject* plot = FindPlotObject(op);
-		BaseObject* legend = FindObjectByName(op, LegendName());
-		if (plot == nullptr || legend == nullptr || legend == op)
+		BaseObject* legend = FindLabel(op, LegendName());
+		if (plot == nullptr || legend == nullptr)
 			return;
 		const BaseContainer& bc = op->GetDataInstanceRef();
 		if (changed == PLOTLABEL_SHOWLEGEND)

@@ -329,6 +329,19 @@ TEST_F(LabelComponent, RebuildRecreatesDeletedLabelsAndLeavesRenamedOnesBeside)
 	EXPECT_EQ(component->GetDown(), rebuilt["mine"]); // the new labels follow the other children
 }
 
+TEST_F(LabelComponent, AComponentNamedLikeALabelIsNeverDeletedByItsOwnRebuild)
+{
+	BaseObject* component = AddLabel();
+	component->SetName(maxon::String(kLegend));
+	ASSERT_TRUE(surfax::user::PressButton(component, PLOTLABEL_UPDATE));
+	EXPECT_EQ(plot->GetDown(), component);
+	Set(component, PLOTLABEL_SHOWLEGEND, GeData(false));
+	EXPECT_TRUE(component->GetDeformMode());
+	std::map<std::string, BaseObject*> labels = Labels(component);
+	EXPECT_EQ(labels.size(), 13u);
+	EXPECT_FALSE(Shown(labels[kLegend]));
+}
+
 TEST_F(LabelComponent, EveryFailedAllocationOfARebuildSkipsOrEmptiesALabel)
 {
 	BaseObject* component = AddLabel();
