@@ -8,6 +8,7 @@
 #include "host/builtins/extrusion.h"
 #include "host/fonts/glyph_outlines.h"
 #include "host/plugins/registry.h"
+#include "host/plugins/resource.h"
 #include "host/scene/node.h"
 
 #include <algorithm>
@@ -225,8 +226,65 @@ private:
 	UInt32 _childDirty = 0;
 };
 
-const bool g_registered = plugins::SetBuiltinAllocator(Osplinetext, &TextSplineData::Alloc) &&
-						  plugins::SetBuiltinAllocator(Oextrude, &ExtrudeData::Alloc);
+// The parameters the two types know, so that documents and the dump name them.
+constexpr char kTextSplineRes[] = R"(CONTAINER Osplinetext
+{
+	NAME Osplinetext;
+	GROUP ID_OBJECTPROPERTIES
+	{
+		STRING PRIM_TEXT_TEXT { }
+		FONT PRIM_TEXT_FONT { }
+		LONG PRIM_TEXT_ALIGN { CYCLE { PRIM_TEXT_ALIGN_LEFT; PRIM_TEXT_ALIGN_MIDDLE; PRIM_TEXT_ALIGN_RIGHT; } }
+		REAL PRIM_TEXT_HEIGHT { UNIT METER; MIN 0.0; }
+		REAL PRIM_TEXT_HSPACING { UNIT METER; }
+		REAL PRIM_TEXT_VSPACING { UNIT METER; }
+		BOOL PRIM_TEXT_SEPARATE { }
+	}
+}
+)";
+
+constexpr char kExtrudeRes[] = R"(CONTAINER Oextrude
+{
+	NAME Oextrude;
+	GROUP ID_OBJECTPROPERTIES
+	{
+		VECTOR EXTRUDEOBJECT_MOVE { UNIT METER; }
+		VECTOR EXTRUDEOBJECT_EXTRUSIONOFFSET { UNIT METER; }
+		LONG EXTRUDEOBJECT_SUB { MIN 1; }
+		LONG EXTRUDEOBJECT_ISOPARM { MIN 1; }
+		BOOL EXTRUDEOBJECT_FLIPNORMALS { }
+		BOOL EXTRUDEOBJECT_HIERARCHIC { }
+	}
+}
+)";
+
+std::shared_ptr<const plugins::DescriptionResource> Describe(const char* text, const char* name,
+	const plugins::SymbolList& symbols)
+{
+	auto description = std::make_shared<plugins::DescriptionResource>();
+	plugins::SourceError error;
+	if (!plugins::ParseDescriptionText(text, name, symbols, *description, error))
+		return nullptr;
+	return description;
+}
+
+bool RegisterTypes()
+{
+	const plugins::SymbolList textSymbols = {{"PRIM_TEXT_TEXT", PRIM_TEXT_TEXT}, {"PRIM_TEXT_ALIGN", PRIM_TEXT_ALIGN},
+		{"PRIM_TEXT_ALIGN_LEFT", PRIM_TEXT_ALIGN_LEFT}, {"PRIM_TEXT_ALIGN_MIDDLE", PRIM_TEXT_ALIGN_MIDDLE},
+		{"PRIM_TEXT_ALIGN_RIGHT", PRIM_TEXT_ALIGN_RIGHT}, {"PRIM_TEXT_HSPACING", PRIM_TEXT_HSPACING},
+		{"PRIM_TEXT_VSPACING", PRIM_TEXT_VSPACING}, {"PRIM_TEXT_HEIGHT", PRIM_TEXT_HEIGHT},
+		{"PRIM_TEXT_SEPARATE", PRIM_TEXT_SEPARATE}, {"PRIM_TEXT_FONT", PRIM_TEXT_FONT}};
+	const plugins::SymbolList extrudeSymbols = {{"EXTRUDEOBJECT_ISOPARM", EXTRUDEOBJECT_ISOPARM},
+		{"EXTRUDEOBJECT_SUB", EXTRUDEOBJECT_SUB}, {"EXTRUDEOBJECT_MOVE", EXTRUDEOBJECT_MOVE},
+		{"EXTRUDEOBJECT_FLIPNORMALS", EXTRUDEOBJECT_FLIPNORMALS}, {"EXTRUDEOBJECT_HIERARCHIC", EXTRUDEOBJECT_HIERARCHIC},
+		{"EXTRUDEOBJECT_EXTRUSIONOFFSET", EXTRUDEOBJECT_EXTRUSIONOFFSET}};
+	return plugins::SetBuiltinAllocator(
+			   Osplinetext, &TextSplineData::Alloc, Describe(kTextSplineRes, "osplinetext.res", textSymbols)) &&
+		   plugins::SetBuiltinAllocator(Oextrude, &ExtrudeData::Alloc, Describe(kExtrudeRes, "oextrude.res", extrudeSymbols));
+}
+
+const bool g_registered = RegisterTypes();
 } // namespace
 
 bool TextAndExtrudeRegistered()

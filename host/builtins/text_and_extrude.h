@@ -4,7 +4,7 @@
 // font of PRIM_TEXT_FONT (a FontData; without one, or when the font is not installed, the host's default font)
 // at PRIM_TEXT_HEIGHT (default 200: the font's em square in scene units), aligned by PRIM_TEXT_ALIGN (0 left,
 // 1 centre, 2 right) about the object's origin, first baseline at y = 0, in the object's x-y plane (z = 0), as
-// glyphs_outlines.h lays it out. The contour is a linear spline of closed segments, one per glyph contour. With
+// glyph_outlines.h lays it out. The contour is a linear spline of closed segments, one per glyph contour. With
 // no font installed at all the contour is empty (and the host warns once). PRIM_TEXT_HSPACING, VSPACING,
 // SEPARATE and KERNING are kept but do not change the contour.
 // GetRad / GetMp of a text spline are the half size and centre of the bounding box of the contour that its
@@ -16,6 +16,9 @@
 // object, without tags (flat shading). Without such a child, or when the geometry cannot be built, the output
 // is an empty polygon object. The output is kept while neither the extrude object's data nor its first spline
 // child (data, matrix, identity) changed. EXTRUDEOBJECT_EXTRUSIONOFFSET (1009) is stored as written and unused.
+//
+// Both types carry a description of the parameters above (no texts), so documents, the dump and --set name them
+// (PRIM_TEXT_TEXT, EXTRUDEOBJECT_MOVE, ...).
 #ifndef SURFAX_HOST_BUILTINS_TEXT_AND_EXTRUDE_H
 #define SURFAX_HOST_BUILTINS_TEXT_AND_EXTRUDE_H
 

@@ -146,7 +146,8 @@ void AddRegisteredDescription(cinema::Int32 id, std::string name, std::shared_pt
 	Descriptions()[id] = RegisteredDescription{std::move(name), std::move(resource)};
 }
 
-bool SetBuiltinAllocator(cinema::Int32 id, cinema::DataAllocator* allocator)
+bool SetBuiltinAllocator(cinema::Int32 id, cinema::DataAllocator* allocator,
+                         std::shared_ptr<const DescriptionResource> description)
 {
 	RegisterBuiltinTypes();
 	for (ObjectType& type : Types())
@@ -154,6 +155,7 @@ bool SetBuiltinAllocator(cinema::Int32 id, cinema::DataAllocator* allocator)
 		if (type.id == id && type.builtin)
 		{
 			type.allocator = allocator;
+			type.description = std::move(description);
 			return true;
 		}
 	}

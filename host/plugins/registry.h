@@ -60,8 +60,10 @@ const DescriptionResource* FindRegisteredDescription(std::string_view name);
 void AddRegisteredDescription(cinema::Int32 id, std::string name, std::shared_ptr<const DescriptionResource> resource);
 
 /// Gives the built-in type `id` a data class of the host's own (the generator code of text splines and extrude
-/// objects): nodes of the type made afterwards get an instance from allocator. False when id is not built in.
-bool SetBuiltinAllocator(cinema::Int32 id, cinema::DataAllocator* allocator);
+/// objects), and optionally a description of its parameters (their names in documents and the dump): nodes of
+/// the type made afterwards get an instance from allocator. False when id is not built in.
+bool SetBuiltinAllocator(cinema::Int32 id, cinema::DataAllocator* allocator,
+                         std::shared_ptr<const DescriptionResource> description = nullptr);
 
 /// Registers the host's built-in object types (idempotent).
 void RegisterBuiltinTypes();
