@@ -20,6 +20,9 @@ struct Library
 	std::optional<std::vector<FontFace>> faces;
 	bool overridden = false;
 	bool warned = false;
+
+	// fontconfig keeps its configuration until FcFini; released at exit so that leak checkers see nothing left.
+	~Library() { FcFini(); }
 };
 
 Library& TheLibrary()
