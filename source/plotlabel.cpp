@@ -300,8 +300,9 @@ public:
 		return true;
 	}
 
-	/// Watches the plot object's data change counter; the labels themselves are rebuilt when the plot presses the
-	/// update button after sampling, never here, since execution must not change objects.
+	/// Watches the plot object's data change counter. The labels are rebuilt when the plot presses the update button
+	/// after sampling (during its own execution, before this one); here only when the last rebuild ran out of
+	/// memory part way and left labels missing.
 	EXECUTIONRESULT Execute(BaseObject* op, BaseDocument* doc, BaseThread* bt, Int32 priority,
 	                        EXECUTIONFLAGS flags) override
 	{
@@ -312,6 +313,8 @@ public:
 		const BaseObject* plot = FindPlotObject(op);
 		if (plot == nullptr)
 			return EXECUTIONRESULT::OK;
+		if (_incomplete)
+			Rebuild(op);
 		const Int32 dirty = static_cast<Int32>(plot->GetDirty(DIRTYFLAGS::DATA));
 		if (dirty == _plotDirty)
 			return EXECUTIONRESULT::OK;
@@ -492,7 +495,22 @@ private:
 			FinishLabel(legend, op, LegendPosition(height, bc.GetVector(PLOTLABEL_LEGENDOFFSET)),
 				LegendHeading(bc.GetInt32(PLOTLABEL_LEGENDFACING)), bc.GetBool(PLOTLABEL_SHOWLEGEND), style);
 		}
+		// A rebuild that ran out of memory part way is done again at the next execution, so that the labels do
+		// not stay missing until the plot changes.
+		if (PlotLabel* data = op->GetNodeData<PlotLabel>())
+			data->_incomplete = !HasEveryLabel(op);
 		return true;
+	}
+
+	static Bool HasEveryLabel(BaseObject* op)
+	{
+		for (Int32 i = 0; i < kTicksPerGroup; ++i)
+		{
+			if (FindLabel(op, LabelName(LabelGroup::Horizontal, i)) == nullptr ||
+			    FindLabel(op, LabelName(LabelGroup::Vertical, i)) == nullptr)
+				return false;
+		}
+		return FindLabel(op, LegendName()) != nullptr;
 	}
 
 	/// Shows or hides the existing labels of a group without rebuilding: all hidden with hide, else the sets that
@@ -571,6 +589,7 @@ private:
 	}
 
 	Int32 _plotDirty = 0; // the plot object's data change counter as last seen by Execute
+	Bool _incomplete = false; // the last rebuild could not make every label
 };
 
 Bool RegisterPlotLabel(BaseBitmap* icon)
