@@ -498,19 +498,29 @@ private:
 		// A rebuild that ran out of memory part way is done again at the next execution, so that the labels do
 		// not stay missing until the plot changes.
 		if (PlotLabel* data = op->GetNodeData<PlotLabel>())
-			data->_incomplete = !HasEveryLabel(op);
+			data->_incomplete = !HasEveryLabel(op, style.font != nullptr);
 		return true;
 	}
 
-	static Bool HasEveryLabel(BaseObject* op)
+	/// Whether every label is there with its text spline, its text and, when one was chosen, its font.
+	static Bool HasEveryLabel(BaseObject* op, Bool withFont)
 	{
+		const auto complete = [op, withFont](const maxon::String& name)
+		{
+			const BaseObject* label = FindLabel(op, name);
+			const BaseObject* text = label != nullptr ? label->GetDown() : nullptr;
+			if (text == nullptr)
+				return false;
+			const BaseContainer& bc = text->GetDataInstanceRef();
+			return bc.GetString(PRIM_TEXT_TEXT).IsPopulated() &&
+			       (!withFont || bc.GetCustomDataType<FontData>(PRIM_TEXT_FONT) != nullptr);
+		};
 		for (Int32 i = 0; i < kTicksPerGroup; ++i)
 		{
-			if (FindLabel(op, LabelName(LabelGroup::Horizontal, i)) == nullptr ||
-			    FindLabel(op, LabelName(LabelGroup::Vertical, i)) == nullptr)
+			if (!complete(LabelName(LabelGroup::Horizontal, i)) || !complete(LabelName(LabelGroup::Vertical, i)))
 				return false;
 		}
-		return FindLabel(op, LegendName()) != nullptr;
+		return complete(LegendName());
 	}
 
 	/// Shows or hides the existing labels of a group without rebuilding: all hidden with hide, else the sets that

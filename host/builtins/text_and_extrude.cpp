@@ -189,6 +189,7 @@ public:
 		_childDirty = childDirty;
 
 		ContourSet contours;
+		Bool whole = true;
 		if (child != nullptr)
 		{
 			const Matrix ml = child->GetMl();
@@ -206,15 +207,28 @@ public:
 					AppendSplineContours(*contour, ml, contours);
 					SplineObject::Free(contour);
 				}
+				else
+				{
+					whole = false;
+				}
 			}
 		}
 		MeshData mesh;
 		if (!BuildExtrusion(contours, op->GetDataInstanceRef().GetVector(EXTRUDEOBJECT_MOVE), mesh))
+		{
 			mesh = MeshData();
+			whole = false;
+		}
+		// What ran out of memory is built again at the next evaluation, not kept as if it were the result.
+		if (!whole)
+			_child = nullptr;
 		PolygonObject* poly =
 			PolygonObject::Alloc(static_cast<Int32>(mesh.points.size()), static_cast<Int32>(mesh.polygons.size()));
 		if (poly == nullptr)
+		{
+			_child = nullptr;
 			return nullptr;
+		}
 		std::copy(mesh.points.begin(), mesh.points.end(), poly->GetPointW());
 		std::copy(mesh.polygons.begin(), mesh.polygons.end(), poly->GetPolygonW());
 		poly->SetName(op->GetName());
