@@ -4,6 +4,9 @@
 
 #include "c4d.h"
 
+#include "host/render/rasterizer.h"
+
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,6 +37,7 @@ struct EvalOptions
 	std::optional<std::int32_t> frame;
 	std::vector<std::string> sets;    // "SYMBOL=VALUE" or "OBJECTNAME:SYMBOL=VALUE", in command-line order
 	std::vector<std::string> presses; // "SYMBOL" or "OBJECTNAME:SYMBOL"
+	std::vector<std::string> drags;   // "INDEX=X,Y,Z" or "OBJECTNAME:INDEX=X,Y,Z", after the edits, before presses
 	bool dump = false;
 	bool draw = false;
 	std::string save; // empty: do not save
@@ -70,6 +74,9 @@ void SplitTarget(std::string_view target, std::string& objectName, std::string& 
 
 /// Applies one --set edit through the attribute panel's path (clamped, messages 19 and 17). False with a message.
 bool ApplySet(cinema::BaseDocument& doc, std::string_view edit, std::string& message);
+/// Drags a handle (--drag "[OBJECTNAME:]INDEX=X,Y,Z", the position in the object's coordinates): the named object,
+/// or the first object in document order with that many handles. False with a message.
+bool ApplyDrag(cinema::BaseDocument& doc, std::string_view drag, std::string& message);
 /// Presses one button (--press). False with a message when no object declares it or it is not a button.
 bool ApplyPress(cinema::BaseDocument& doc, std::string_view target, std::string& message);
 
@@ -90,11 +97,17 @@ struct PlotOptions
 	std::string save;                 // save the document here after the last evaluation; empty: do not
 	int width = 800;                  // PNG size
 	int height = 600;
+	render::ViewAngles view;          // PNG camera (--camera)
+	std::array<std::uint8_t, 4> background = {render::kPreviewBackground[0], render::kPreviewBackground[1],
+	                                          render::kPreviewBackground[2], render::kPreviewBackground[3]};
 };
 
 /// Parses "A..B" (whole numbers, A <= B, at most 100000 frames). False with a message.
 bool ParseFrameRange(std::string_view text, std::int32_t& first, std::int32_t& last, std::string& message);
 
+/// --version: program version, host API version, and each plug-in library of the plug-in folders with its module
+/// id, framework and entry versions and whether it loaded.
+int RunVersion(const GlobalOptions& options);
 int RunDescribe(const GlobalOptions& options, bool json);
 int RunEval(const GlobalOptions& options, const EvalOptions& eval);
 int RunCalc(const std::vector<std::string>& expressions);

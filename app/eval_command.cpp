@@ -1,5 +1,6 @@
 // surfax-host eval: load a document, set the time, edit parameters, evaluate, then dump and/or save it.
 #include "app/commands.h"
+#include "app/formula_report.h"
 
 #include "host/draw/draw_recorder.h"
 #include "host/eval/evaluate.h"
@@ -46,6 +47,14 @@ int RunEval(const GlobalOptions& options, const EvalOptions& eval)
 			return kExitError;
 		}
 	}
+	for (const std::string& drag : eval.drags)
+	{
+		if (!ApplyDrag(doc, drag, message))
+		{
+			PrintError("--drag " + drag, message);
+			return kExitError;
+		}
+	}
 	for (const std::string& target : eval.presses)
 	{
 		if (!ApplyPress(doc, target, message))
@@ -54,7 +63,9 @@ int RunEval(const GlobalOptions& options, const EvalOptions& eval)
 			return kExitError;
 		}
 	}
+	FormulaWatch formulas;
 	eval::EvaluateDocument(&doc);
+	WarnAboutFormulas(formulas, doc, true);
 	// Drawings are part of the dump, so asking for them asks for the dump.
 	if (eval.dump || eval.draw)
 	{

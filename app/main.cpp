@@ -2,6 +2,7 @@
 #include "app/commands.h"
 
 #include "host/render/png_preview.h"
+#include "host/render/view_options.h"
 #include "host/plugins/loader.h"
 
 #include <CLI/CLI.hpp>
@@ -18,7 +19,7 @@ namespace
 using namespace surfax::app;
 
 constexpr const char* kGlobalOptionsWithValue[] = {"--plugins", "--host-version", "--answer"};
-constexpr const char* kGlobalFlags[] = {"--quiet", "--no-open", "--help", "-h"};
+constexpr const char* kGlobalFlags[] = {"--quiet", "--no-open", "--help", "-h", "--version"};
 constexpr const char* kCommands[] = {"describe", "eval", "plot", "calc"};
 
 bool IsOneOf(const std::string& arg, const auto& list)
@@ -128,7 +129,8 @@ int Run(int argc, char** argv)
 	CLI::App app("Loads the Surfax plug-in as the 3D application does, evaluates documents and prints them.",
 	             "surfax-host");
 	app.fallthrough();
-	app.require_subcommand(1);
+	// A command is required unless --version is given; checked after parsing.
+	app.require_subcommand(0, 1);
 	app.add_option("--plugins", global.pluginFolders,
 	               "Plug-in folder to load (repeatable; default: " + DefaultPluginFolder() + ")")
 	    ->type_name("DIR")
@@ -142,6 +144,8 @@ int Run(int argc, char** argv)
 	    ->capture_default_str();
 	app.add_flag("--quiet", global.quiet, "Print no host messages (errors are still printed)");
 	app.add_flag("--no-open", global.noOpen, "Do not hand files to the system's opener (help pages)");
+	bool showVersion = false;
+	app.add_flag("--version", showVersion, "Print the program's, the host API's and the plug-ins' versions");
 
 	CLI::App* describe = app.add_subcommand("describe", "List the plug-ins, their object types and parameters");
 	describe->add_flag("--json", describeJson, "Print JSON");
@@ -155,6 +159,11 @@ int Run(int argc, char** argv)
 	    ->allow_extra_args(false);
 	evalCommand->add_option("--press", eval.presses, "Press a button after all edits (repeatable)")
 	    ->type_name("[OBJECTNAME:]SYMBOL")
+	    ->allow_extra_args(false);
+	evalCommand
+	    ->add_option("--drag", eval.drags,
+	                 "Drag a handle to a position in the object's coordinates, after the edits (repeatable)")
+	    ->type_name("[OBJECTNAME:]INDEX=X,Y,Z")
 	    ->allow_extra_args(false);
 	evalCommand->add_flag("--dump", eval.dump, "Print the evaluated document as JSON");
 	evalCommand->add_flag("--draw", eval.draw, "Include what objects draw in the dump");
@@ -205,6 +214,31 @@ int Run(int argc, char** argv)
 		        return surfax::render::ParsePreviewSize(text, width, height, message) ? std::string() : message;
 	        },
 	        ""));
+	std::string plotCamera, plotBackground;
+	plotCommand
+	    ->add_option("--camera", plotCamera,
+	                 "PNG view in degrees around and above the chart, and the eye's distance (default 35,28 fitted)")
+	    ->type_name("AZIMUTH,ELEVATION[,DISTANCE]")
+	    ->check(CLI::Validator(
+	        [](std::string& text)
+	        {
+		        surfax::render::ViewAngles view;
+		        std::string message;
+		        return surfax::render::ParseViewAngles(text, view, message) ? std::string() : message;
+	        },
+	        ""));
+	plotCommand
+	    ->add_option("--background", plotBackground,
+	                 "PNG background: transparent, #RRGGBB, #RRGGBBAA, black, white, grey or slate (the default)")
+	    ->type_name("COLOR|transparent")
+	    ->check(CLI::Validator(
+	        [](std::string& text)
+	        {
+		        std::uint8_t rgba[4];
+		        std::string message;
+		        return surfax::render::ParseBackground(text, rgba, message) ? std::string() : message;
+	        },
+	        ""));
 	plotCommand->add_flag("--dump", plot.dump, "Print the evaluated document as JSON");
 	plotCommand->add_flag("--draw", plot.draw, "Include what objects draw in the dump");
 	plotCommand->add_option("--save", plot.save, "Save the evaluated document")->type_name("OUT.json");
@@ -241,8 +275,16 @@ int Run(int argc, char** argv)
 		std::fprintf(stderr, "Run with --help for more information.\n");
 		return kExitUsage;
 	}
+	if (!showVersion && app.get_subcommands().empty())
+	{
+		PrintError("command line", "A subcommand is required");
+		std::fprintf(stderr, "Run with --help for more information.\n");
+		return kExitUsage;
+	}
 	global.answerYes = answer == "yes";
 	ApplyGlobalOptions(global);
+	if (showVersion)
+		return RunVersion(global);
 
 	if (describe->parsed())
 		return RunDescribe(global, describeJson);
@@ -267,6 +309,10 @@ int Run(int argc, char** argv)
 		}
 		if (!plotSize.empty())
 			surfax::render::ParsePreviewSize(plotSize, plot.width, plot.height, ignored);
+		if (!plotCamera.empty())
+			surfax::render::ParseViewAngles(plotCamera, plot.view, ignored);
+		if (!plotBackground.empty())
+			surfax::render::ParseBackground(plotBackground, plot.background.data(), ignored);
 		return RunPlot(global, plot);
 	}
 	if (frame->count() > 0)

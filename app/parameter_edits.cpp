@@ -1,11 +1,16 @@
 // --set and --press: finding the object a symbol names and editing it as a person would in the attribute panel.
 #include "app/commands.h"
 
+#include "host/core/diagnostics.h"
+#include "host/core/number_format.h"
 #include "host/document/param_json.h"
+#include "host/gradient/named_gradients.h"
 #include "host/plugins/registry.h"
 #include "host/user/actions.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace surfax::app
 {
@@ -72,6 +77,67 @@ bool FindTarget(BaseDocument& doc, std::string_view target, BaseObject*& op, con
 		message = "no object named \"" + objectName + "\" declares " + symbol;
 	return false;
 }
+bool ParseInt32(std::string_view text, Int32& value)
+{
+	const char* end = text.data() + text.size();
+	const std::from_chars_result r = std::from_chars(text.data(), end, value);
+	return !text.empty() && r.ec == std::errc() && r.ptr == end;
+}
+
+// "x,y,z" with three finite decimal numbers.
+bool ParseVector(std::string_view text, Vector& out)
+{
+	Float parts[3] = {0.0, 0.0, 0.0};
+	for (int i = 0; i < 3; ++i)
+	{
+		const std::size_t comma = text.find(',');
+		if ((i == 2) != (comma == std::string_view::npos))
+			return false;
+		std::string_view part = text.substr(0, comma);
+		if (!part.empty() && part.front() == '+')
+			part.remove_prefix(1);
+		const char* end = part.data() + part.size();
+		const std::from_chars_result r = std::from_chars(part.data(), end, parts[i]);
+		if (part.empty() || r.ec != std::errc() || r.ptr != end || !std::isfinite(parts[i]))
+			return false;
+		if (i < 2)
+			text.remove_prefix(comma + 1);
+	}
+	out = Vector(parts[0], parts[1], parts[2]);
+	return true;
+}
+
+Int32 HandleCount(const BaseObject& op)
+{
+	const ObjectData* data = op.GetNodeData<ObjectData>();
+	return data != nullptr ? data->GetHandleCount(&op) : 0;
+}
+
+std::string ValueText(const GeData& value)
+{
+	switch (value.GetType())
+	{
+	case DA_LONG:
+	case DA_LLONG:
+		return std::to_string(value.GetInt64());
+	case DA_VECTOR:
+	{
+		const Vector v = value.GetVector();
+		return core::FormatShortest(v.x) + "," + core::FormatShortest(v.y) + "," + core::FormatShortest(v.z);
+	}
+	default:
+		return core::FormatShortest(value.GetFloat());
+	}
+}
+
+std::string LimitsText(const plugins::ParamDesc& param)
+{
+	if (param.min && param.max)
+		return "its limits are " + core::FormatShortest(*param.min) + " to " + core::FormatShortest(*param.max);
+	if (param.min)
+		return "it is at least " + core::FormatShortest(*param.min);
+	return "it is at most " + core::FormatShortest(param.max.value_or(0.0));
+}
 } // namespace
 
 void SplitTarget(std::string_view target, std::string& objectName, std::string& symbol)
@@ -105,12 +171,52 @@ bool ApplySet(BaseDocument& doc, std::string_view edit, std::string& message)
 		return false;
 	}
 	GeData value;
-	if (!io::ParamValueFromText(*param, edit.substr(equals + 1), value, message))
+	const std::string_view text = edit.substr(equals + 1);
+	const bool named = param->type == plugins::ParamType::Gradient && gradient::IsNamedGradient(text);
+	if (named && !gradient::MakeNamedGradient(text, value))
 	{
-		message = param->symbol + ": " + message;
+		message = param->symbol + ": out of memory";
 		return false;
 	}
-	return user::SetParameter(op, param->id, value, message);
+	if (!named && !io::ParamValueFromText(*param, text, value, message))
+	{
+		message = param->symbol + ": " + message;
+		if (param->type == plugins::ParamType::Gradient)
+			message += ", or a name: " + gradient::NamedGradientList();
+		return false;
+	}
+	user::Clamping clamping;
+	if (!user::SetParameter(op, param->id, value, message, &clamping))
+		return false;
+	if (clamping.clamped)
+		core::Report("warning: " + param->symbol + ": " + std::string(edit.substr(equals + 1)) + " asked, " +
+		             ValueText(clamping.used) + " used (" + LimitsText(*param) + ")");
+	return true;
+}
+
+bool ApplyDrag(BaseDocument& doc, std::string_view drag, std::string& message)
+{
+	const std::size_t equals = drag.find('=');
+	std::string objectName, indexText;
+	SplitTarget(drag.substr(0, std::min(equals, drag.size())), objectName, indexText);
+	Int32 index = 0;
+	Vector position;
+	if (equals == std::string_view::npos || !ParseInt32(indexText, index) || index < 0 ||
+	    !ParseVector(drag.substr(equals + 1), position))
+	{
+		message = "expected [OBJECTNAME:]INDEX=X,Y,Z (a handle number and a position in the object's coordinates)";
+		return false;
+	}
+	for (BaseObject* candidate = doc.GetFirstObject(); candidate != nullptr; candidate = NextObject(candidate))
+	{
+		const bool chosen =
+		    objectName.empty() ? HandleCount(*candidate) > index : candidate->GetName().GetUtf8() == objectName;
+		if (chosen)
+			return user::DragHandle(candidate, index, position, message);
+	}
+	message = !objectName.empty() ? "no object is named \"" + objectName + "\""
+	                              : "no object in the document has a handle " + std::to_string(index);
+	return false;
 }
 
 bool ApplyPress(BaseDocument& doc, std::string_view target, std::string& message)

@@ -2,6 +2,7 @@
 // formula and parameters typed into the attribute panel, components added to the plot), evaluates it as a render
 // and writes each output file by its extension.
 #include "app/commands.h"
+#include "app/formula_report.h"
 
 #include "host/core/diagnostics.h"
 #include "host/core/interruption.h"
@@ -218,7 +219,14 @@ bool WriteOutput(BaseDocument& doc, const io::ExportScene& scene, const Output& 
 	case OutputKind::Obj:
 		return io::WriteObj(out.path, scene, message);
 	case OutputKind::Png:
-		return render::WritePreviewPng(out.path, scene, render::RenderOptions{plot.width, plot.height}, message);
+	{
+		render::RenderOptions view;
+		view.width = plot.width;
+		view.height = plot.height;
+		view.view = plot.view;
+		std::copy(plot.background.begin(), plot.background.end(), view.background);
+		return render::WritePreviewPng(out.path, scene, view, message);
+	}
 	case OutputKind::Dump:
 		return WriteDump(doc, out.path, plot.draw, message);
 	}
@@ -341,6 +349,7 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 		}
 	}
 
+	FormulaWatch formulas;
 	// All files of one frame (and --save with the last frame) go to temporaries first and are renamed together once
 	// every one of them was written: a failure or an interruption leaves the frames finished before it complete and
 	// no file of the failed frame, old or new, replaced.
@@ -366,6 +375,12 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 		}
 		if (core::InterruptionSignal() != 0)
 			break;
+		// A formula that gives no number anywhere is a mistake, not a chart: nothing is written.
+		if (AnyFormulaWithoutNumbers(formulas, doc, message))
+		{
+			PrintError("plot", message);
+			return kExitError;
+		}
 		dropped.triangles += scene.dropped.triangles;
 		dropped.lineSegments += scene.dropped.lineSegments;
 		dropped.points += scene.dropped.points;
@@ -409,6 +424,7 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 			return kExitError;
 		}
 	}
+	WarnAboutFormulas(formulas, doc, false);
 	const std::string warning = io::DroppedWarning(dropped);
 	if (!warning.empty())
 		core::Report("warning: " + warning);

@@ -140,6 +140,16 @@ bool WriteNode(JsonWriter& w, const BaseObject& op, const DumpOptions& options, 
 	WriteParamsMember(w, op.GetDataInstanceRef(), type != nullptr ? type->description.get() : nullptr);
 	WriteTagsMember(w, op, true);
 	WriteGeometryMembers(w, op, true);
+	// The bounding box the object reports (GetDimension): what the viewport frames and the handles are checked by.
+	Vector centre, radius;
+	op.GetDimension(centre, radius);
+	w.Key("dimension");
+	w.BeginObject(Layout::Inline);
+	w.Key("center");
+	WriteVector(w, centre);
+	w.Key("radius");
+	WriteVector(w, radius);
+	w.EndObject();
 	w.Key("cache");
 	if (const BaseObject* cache = op.GetCache())
 	{

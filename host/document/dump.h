@@ -7,12 +7,15 @@
 //           "editorMode": "on" | "off" | "default", "renderMode": ..., "position": [x, y, z], "rotation": [h, p, b],
 //           "colorProperties": {"color": [r, g, b], "usecolor": N, "xray": bool}, "params": {...}, "tags": [...],
 //           "points": ..., "polygons": ..., "segments": ..., "splineType": ..., "closed": ...,
+//           "dimension": {"center": [x, y, z], "radius": [x, y, z]},
 //           "cache": NODE or null, "draw": [...], "children": [NODE, ...]}
 //
 // "type" is the numeric type id and "typeName" the host name or the plug-in's description name. Rotation is in
 // radians. "folded" is true unless the object is unfolded in the object manager (NBIT::OM1_FOLD set). Parameters,
 // tags and geometry members are those of node_json.h ("points" and "polygons" for polygon objects; "points",
-// "segments", "splineType" and "closed" for splines). "cache" is the generator's output as last built.
+// "segments", "splineType" and "closed" for splines). "dimension" is the bounding box the object reports
+// (BaseObject::GetDimension: a plug-in object's own GetDimension, else the box of its points or its cache's), centre
+// and half sizes in the object's coordinates. "cache" is the generator's output as last built.
 //
 // "draw" is present only when drawings are given: per pass the object was drawn in, in drawing order,
 //   {"pass": "object" | "handles", "result": "ok" | "skip" | "failure", "calls": [CALL, ...]}

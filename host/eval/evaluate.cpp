@@ -15,6 +15,7 @@ namespace
 bool g_redrawRequested = false;
 int g_stopAllThreadsCalls = 0;
 bool g_rendering = false;
+ExecuteObserver* g_executeObserver = nullptr;
 
 struct ExecutionEntry
 {
@@ -78,8 +79,12 @@ void RunExecution(HostNode* document, BaseDocument* doc, EvalStats& stats)
 		HostNode* n = &Host(e.node);
 		if (!StillInDocument(n, document) || n->nodeData == nullptr)
 			continue;
-		static_cast<ObjectData*>(n->nodeData)->Execute(static_cast<BaseObject*>(n->atom), doc, nullptr, e.priority,
-			e.flags);
+		BaseObject* op = static_cast<BaseObject*>(n->atom);
+		if (g_executeObserver != nullptr)
+			g_executeObserver->BeforeExecute(op);
+		static_cast<ObjectData*>(n->nodeData)->Execute(op, doc, nullptr, e.priority, e.flags);
+		if (g_executeObserver != nullptr)
+			g_executeObserver->AfterExecute(op);
 		++stats.executeCalls;
 	}
 }
@@ -144,6 +149,13 @@ bool EvaluateDocument(BaseDocument* doc, const EvalOptions& options, EvalStats* 
 	if (statsOut)
 		*statsOut = stats;
 	return true;
+}
+
+ExecuteObserver* SetExecuteObserver(ExecuteObserver* observer)
+{
+	ExecuteObserver* previous = g_executeObserver;
+	g_executeObserver = observer;
+	return previous;
 }
 
 bool IsRendering()

@@ -38,6 +38,20 @@ bool IsRendering();
 // The number of StopAllThreads calls since the host started. The host runs no threads of its own, so the call
 // has nothing to halt; it is counted so that callers can see a plug-in make it before changing the document.
 int StopAllThreadsCalls();
+
+// Watches the Execute calls of every evaluation, so that what an object's Execute caused (such as the number entry's
+// results of a plot's formula) can be told apart from the others'. Both calls come on the evaluating thread,
+// immediately around each Execute.
+class ExecuteObserver
+{
+public:
+	virtual ~ExecuteObserver() = default;
+	virtual void BeforeExecute(cinema::BaseObject* op) = 0;
+	virtual void AfterExecute(cinema::BaseObject* op) = 0;
+};
+
+// Installs observer (not owned; null removes it) and returns the one it replaces.
+ExecuteObserver* SetExecuteObserver(ExecuteObserver* observer);
 } // namespace surfax::eval
 
 #endif

@@ -109,8 +109,9 @@ private:
 
 	bool Expect(std::uint8_t token, const char* message)
 	{
+		// A text that ends where a closing parenthesis is due is the commonest slip ("Sin(x"): say what is missing.
 		if (Peek() != token)
-			return Fail(Peek() == kTokenEnd ? "unexpected end of text" : message);
+			return Fail(Peek() == kTokenEnd && token != kTokenCloseParen ? "unexpected end of text" : message);
 		Advance();
 		return true;
 	}
@@ -263,7 +264,7 @@ private:
 		}
 		if (Peek() == kTokenCloseParen && arguments < function.arity)
 			return Fail("too few arguments");
-		if (!Expect(kTokenCloseParen, "expected ';' or ')' after an argument"))
+		if (!Expect(kTokenCloseParen, arguments < function.arity ? "expected ';' or ')' after an argument" : "expected ')'"))
 			return false;
 		Leave();
 		Emit(function.op, function.arity);

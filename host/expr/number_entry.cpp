@@ -2,14 +2,55 @@
 #include "c4d_general.h"
 
 #include "host/expr/expression.h"
+#include "host/expr/number_entry_tally.h"
 
+#include <algorithm>
 #include <cmath>
+
+namespace surfax::expr
+{
+namespace
+{
+thread_local NumberEntryTally* t_tally = nullptr;
+} // namespace
+
+NumberEntryTally* SetNumberEntryTally(NumberEntryTally* tally)
+{
+	NumberEntryTally* previous = t_tally;
+	t_tally = tally;
+	return previous;
+}
+
+void CountNumberEntry(const char* text, std::size_t length, bool hasNumber, double value, const char* error,
+                      std::size_t errorOffset)
+{
+	NumberEntryTally* tally = t_tally;
+	if (tally == nullptr)
+		return;
+	++tally->conversions;
+	if (hasNumber)
+	{
+		tally->nonFinite += std::isfinite(value) ? 0 : 1;
+		return;
+	}
+	++tally->noNumber;
+	if (tally->firstError == nullptr)
+	{
+		tally->firstFailedText.assign(text, std::min(length, kMaxKeptFailedText));
+		tally->firstError = error != nullptr ? error : "not an expression";
+		tally->firstErrorOffset = errorOffset;
+	}
+}
+} // namespace surfax::expr
 
 namespace cinema
 {
 GeData StringToNumber(const maxon::String& text, Int32 format, Int32, const LENGTHUNIT*)
 {
-	const surfax::expr::Outcome outcome = surfax::expr::Evaluate(text.GetUtf8());
+	const std::string& utf8 = text.GetUtf8();
+	const surfax::expr::Outcome outcome = surfax::expr::Evaluate(utf8);
+	surfax::expr::CountNumberEntry(utf8.data(), utf8.size(), outcome.hasNumber, outcome.value, outcome.error,
+	                               outcome.offset);
 	if (!outcome.hasNumber)
 		return GeData();
 	if (format == FORMAT_INT)

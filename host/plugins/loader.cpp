@@ -42,6 +42,24 @@ std::string FindLibraryIn(const std::filesystem::path& dir)
 	std::sort(found.begin(), found.end());
 	return found.empty() ? std::string() : found.front();
 }
+
+// The record the SDK glue exports as g_maxon (sdk/src/c4d_globals.cpp): ABI version, framework version, module id.
+struct BinaryRecord
+{
+	cinema::Int32 abiVersion;
+	cinema::Int32 coreFrameworkVersion;
+	const char* moduleId;
+};
+
+void ReadDeclaredVersions(void* handle, EntryPoint entry, PluginStatus& status)
+{
+	if (const auto* record = static_cast<const BinaryRecord*>(dlsym(handle, "g_maxon")))
+	{
+		status.frameworkVersion = record->coreFrameworkVersion;
+		status.moduleId = record->moduleId != nullptr ? record->moduleId : "";
+	}
+	status.entryVersion = entry(C4DPL_INIT_VERSION, nullptr, nullptr, nullptr);
+}
 } // namespace
 
 std::int32_t HostApiVersion()
@@ -107,6 +125,7 @@ PluginStatus LoadPlugin(const std::string& libraryPath)
 		return fail("not a plug-in: it exports no c4d_main");
 	}
 
+	ReadDeclaredVersions(handle, entry, status);
 	const RegistryMark before = MarkRegistry();
 
 	cinema::Filename folder{cinema::String(status.folder)};

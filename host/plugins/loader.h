@@ -23,6 +23,12 @@ struct PluginStatus
 	bool loaded = false;  // started and kept
 	std::string error;    // why not, when !loaded
 	std::vector<std::int32_t> typeIds; // object types it registered
+	// What the library declares about itself (read before it starts, so also known for refused libraries): the
+	// module id and framework version of its g_maxon record, and the entry interface version c4d_main answers to
+	// C4DPL_INIT_VERSION. Empty or 0 when it declares none.
+	std::string moduleId;
+	std::int32_t frameworkVersion = 0;
+	std::int32_t entryVersion = 0;
 };
 
 // Finds plug-in libraries: `dir` itself when it holds a *.xso64 file, else each direct subfolder that does

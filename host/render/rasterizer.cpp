@@ -9,8 +9,7 @@ namespace surfax::render
 {
 namespace
 {
-constexpr float kAzimuth = 35.0f * 3.14159265f / 180.0f;
-constexpr float kElevation = 28.0f * 3.14159265f / 180.0f;
+constexpr float kPi = 3.14159265f;
 constexpr float kFovY = 34.0f * 3.14159265f / 180.0f;
 constexpr float kFrameMargin = 1.08f;
 constexpr float kAmbient = 0.38f;
@@ -42,10 +41,12 @@ Vec Normalized(const Vec& v)
 	return len > 0.0f ? Vec{v.x / len, v.y / len, v.z / len} : Vec{0.0f, 0.0f, 0.0f};
 }
 
-// The direction from the target towards the eye for the three-quarter view.
-Vec ViewDirection()
+// The direction from the target towards the eye for the view's angles.
+Vec ViewDirection(const ViewAngles& angles)
 {
-	return {std::sin(kAzimuth) * std::cos(kElevation), std::sin(kElevation), std::cos(kAzimuth) * std::cos(kElevation)};
+	// (degrees * pi) / 180 in this order: the default view's pictures keep their bytes.
+	const float azimuth = angles.azimuth * kPi / 180.0f, elevation = angles.elevation * kPi / 180.0f;
+	return {std::sin(azimuth) * std::cos(elevation), std::sin(elevation), std::cos(azimuth) * std::cos(elevation)};
 }
 
 // Camera basis and projection constants.
@@ -106,14 +107,15 @@ ScreenVertex Project(const View& v, const float* p)
 class Target
 {
 public:
-	Target(int width, int height, io::Image& image) : _width(width), _height(height), _image(image)
+	Target(int width, int height, const std::uint8_t* background, io::Image& image)
+	    : _width(width), _height(height), _image(image)
 	{
 		const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
 		_image.width = width;
 		_image.height = height;
 		_image.rgba.resize(pixels * 4);
 		for (std::size_t i = 0; i < pixels; ++i)
-			std::copy(kPreviewBackground, kPreviewBackground + 4, &_image.rgba[i * 4]);
+			std::copy(background, background + 4, &_image.rgba[i * 4]);
 		_depth.assign(pixels, 0.0f);
 	}
 
@@ -129,6 +131,7 @@ public:
 		px[0] = ToByte(r);
 		px[1] = ToByte(g);
 		px[2] = ToByte(b);
+		px[3] = 255;
 	}
 
 	void Triangle(ScreenVertex a, ScreenVertex b, ScreenVertex c)
@@ -285,6 +288,11 @@ void ProjectItem(const View& view, const io::ExportItem& item, const float* norm
 
 Camera ThreeQuarterCamera(const io::Bounds& bounds, int width, int height)
 {
+	return OrbitCamera(bounds, width, height, ViewAngles{});
+}
+
+Camera OrbitCamera(const io::Bounds& bounds, int width, int height, const ViewAngles& view)
+{
 	Camera camera;
 	camera.fovY = kFovY;
 	float lo[3] = {-0.5f, -0.5f, -0.5f}, hi[3] = {0.5f, 0.5f, 0.5f};
@@ -300,7 +308,7 @@ Camera ThreeQuarterCamera(const io::Bounds& bounds, int width, int height)
 		}
 	}
 	const Vec centre{(lo[0] + hi[0]) * 0.5f, (lo[1] + hi[1]) * 0.5f, (lo[2] + hi[2]) * 0.5f};
-	const Vec dir = ViewDirection();
+	const Vec dir = ViewDirection(view);
 	const Vec forward{-dir.x, -dir.y, -dir.z};
 	const Vec right = Normalized(CrossV(forward, Vec{0.0f, 1.0f, 0.0f}));
 	const Vec up = CrossV(right, forward);
@@ -324,6 +332,16 @@ Camera ThreeQuarterCamera(const io::Bounds& bounds, int width, int height)
 		}
 		return std::max(distance, radius * 1.05f);
 	};
+	if (view.distance > 0.0f)
+	{
+		camera.target[0] = centre.x;
+		camera.target[1] = centre.y;
+		camera.target[2] = centre.z;
+		camera.eye[0] = centre.x + dir.x * view.distance;
+		camera.eye[1] = centre.y + dir.y * view.distance;
+		camera.eye[2] = centre.z + dir.z * view.distance;
+		return camera;
+	}
 	// Perspective draws the near corners larger, so the bounds' centre is not the picture's: move the aim point
 	// across the view until the projected corners sit in the middle of the image.
 	Vec aim = centre;
@@ -358,7 +376,8 @@ Camera ThreeQuarterCamera(const io::Bounds& bounds, int width, int height)
 
 bool RenderScene(const io::ExportScene& scene, const RenderOptions& options, io::Image& out, std::string& error)
 {
-	return RenderSceneWithCamera(scene, ThreeQuarterCamera(io::SceneBounds(scene), options.width, options.height),
+	return RenderSceneWithCamera(scene,
+	                             OrbitCamera(io::SceneBounds(scene), options.width, options.height, options.view),
 	                             options, out, error);
 }
 
@@ -374,7 +393,7 @@ bool RenderSceneWithCamera(const io::ExportScene& scene, const Camera& camera, c
 	}
 	try
 	{
-		Target target(options.width, options.height, out);
+		Target target(options.width, options.height, options.background, out);
 		const View view = MakeView(camera, options.width, options.height);
 		std::vector<ScreenVertex> projected;
 		for (const io::ExportMesh& m : scene.meshes)

@@ -36,19 +36,40 @@ struct Camera
 	float fovY = 0.6f; // vertical field of view, radians
 };
 
-/// The default three-quarter view: from the front right and above (35 degrees around y from +z towards +x, 28
-/// degrees up), aimed so that the projected bounds sit in the middle of an image of width x height, as close as it
-/// can be while every corner of the bounds stays inside the image with a small margin. Empty bounds, or bounds
-/// without extent, are framed as a box of size 1 around them.
+/// The three-quarter view's angles, in degrees.
+constexpr float kDefaultAzimuth = 35.0f;
+constexpr float kDefaultElevation = 28.0f;
+
+/// Where a preview looks from, around the middle of the chart: the azimuth in degrees around y from +z towards +x,
+/// the elevation in degrees above the horizontal (strictly between -90 and 90), and the distance of the eye from the
+/// aim point in scene units, or 0 for the nearest distance at which the whole chart fits.
+struct ViewAngles
+{
+	float azimuth = kDefaultAzimuth;
+	float elevation = kDefaultElevation;
+	float distance = 0.0f;
+};
+
+/// A camera that looks at the bounds from the view's angles. With distance 0 it is aimed so that the projected
+/// bounds sit in the middle of an image of width x height, as close as it can be while every corner of the bounds
+/// stays inside the image with a small margin; with a distance it aims at the bounds' centre from that far. Empty
+/// bounds, or bounds without extent, are framed as a box of size 1 around them.
+Camera OrbitCamera(const io::Bounds& bounds, int width, int height, const ViewAngles& view);
+
+/// The default three-quarter view: OrbitCamera with the default angles and a fitted distance.
 Camera ThreeQuarterCamera(const io::Bounds& bounds, int width, int height);
 
 struct RenderOptions
 {
 	int width = kDefaultPreviewWidth;
 	int height = kDefaultPreviewHeight;
+	ViewAngles view;
+	/// RGBA of every pixel nothing is drawn on; drawn pixels are opaque.
+	std::uint8_t background[4] = {kPreviewBackground[0], kPreviewBackground[1], kPreviewBackground[2],
+	                              kPreviewBackground[3]};
 };
 
-/// Renders the scene from ThreeQuarterCamera(SceneBounds(scene), ...) into `out` (width x height, RGBA, opaque).
+/// Renders the scene from OrbitCamera(SceneBounds(scene), ..., options.view) into `out` (width x height, RGBA).
 /// False with `error` when the size is outside 1..kMaxPreviewSide per side or memory runs out; `out` is then
 /// empty.
 bool RenderScene(const io::ExportScene& scene, const RenderOptions& options, io::Image& out, std::string& error);

@@ -66,7 +66,7 @@ bool FitsType(const plugins::ParamDesc& p, const GeData& value)
 }
 } // namespace
 
-bool SetParameter(BaseObject* op, Int32 id, const GeData& value, std::string& error)
+bool SetParameter(BaseObject* op, Int32 id, const GeData& value, std::string& error, Clamping* clamping)
 {
 	if (op == nullptr)
 	{
@@ -85,16 +85,19 @@ bool SetParameter(BaseObject* op, Int32 id, const GeData& value, std::string& er
 		return false;
 	}
 	GeData stored = value;
+	bool clamped = false;
 	switch (p->type)
 	{
 		case plugins::ParamType::Long:
 		{
 			Float v = Clamp(static_cast<Float>(value.GetInt64()), *p);
 			stored = GeData(static_cast<Int32>(std::clamp<Float>(v, -2147483648.0, 2147483647.0)));
+			clamped = stored.GetInt64() != value.GetInt64();
 			break;
 		}
 		case plugins::ParamType::Real:
 			stored = GeData(Clamp(value.GetFloat(), *p));
+			clamped = stored.GetFloat() != value.GetFloat() && value.GetFloat() == value.GetFloat();
 			break;
 		case plugins::ParamType::Bool:
 			stored = GeData(value.GetBool());
@@ -103,11 +106,18 @@ bool SetParameter(BaseObject* op, Int32 id, const GeData& value, std::string& er
 		case plugins::ParamType::Color:
 		{
 			const Vector v = value.GetVector();
-			stored = GeData(Vector(Clamp(v.x, *p), Clamp(v.y, *p), Clamp(v.z, *p)));
+			const Vector used(Clamp(v.x, *p), Clamp(v.y, *p), Clamp(v.z, *p));
+			stored = GeData(used);
+			clamped = (used.x != v.x && v.x == v.x) || (used.y != v.y && v.y == v.y) || (used.z != v.z && v.z == v.z);
 			break;
 		}
 		default:
 			break;
+	}
+	if (clamping != nullptr)
+	{
+		clamping->clamped = clamped;
+		clamping->used = clamped ? stored : GeData();
 	}
 	const DescID descId = ConstDescID(DescLevel(id));
 	op->SetParameter(descId, stored, DESCFLAGS_SET::USERINTERACTION);
@@ -141,6 +151,28 @@ BaseObject* CreateObjectFromMenu(BaseDocument* doc, Int32 type)
 	doc->InsertObject(op, nullptr, nullptr);
 	op->Message(MSG_MENUPREPARE, doc);
 	return op;
+}
+
+bool DragHandle(BaseObject* op, Int32 index, const Vector& position, std::string& error)
+{
+	if (op == nullptr)
+	{
+		error = "no object";
+		return false;
+	}
+	ObjectData* data = static_cast<ObjectData*>(Host(op).nodeData);
+	const Int32 count = data != nullptr ? data->GetHandleCount(op) : 0;
+	if (index < 0 || index >= count)
+	{
+		error = "the object has " + (count == 0 ? std::string("no handles") :
+		                             count == 1 ? std::string("one handle, 0") :
+		                                          std::to_string(count) + " handles, 0 to " + std::to_string(count - 1));
+		return false;
+	}
+	HandleInfo info;
+	data->GetHandle(op, index, info);
+	data->SetHandle(op, index, position, info);
+	return true;
 }
 
 void ToggleEnabled(BaseObject* op)

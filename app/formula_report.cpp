@@ -1,0 +1,143 @@
+#include "app/formula_report.h"
+
+#include "host/core/diagnostics.h"
+#include "host/expr/expression.h"
+#include "host/plugins/registry.h"
+#include "host/plugins/resource.h"
+
+#include <string_view>
+
+namespace surfax::app
+{
+using namespace cinema;
+
+namespace
+{
+constexpr std::string_view kVariableLetters = "txzhrf";
+constexpr const char* kFormulaSymbol = "PLOT_FORMULA";
+
+bool IsWordCharacter(char c)
+{
+	return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// Objects of the document, parents before children, siblings in order (generator caches are not visited).
+const BaseObject* NextInDocument(const BaseObject* op)
+{
+	if (op->GetDown() != nullptr)
+		return op->GetDown();
+	while (op != nullptr && op->GetNext() == nullptr)
+		op = op->GetUp();
+	return op != nullptr ? op->GetNext() : nullptr;
+}
+
+std::string Describe(const std::string& formula, const expr::NumberEntryTally& tally, bool& noSampleHasNumber)
+{
+	std::string text = "formula \"" + formula + "\": ";
+	noSampleHasNumber = tally.noNumber == tally.conversions;
+	if (!noSampleHasNumber)
+		return text + std::to_string(tally.Failed()) + " of " + std::to_string(tally.conversions) +
+		       " samples give no number or a non-finite one";
+	text += tally.conversions == 1 ? "the sample gives no number" : "no sample gives a number";
+	const char* error = nullptr;
+	std::size_t offset = 0;
+	if (DiagnoseFormula(formula, error, offset))
+		return text + " (at offset " + std::to_string(offset) + ": " + error + ")";
+	// The formula reads as an expression until numbers are put in (a value such as -7.2 meeting ".5"): name the
+	// text the number entry was given.
+	if (tally.firstError != nullptr)
+		text += " (\"" + tally.firstFailedText + "\" at offset " + std::to_string(tally.firstErrorOffset) + ": " +
+		        tally.firstError + ")";
+	return text;
+}
+} // namespace
+
+FormulaWatch::FormulaWatch() : _previous(eval::SetExecuteObserver(this))
+{
+}
+
+FormulaWatch::~FormulaWatch()
+{
+	eval::SetExecuteObserver(_previous);
+}
+
+void FormulaWatch::BeforeExecute(BaseObject* op)
+{
+	_outer.push_back(expr::SetNumberEntryTally(&_tallies[op]));
+	if (_previous != nullptr)
+		_previous->BeforeExecute(op);
+}
+
+void FormulaWatch::AfterExecute(BaseObject* op)
+{
+	if (_previous != nullptr)
+		_previous->AfterExecute(op);
+	if (!_outer.empty())
+	{
+		expr::SetNumberEntryTally(_outer.back());
+		_outer.pop_back();
+	}
+}
+
+std::vector<FormulaFinding> FormulaWatch::Findings(const BaseDocument& doc) const
+{
+	std::vector<FormulaFinding> findings;
+	for (const BaseObject* op = doc.GetFirstObject(); op != nullptr; op = NextInDocument(op))
+	{
+		const auto tally = _tallies.find(op);
+		if (tally == _tallies.end() || tally->second.conversions == 0 || tally->second.Failed() == 0)
+			continue;
+		const plugins::ObjectType* type = plugins::FindObjectType(op->GetType());
+		const plugins::ParamDesc* param =
+		    type != nullptr && type->description != nullptr ? type->description->FindParam(kFormulaSymbol) : nullptr;
+		if (param == nullptr)
+			continue;
+		FormulaFinding finding;
+		finding.object = op;
+		finding.objectName = op->GetName().GetUtf8();
+		finding.formula = op->GetDataInstanceRef().GetString(param->id).GetUtf8();
+		finding.text = Describe(finding.formula, tally->second, finding.noSampleHasNumber);
+		findings.push_back(std::move(finding));
+	}
+	return findings;
+}
+
+bool AnyFormulaWithoutNumbers(const FormulaWatch& watch, const BaseDocument& doc, std::string& message)
+{
+	for (const FormulaFinding& finding : watch.Findings(doc))
+	{
+		if (finding.noSampleHasNumber)
+		{
+			message = finding.text;
+			return true;
+		}
+	}
+	return false;
+}
+
+void WarnAboutFormulas(const FormulaWatch& watch, const BaseDocument& doc, bool nameObjects)
+{
+	for (const FormulaFinding& finding : watch.Findings(doc))
+		core::Report("warning: " + (nameObjects ? "object \"" + finding.objectName + "\": " : std::string()) +
+		             finding.text);
+}
+
+bool DiagnoseFormula(const std::string& formula, const char*& error, std::size_t& offset)
+{
+	std::string text = formula;
+	for (std::size_t i = 0; i < text.size(); ++i)
+	{
+		const bool variable = kVariableLetters.find(text[i]) != std::string_view::npos &&
+		                      (i == 0 || !IsWordCharacter(formula[i - 1])) &&
+		                      (i + 1 == text.size() || !IsWordCharacter(formula[i + 1]));
+		if (variable)
+			text[i] = '1';
+	}
+	const expr::Outcome outcome = expr::EvaluateUncached(text);
+	if (outcome.hasNumber)
+		return false;
+	error = outcome.error != nullptr ? outcome.error : "not an expression";
+	offset = outcome.offset;
+	return true;
+}
+} // namespace surfax::app

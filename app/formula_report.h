@@ -1,0 +1,65 @@
+// What the command line tells a person about formulas: the plug-in turns a formula the number entry cannot read into
+// a flat chart without a word, so the command line watches the number entry while each plot object executes and
+// says which formula failed, where, and for how many samples.
+#ifndef SURFAX_APP_FORMULA_REPORT_H
+#define SURFAX_APP_FORMULA_REPORT_H
+
+#include "c4d.h"
+
+#include "host/eval/evaluate.h"
+#include "host/expr/number_entry_tally.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace surfax::app
+{
+/// What one object's formula gave in the evaluations watched so far.
+struct FormulaFinding
+{
+	const cinema::BaseObject* object = nullptr;
+	std::string objectName;
+	std::string formula;
+	bool noSampleHasNumber = false; // every conversion held no number
+	std::string text;               // the sentence to print: formula "..." and what went wrong
+};
+
+/// Counts the number entry's results per executing object from construction to destruction (installs itself as
+/// the evaluation's execute observer and restores the previous one when it goes). Results accumulate over every
+/// evaluation in between, so a frame range is judged as a whole.
+class FormulaWatch final : public eval::ExecuteObserver
+{
+public:
+	FormulaWatch();
+	~FormulaWatch() override;
+	FormulaWatch(const FormulaWatch&) = delete;
+	FormulaWatch& operator=(const FormulaWatch&) = delete;
+
+	void BeforeExecute(cinema::BaseObject* op) override;
+	void AfterExecute(cinema::BaseObject* op) override;
+
+	/// The objects of doc that declare PLOT_FORMULA and whose formula gave at least one sample without a finite
+	/// number, in document order. Objects whose formula was never converted (empty formula, not executed) have none.
+	std::vector<FormulaFinding> Findings(const cinema::BaseDocument& doc) const;
+
+private:
+	std::map<const cinema::BaseObject*, expr::NumberEntryTally> _tallies;
+	std::vector<expr::NumberEntryTally*> _outer; // the tallies the executing objects replaced, innermost last
+	eval::ExecuteObserver* _previous = nullptr;
+};
+
+/// True when some formula of doc gave no number for any of its samples; `message` is then the first such finding.
+bool AnyFormulaWithoutNumbers(const FormulaWatch& watch, const cinema::BaseDocument& doc, std::string& message);
+
+/// Prints one warning per finding of doc (host messages: --quiet silences them), naming the object first when
+/// `nameObjects` is set (a document can hold several plots).
+void WarnAboutFormulas(const FormulaWatch& watch, const cinema::BaseDocument& doc, bool nameObjects);
+
+/// Where the number entry's reading of a formula goes wrong, independent of the values put in for the variables:
+/// every variable letter (t x z h r f, standing alone, not inside a word) stands for a one-digit number, so offsets
+/// are those of the formula itself. False when the formula reads as an expression; else `error` and `offset`.
+bool DiagnoseFormula(const std::string& formula, const char*& error, std::size_t& offset);
+} // namespace surfax::app
+
+#endif
