@@ -98,3 +98,46 @@ TEST_F(UserActions, TimeIsSetInWholeFrames)
 	EXPECT_EQ(doc->GetTime().GetFrame(25.0), 50);
 	EXPECT_DOUBLE_EQ(doc->GetTime().Get(), 2.0);
 }
+
+TEST_F(UserActions, AClampedEditReportsTheValueStoredAndAnEditWithinTheLimitsNone)
+{
+	BaseObject* op = doc.Add(kTestGenerator);
+	std::string error;
+	surfax::user::Clamping clamping;
+	ASSERT_TRUE(surfax::user::SetParameter(op, TESTGEN_CHILDREN, GeData(Int32(5000)), error, &clamping)) << error;
+	EXPECT_TRUE(clamping.clamped);
+	EXPECT_EQ(clamping.used.GetInt32(), op->GetDataInstanceRef().GetInt32(TESTGEN_CHILDREN));
+	ASSERT_TRUE(surfax::user::SetParameter(op, TESTGEN_OFFSET, GeData(Vector(-9, 1, 2)), error, &clamping));
+	EXPECT_TRUE(clamping.clamped);
+	EXPECT_EQ(clamping.used.GetVector(), op->GetDataInstanceRef().GetVector(TESTGEN_OFFSET));
+	for (const GeData& within : {GeData(Int32(3)), GeData(Int32(100))})
+	{
+		ASSERT_TRUE(surfax::user::SetParameter(op, TESTGEN_CHILDREN, within, error, &clamping));
+		EXPECT_FALSE(clamping.clamped) << within.GetInt32();
+	}
+	ASSERT_TRUE(surfax::user::SetParameter(op, TESTGEN_SIZE, GeData(2.5), error, &clamping));
+	EXPECT_FALSE(clamping.clamped);
+}
+
+TEST_F(UserActions, DraggingAHandleGoesThroughTheObjectsHandlesAndRefusesOnesItHasNot)
+{
+	ASSERT_TRUE(surfax::test::EnsurePluginLoaded("surfax"));
+	BaseObject* plot = doc.Add(1055349);
+	ASSERT_NE(plot, nullptr);
+	std::string error;
+	ASSERT_TRUE(surfax::user::DragHandle(plot, 0, Vector(150, 7, 9), error)) << error;
+	Vector centre, radius;
+	plot->GetDimension(centre, radius);
+	EXPECT_EQ(radius.x, 150.0);
+	ASSERT_TRUE(surfax::user::DragHandle(plot, 1, Vector(0, 10, 0), error)) << error;
+	plot->GetDimension(centre, radius);
+	EXPECT_EQ(radius.y, 10.0);
+	EXPECT_FALSE(surfax::user::DragHandle(plot, 2, Vector(1, 1, 1), error));
+	EXPECT_NE(error.find("2 handles"), std::string::npos) << error;
+	EXPECT_FALSE(surfax::user::DragHandle(plot, -1, Vector(1, 1, 1), error));
+	BaseObject* null = doc.Add(Onull);
+	EXPECT_FALSE(surfax::user::DragHandle(null, 0, Vector(1, 1, 1), error));
+	EXPECT_NE(error.find("no handles"), std::string::npos) << error;
+	plot->GetDimension(centre, radius);
+	EXPECT_EQ(radius.x, 150.0) << "a refused drag changes nothing";
+}

@@ -1,0 +1,130 @@
+// Gradients by name (--set PLOT_GRADIENT=viridis): the knots each name writes.
+#include "host/gradient/named_gradients.h"
+
+#include "res/description/o3dplot.h"
+
+#include "customgui_gradient.h"
+#include "support/host_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace cinema;
+
+namespace
+{
+std::vector<maxon::GradientKnot> KnotsOf(const GeData& data)
+{
+	std::vector<maxon::GradientKnot> knots;
+	const Gradient* gradient = data.GetCustomDataType<Gradient>();
+	EXPECT_NE(gradient, nullptr);
+	for (Int32 k = 0; gradient != nullptr && k < gradient->GetKnotCount(); ++k)
+		knots.push_back(gradient->GetKnot(k));
+	return knots;
+}
+
+std::vector<maxon::GradientKnot> Named(const std::string& name)
+{
+	GeData data;
+	EXPECT_TRUE(surfax::gradient::MakeNamedGradient(name, data)) << name;
+	EXPECT_EQ(data.GetType(), CUSTOMDATATYPE_GRADIENT) << name;
+	const Gradient* gradient = data.GetCustomDataType<Gradient>();
+	if (gradient != nullptr)
+		EXPECT_EQ(gradient->GetData(GRADIENT_MODE).GetInt32(), GRADIENTMODE_COLOR) << name;
+	return KnotsOf(data);
+}
+
+Float Luminance(const maxon::GradientKnot& knot)
+{
+	return 0.2126 * knot.col.r + 0.7152 * knot.col.g + 0.0722 * knot.col.b;
+}
+
+void ExpectColour(const maxon::GradientKnot& knot, Float r, Float g, Float b, const std::string& what)
+{
+	EXPECT_NEAR(knot.col.r, r, 1e-3) << what;
+	EXPECT_NEAR(knot.col.g, g, 1e-3) << what;
+	EXPECT_NEAR(knot.col.b, b, 1e-3) << what;
+}
+} // namespace
+
+TEST(NamedGradients, ColourMapsRunFromNoughtToOneWithEvenKnotsAndRisingLightness)
+{
+	for (const char* name : {"viridis", "cividis", "magma", "grey"})
+	{
+		const std::vector<maxon::GradientKnot> knots = Named(name);
+		ASSERT_GE(knots.size(), 2u) << name;
+		EXPECT_EQ(knots.front().pos, 0.0) << name;
+		EXPECT_EQ(knots.back().pos, 1.0) << name;
+		for (std::size_t k = 0; k < knots.size(); ++k)
+		{
+			EXPECT_NEAR(knots[k].pos, Float(k) / Float(knots.size() - 1), 1e-12) << name << " knot " << k;
+			EXPECT_EQ(knots[k].brightness, 1.0) << name;
+			EXPECT_EQ(knots[k].bias, 0.5) << name;
+			EXPECT_EQ(knots[k].interpolation, maxon::GRADIENT_INTERPOLATION_TYPE::LINEARKNOT) << name;
+			EXPECT_EQ(knots[k].index, Int32(k)) << name << ": knot ids are unique";
+			// These maps are made so that lightness grows steadily from the low end to the high end.
+			if (k > 0)
+				EXPECT_GT(Luminance(knots[k]), Luminance(knots[k - 1])) << name << " knot " << k;
+		}
+	}
+}
+
+TEST(NamedGradients, EndsAreThePublishedEndColoursOfEachMap)
+{
+	const std::vector<maxon::GradientKnot> viridis = Named("viridis");
+	ASSERT_EQ(viridis.size(), 17u);
+	ExpectColour(viridis.front(), 0.267004, 0.004874, 0.329415, "viridis low");
+	ExpectColour(viridis[8], 0.128, 0.565, 0.551, "viridis middle");
+	ExpectColour(viridis.back(), 0.993248, 0.906157, 0.143936, "viridis high");
+	const std::vector<maxon::GradientKnot> cividis = Named("cividis");
+	ASSERT_EQ(cividis.size(), 17u);
+	ExpectColour(cividis.front(), 0.0, 0.135112, 0.304751, "cividis low");
+	ExpectColour(cividis.back(), 0.995737, 0.909344, 0.217772, "cividis high");
+	const std::vector<maxon::GradientKnot> magma = Named("magma");
+	ASSERT_EQ(magma.size(), 17u);
+	ExpectColour(magma.front(), 0.001462, 0.000466, 0.013866, "magma low");
+	ExpectColour(magma.back(), 0.987053, 0.991438, 0.749504, "magma high");
+	const std::vector<maxon::GradientKnot> grey = Named("grey");
+	ASSERT_EQ(grey.size(), 2u);
+	ExpectColour(grey.front(), 0, 0, 0, "grey low");
+	ExpectColour(grey.back(), 1, 1, 1, "grey high");
+}
+
+TEST(NamedGradients, RainbowIsThePlotObjectsDefaultGradient)
+{
+	ASSERT_TRUE(surfax::test::EnsurePluginLoaded("surfax"));
+	surfax::test::TestDocument doc;
+	BaseObject* plot = doc.Add(1055349);
+	ASSERT_NE(plot, nullptr);
+	const std::vector<maxon::GradientKnot> expected = KnotsOf(plot->GetDataInstanceRef().GetData(PLOT_GRADIENT));
+	const std::vector<maxon::GradientKnot> rainbow = Named("rainbow");
+	ASSERT_EQ(rainbow.size(), expected.size());
+	for (std::size_t k = 0; k < expected.size(); ++k)
+	{
+		EXPECT_EQ(rainbow[k].col.r, expected[k].col.r) << k;
+		EXPECT_EQ(rainbow[k].col.g, expected[k].col.g) << k;
+		EXPECT_EQ(rainbow[k].col.b, expected[k].col.b) << k;
+		EXPECT_EQ(rainbow[k].pos, expected[k].pos) << k;
+		EXPECT_EQ(rainbow[k].bias, expected[k].bias) << k;
+		EXPECT_EQ(rainbow[k].brightness, expected[k].brightness) << k;
+		EXPECT_EQ(rainbow[k].index, expected[k].index) << k;
+		EXPECT_EQ(rainbow[k].interpolation, expected[k].interpolation) << k;
+	}
+}
+
+TEST(NamedGradients, NamesIgnoreCaseAndUnknownNamesWriteNothing)
+{
+	EXPECT_TRUE(surfax::gradient::IsNamedGradient("Viridis"));
+	EXPECT_TRUE(surfax::gradient::IsNamedGradient("GRAY"));
+	EXPECT_EQ(Named("gray").size(), Named("grey").size());
+	for (const char* bad : {"", "viridis ", "virid", "jet", "{\"gradient\": {}}"})
+	{
+		EXPECT_FALSE(surfax::gradient::IsNamedGradient(bad)) << bad;
+		GeData untouched(1.5);
+		EXPECT_FALSE(surfax::gradient::MakeNamedGradient(bad, untouched)) << bad;
+		EXPECT_EQ(untouched.GetFloat(), 1.5) << bad;
+	}
+	EXPECT_EQ(surfax::gradient::NamedGradientList(), "viridis, cividis, magma, grey, rainbow");
+}

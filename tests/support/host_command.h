@@ -1,0 +1,29 @@
+// Test support: running the built surfax-host in a folder, with its output, errors and exit code.
+#ifndef SURFAX_TESTS_SUPPORT_HOST_COMMAND_H
+#define SURFAX_TESTS_SUPPORT_HOST_COMMAND_H
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace surfax::test
+{
+struct HostRun
+{
+	int exitCode = -1;
+	std::string out;
+	std::string err;
+};
+
+/// Runs `surfax-host --no-open ARGS...` with `dir` as the current folder, empty stdin, and the host's messages on
+/// (SURFAX_QUIET unset). stdout and stderr are captured through files in dir named .out and .err, removed after.
+HostRun RunHost(const std::filesystem::path& dir, const std::vector<std::string>& args);
+
+/// A fresh, empty folder for one test under the system's temporary folder, named after the running test.
+std::filesystem::path MakeTestFolder(const std::string& prefix);
+
+/// The names of the files in dir, sorted.
+std::vector<std::string> FilesIn(const std::filesystem::path& dir);
+} // namespace surfax::test
+
+#endif
