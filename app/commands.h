@@ -89,14 +89,15 @@ struct PlotOptions
 	bool frameGiven = false;            // --frame or --frames: set the document time before each evaluation
 	std::int32_t firstFrame = 0;
 	std::int32_t lastFrame = 0;
-	bool numbered = false;            // --frames: every output is written once per frame as NAME-0001.EXT, NAME-m001.EXT
-	                                  // for frame -1
+	bool numbered = false; // --frames: every output but glTF is written once per frame as NAME-0001.EXT (NAME-m001.EXT
+	                       // for frame -1); a glTF output is one animated file
 	std::vector<std::string> outputs; // by extension: .glb, .gltf, .obj, .png, .json (the dump)
 	bool dump = false;                // print the dump on stdout
 	bool draw = false;                // drawings in the dump (stdout and .json outputs)
 	std::string save;                 // save the document here after the last evaluation; empty: do not
 	int width = 800;                  // PNG size
 	int height = 600;
+	double unitScale = 0.01;          // glTF: metres per scene unit (--unit-scale)
 	render::ViewAngles view;          // PNG camera (--camera)
 	std::array<std::uint8_t, 4> background = {render::kPreviewBackground[0], render::kPreviewBackground[1],
 	                                          render::kPreviewBackground[2], render::kPreviewBackground[3]};

@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -190,7 +191,7 @@ int Run(int argc, char** argv)
 	    plotCommand->add_option("--frame", plotFrame, "Document time as a frame")->type_name("N");
 	CLI::Option* plotFramesOption =
 	    plotCommand
-	        ->add_option("--frames", plotFrames, "Evaluate frames A to B in turn; files are numbered (chart-0001.png)")
+	        ->add_option("--frames", plotFrames, "Evaluate frames A to B in turn: files are numbered (chart-0001.png), glTF is one animation")
 	        ->type_name("A..B")
 	        ->excludes(plotFrameOption)
 	        ->check(CLI::Validator(
@@ -212,6 +213,19 @@ int Run(int argc, char** argv)
 		        int width = 0, height = 0;
 		        std::string message;
 		        return surfax::render::ParsePreviewSize(text, width, height, message) ? std::string() : message;
+	        },
+	        ""));
+	plotCommand
+	    ->add_option("--unit-scale", plot.unitScale,
+	                 "glTF: metres per scene unit, the scale of the root node (default 0.01: centimetres)")
+	    ->type_name("S")
+	    ->check(CLI::Validator(
+	        [](std::string& text)
+	        {
+		        char* end = nullptr;
+		        const double v = std::strtod(text.c_str(), &end);
+		        return end != text.c_str() && *end == '\0' && v > 0.0 && v < 1e30 ? std::string()
+		                                                                         : "expected a positive number";
 	        },
 	        ""));
 	std::string plotCamera, plotBackground;

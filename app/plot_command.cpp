@@ -48,6 +48,8 @@ constexpr ComponentKind kComponents[] = {
 // Above this many triangles, line segments and points together, writing a file reports progress.
 constexpr std::size_t kLargeScene = 250000;
 constexpr std::int64_t kMaxFrames = 100000;
+// What the frames of one animated glTF may hold together (floats kept in memory: 1 GiB).
+constexpr std::size_t kMaxAnimationCoordinates = std::size_t(1) << 28;
 
 enum class OutputKind
 {
@@ -213,9 +215,9 @@ bool WriteOutput(BaseDocument& doc, const io::ExportScene& scene, const Output& 
 	switch (out.kind)
 	{
 	case OutputKind::Glb:
-		return io::WriteGltf(out.path, scene, io::GltfContainer::Binary, message);
+		return io::WriteGltf(out.path, scene, io::GltfContainer::Binary, message, io::GltfOptions{plot.unitScale});
 	case OutputKind::Gltf:
-		return io::WriteGltf(out.path, scene, io::GltfContainer::Embedded, message);
+		return io::WriteGltf(out.path, scene, io::GltfContainer::Embedded, message, io::GltfOptions{plot.unitScale});
 	case OutputKind::Obj:
 		return io::WriteObj(out.path, scene, message);
 	case OutputKind::Png:
@@ -231,6 +233,34 @@ bool WriteOutput(BaseDocument& doc, const io::ExportScene& scene, const Output& 
 		return WriteDump(doc, out.path, plot.draw, message);
 	}
 	return false;
+}
+
+// One animated glTF of every frame, played at the document's frame rate.
+bool WriteAnimation(BaseDocument& doc, const std::vector<io::ExportScene>& frames, const Output& out,
+                    const PlotOptions& plot, std::string& message)
+{
+	const io::GltfContainer container =
+	    out.kind == OutputKind::Glb ? io::GltfContainer::Binary : io::GltfContainer::Embedded;
+	return io::WriteAnimatedGltf(out.path, frames, static_cast<double>(doc.GetFps()), container, message,
+	                             io::GltfOptions{plot.unitScale});
+}
+
+bool IsGltf(OutputKind kind)
+{
+	return kind == OutputKind::Glb || kind == OutputKind::Gltf;
+}
+
+// The frames an animated glTF keeps in memory until it is written, counted in coordinates.
+std::size_t CoordinateCount(const io::ExportScene& scene)
+{
+	std::size_t count = 0;
+	for (const io::ExportMesh& m : scene.meshes)
+		count += m.positions.size() + m.normals.size() + m.colors.size() + m.uvs.size();
+	for (const io::ExportLines& l : scene.lines)
+		count += l.positions.size() + l.colors.size();
+	for (const io::ExportPoints& p : scene.points)
+		count += p.positions.size() + p.colors.size();
+	return count;
 }
 
 void Progress(const std::string& text)
@@ -359,6 +389,11 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 	const auto framesReport = [&]
 	{ return std::to_string(framesWritten) + " of " + std::to_string(frameCount) + " frames written"; };
 	io::ExportScene scene;
+	// With --frames, glTF outputs are one animated file: every frame's scene is kept until the last one.
+	const bool animatedGltf =
+	    animation && std::any_of(outputs.begin(), outputs.end(), [](const Output& o) { return IsGltf(o.kind); });
+	std::vector<io::ExportScene> frames;
+	std::size_t keptCoordinates = 0;
 	for (std::int64_t i = 0; i < frameCount && core::InterruptionSignal() == 0; ++i)
 	{
 		const std::int32_t frame = static_cast<std::int32_t>(plot.firstFrame + i);
@@ -385,11 +420,30 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 		dropped.lineSegments += scene.dropped.lineSegments;
 		dropped.points += scene.dropped.points;
 		const bool large = PrimitiveCount(scene) > kLargeScene;
+		if (animatedGltf)
+		{
+			keptCoordinates += CoordinateCount(scene);
+			if (keptCoordinates > kMaxAnimationCoordinates)
+			{
+				PrintError("--frames", "the animation is too large for one glTF file (more than " +
+				                           std::to_string(kMaxAnimationCoordinates) +
+				                           " coordinates in all frames): choose fewer frames or a lower resolution");
+				return kExitError;
+			}
+			frames.push_back(scene);
+		}
 		core::OutputBatch batch;
 		bool written = true;
 		for (std::size_t k = 0; written && k < outputs.size(); ++k)
 		{
 			Output target = outputs[k];
+			if (animatedGltf && IsGltf(target.kind))
+			{
+				// The animation is written with the last frame, in its batch.
+				if (lastFrame)
+					written = WriteAnimation(doc, frames, target, plot, message);
+				continue;
+			}
 			if (animation)
 				target.path = NumberedPath(target.path, frame);
 			if (large)

@@ -105,16 +105,16 @@ TEST_F(CommandReports, AFormulaThatFailsForSomeSamplesWarnsOnceWithTheCount)
 
 TEST_F(CommandReports, EvalWarnsForEachPlotObjectWhoseFormulaFailsAndStillEvaluates)
 {
-	WriteText("doc.json", R"({"fps": 30, "objects": [
+	WriteText("doc.json", R"doc({"fps": 30, "objects": [
 	    {"type": "o3dplot", "name": "Good", "params": {"PLOT_RESOLUTION": 4, "PLOT_FORMULA": "x * z"}},
 	    {"type": "o3dplot", "name": "Broken", "params": {"PLOT_RESOLUTION": 4, "PLOT_FORMULA": "Cos(z))"}},
-	    {"type": "o3dplot", "name": "Partly", "params": {"PLOT_RESOLUTION": 4, "PLOT_FORMULA": "1 / x"}}]})");
+	    {"type": "o3dplot", "name": "Partly", "params": {"PLOT_RESOLUTION": 4, "PLOT_FORMULA": "1 / x"}}]})doc");
 	const HostRun run = Run({"eval", "doc.json", "--dump"});
 	EXPECT_EQ(run.exitCode, 0) << run.err;
 	const std::vector<std::string> warnings = LinesWith(run.err, "warning");
 	ASSERT_EQ(warnings.size(), 2u) << run.err;
 	EXPECT_EQ(warnings[0], "surfax-host: warning: object \"Broken\": formula \"Cos(z))\": no sample gives a number "
-	                       "(at offset 6: expected an operator)");
+	                       "(at offset 6: ')' without '(')");
 	// 1 / x is infinite where x is 0: the middle column of five.
 	EXPECT_EQ(warnings[1], "surfax-host: warning: object \"Partly\": formula \"1 / x\": 5 of 25 samples give no "
 	                       "number or a non-finite one");

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -86,23 +87,90 @@ std::string TempPath(const std::string& name)
 	return (dir / name).string();
 }
 
+// The primitive written for each item (meshes, lines, points in order) and the world matrix of its node. A flat file
+// (a scene without nodes) has item i on node i. A file with the object tree has the items of each scene node that
+// has any on one glTF node, these nodes in depth-first order, one primitive per item in item order.
+struct WrittenItem
+{
+	const nlohmann::json* primitive;
+	surfax::test::NodeMatrix world;
+};
+
+std::vector<WrittenItem> WrittenItems(const GltfFile& file, const ExportScene& scene)
+{
+	const nlohmann::json& j = file.json;
+	const std::size_t items = scene.meshes.size() + scene.lines.size() + scene.points.size();
+	std::vector<WrittenItem> written;
+	std::vector<surfax::test::NodeInScene> meshNodes;
+	for (const surfax::test::NodeInScene& n : surfax::test::NodesInScene(file))
+	{
+		if (j.at("nodes").at(n.index).contains("mesh"))
+			meshNodes.push_back(n);
+	}
+	auto primitivesOf = [&](const surfax::test::NodeInScene& n)
+	{ return &j.at("meshes").at(j.at("nodes").at(n.index).at("mesh").get<std::size_t>()).at("primitives"); };
+	if (scene.nodes.empty())
+	{
+		EXPECT_EQ(j.at("nodes").size(), items);
+		EXPECT_EQ(j.at("scenes").at(0).at("nodes").size(), items);
+		for (std::size_t i = 0; i < items && i < meshNodes.size(); ++i)
+			written.push_back(WrittenItem{&primitivesOf(meshNodes[i])->at(0), meshNodes[i].world});
+		return written;
+	}
+	std::vector<std::vector<std::size_t>> itemsOfNode(scene.nodes.size());
+	for (std::size_t i = 0; i < items; ++i)
+		itemsOfNode.at(static_cast<std::size_t>(ItemAt(scene, i).node)).push_back(i);
+	written.resize(items, WrittenItem{nullptr, {}});
+	std::size_t next = 0;
+	for (const std::vector<std::size_t>& list : itemsOfNode)
+	{
+		if (list.empty())
+			continue;
+		EXPECT_LT(next, meshNodes.size());
+		if (next >= meshNodes.size())
+			return {};
+		const nlohmann::json* primitives = primitivesOf(meshNodes[next]);
+		EXPECT_EQ(primitives->size(), list.size());
+		for (std::size_t k = 0; k < list.size() && k < primitives->size(); ++k)
+			written[list[k]] = WrittenItem{&primitives->at(k), meshNodes[next].world};
+		++next;
+	}
+	EXPECT_EQ(next, meshNodes.size()) << "every mesh node holds items";
+	return written;
+}
+
 // Checks every primitive of the file against the scene it was written from.
 void ExpectMatchesScene(const GltfFile& file, const ExportScene& scene)
 {
 	const nlohmann::json& j = file.json;
 	const std::size_t items = scene.meshes.size() + scene.lines.size() + scene.points.size();
-	ASSERT_EQ(j.at("nodes").size(), items);
-	ASSERT_EQ(j.at("scenes").at(0).at("nodes").size(), items);
+	const std::vector<WrittenItem> written = WrittenItems(file, scene);
+	ASSERT_EQ(written.size(), items);
+	// Scenes with an object tree are written in metres below a root that scales the host's centimetres.
+	const double unit = scene.nodes.empty() ? 1.0 : surfax::io::kMetresPerSceneUnit;
 	for (std::size_t i = 0; i < items; ++i)
 	{
 		SCOPED_TRACE("item " + std::to_string(i));
 		const surfax::io::ExportItem& item = ItemAt(scene, i);
-		const nlohmann::json& prim =
-		    j.at("meshes").at(j.at("nodes").at(i).at("mesh").get<std::size_t>()).at("primitives").at(0);
+		ASSERT_NE(written[i].primitive, nullptr);
+		const nlohmann::json& prim = *written[i].primitive;
 		const nlohmann::json& attributes = prim.at("attributes");
 		const std::size_t positionAccessor = attributes.at("POSITION").get<std::size_t>();
 		const std::vector<float> positions = surfax::test::AccessorFloats(file, positionAccessor);
-		EXPECT_EQ(positions, item.positions);
+		ASSERT_EQ(positions.size(), item.positions.size());
+		const surfax::test::NodeMatrix& world = written[i].world;
+		const bool placed = world != surfax::test::NodeMatrix{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+		if (!placed)
+		{
+			EXPECT_EQ(positions, item.positions);
+		}
+		for (std::size_t v = 0; placed && v < positions.size(); v += 3)
+		{
+			const std::array<double, 3> p = surfax::test::TransformPoint(world, &positions[v]);
+			for (std::size_t k = 0; k < 3; ++k)
+				ASSERT_NEAR(p[k], unit * item.positions[v + k], 1e-5 * (1.0 + std::fabs(item.positions[v + k])))
+				    << "vertex " << v / 3;
+		}
 		// Declared bounds are the data's bounds.
 		const nlohmann::json& a = j.at("accessors").at(positionAccessor);
 		for (std::size_t k = 0; k < 3; ++k)
@@ -133,7 +201,25 @@ void ExpectMatchesScene(const GltfFile& file, const ExportScene& scene)
 		{
 			const surfax::io::ExportMesh& m = scene.meshes[i];
 			EXPECT_EQ(mode, 4);
-			EXPECT_EQ(surfax::test::AccessorFloats(file, attributes.at("NORMAL").get<std::size_t>()), m.normals);
+			const std::vector<float> normals =
+			    surfax::test::AccessorFloats(file, attributes.at("NORMAL").get<std::size_t>());
+			ASSERT_EQ(normals.size(), m.normals.size());
+			// Normals go to the world with the cofactors of the node's linear part (the inverse transpose up to
+			// a factor), then unit length.
+			const double m00 = world[0], m01 = world[4], m02 = world[8], m10 = world[1], m11 = world[5],
+			             m12 = world[9], m20 = world[2], m21 = world[6], m22 = world[10];
+			const double cof[9] = {m11 * m22 - m12 * m21, m02 * m21 - m01 * m22, m01 * m12 - m02 * m11,
+			                       m12 * m20 - m10 * m22, m00 * m22 - m02 * m20, m02 * m10 - m00 * m12,
+			                       m10 * m21 - m11 * m20, m01 * m20 - m00 * m21, m00 * m11 - m01 * m10};
+			for (std::size_t v = 0; v < normals.size(); v += 3)
+			{
+				double n[3];
+				for (std::size_t k = 0; k < 3; ++k)
+					n[k] = cof[k] * normals[v] + cof[3 + k] * normals[v + 1] + cof[6 + k] * normals[v + 2];
+				const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+				for (std::size_t k = 0; k < 3; ++k)
+					ASSERT_NEAR(n[k] / length, m.normals[v + k], 1e-5) << "normal " << v / 3;
+			}
 			EXPECT_EQ(attributes.contains("TEXCOORD_0"), !m.uvs.empty());
 			if (!m.uvs.empty())
 			{

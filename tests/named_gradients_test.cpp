@@ -32,7 +32,9 @@ std::vector<maxon::GradientKnot> Named(const std::string& name)
 	EXPECT_EQ(data.GetType(), CUSTOMDATATYPE_GRADIENT) << name;
 	const Gradient* gradient = data.GetCustomDataType<Gradient>();
 	if (gradient != nullptr)
+	{
 		EXPECT_EQ(gradient->GetData(GRADIENT_MODE).GetInt32(), GRADIENTMODE_COLOR) << name;
+	}
 	return KnotsOf(data);
 }
 
@@ -66,7 +68,9 @@ TEST(NamedGradients, ColourMapsRunFromNoughtToOneWithEvenKnotsAndRisingLightness
 			EXPECT_EQ(knots[k].index, Int32(k)) << name << ": knot ids are unique";
 			// These maps are made so that lightness grows steadily from the low end to the high end.
 			if (k > 0)
+			{
 				EXPECT_GT(Luminance(knots[k]), Luminance(knots[k - 1])) << name << " knot " << k;
+			}
 		}
 	}
 }

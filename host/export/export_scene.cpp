@@ -59,6 +59,34 @@ struct Frame
 	bool inCache;
 	bool followSiblings;
 	const std::string* nameOverride; // a cache root is named after its generator
+	std::int32_t parentNode;         // the ExportNode of the parent (for a cache root: of its generator), or -1
+	bool cacheRoot;                  // a generator's output: the generator's node stands for it at its origin
+};
+
+ExportMatrix ToExportMatrix(const Matrix& m)
+{
+	// Columns v1, v2, -v3, off, each with z negated: S M S for the z mirror S.
+	return {m.sqmat.v1.x,  m.sqmat.v1.y,  -m.sqmat.v1.z, 0.0, m.sqmat.v2.x, m.sqmat.v2.y, -m.sqmat.v2.z, 0.0,
+	        -m.sqmat.v3.x, -m.sqmat.v3.y, m.sqmat.v3.z,  0.0, m.off.x,      m.off.y,      -m.off.z,      1.0};
+}
+
+// Gives every item added since the sizes were taken to the node.
+struct ItemMark
+{
+	std::size_t meshes, lines, points;
+
+	explicit ItemMark(const ExportScene& s) : meshes(s.meshes.size()), lines(s.lines.size()), points(s.points.size())
+	{
+	}
+	void Assign(ExportScene& s, std::int32_t node) const
+	{
+		for (std::size_t i = meshes; i < s.meshes.size(); ++i)
+			s.meshes[i].node = node;
+		for (std::size_t i = lines; i < s.lines.size(); ++i)
+			s.lines[i].node = node;
+		for (std::size_t i = points; i < s.points.size(); ++i)
+			s.points[i].node = node;
+	}
 };
 
 float ClampUnit(double v)
@@ -695,7 +723,7 @@ bool Collect(Collector& c, const HostNode* first)
 {
 	std::vector<Frame> stack;
 	if (first != nullptr)
-		stack.push_back(Frame{first, Matrix(), std::nullopt, false, true, nullptr});
+		stack.push_back(Frame{first, Matrix(), std::nullopt, false, true, nullptr, -1, false});
 	while (!stack.empty())
 	{
 		const Frame f = stack.back();
@@ -703,16 +731,24 @@ bool Collect(Collector& c, const HostNode* first)
 		const HostNode* node = f.node;
 		// Siblings come after this object's subtree: pushed first, popped last.
 		if (f.followSiblings && node->next != nullptr)
-			stack.push_back(Frame{node->next, f.parentWorld, f.inherited, f.inCache, true, nullptr});
+			stack.push_back(
+			    Frame{node->next, f.parentWorld, f.inherited, f.inCache, true, nullptr, f.parentNode, false});
 		if (node->editorMode == MODE_OFF || node->renderMode == MODE_OFF)
 			continue;
 
-		const Matrix world = f.parentWorld * scene::LocalMatrix(node);
+		const Matrix local = scene::LocalMatrix(node);
+		const Matrix world = f.parentWorld * local;
 		DisplayColor display = f.inherited;
 		if (node->color.usecolor != ID_BASEOBJECT_USECOLOR_OFF)
 			display = node->color.color;
 		const std::string& name = f.nameOverride ? *f.nameOverride : node->name;
 		const bool producesNothing = IsGenerator(node) && !node->enabled;
+		std::int32_t own = f.parentNode;
+		if (!f.cacheRoot || !(local == Matrix()))
+		{
+			own = static_cast<std::int32_t>(c.out.nodes.size());
+			c.out.nodes.push_back(ExportNode{name, f.parentNode, ToExportMatrix(local), ToExportMatrix(world)});
+		}
 
 		// Children of document objects do not take their parent's colour; inside a generator's output they do. The
 		// child splines of a generator that takes input objects (an extrude object) are its input: its output
@@ -720,18 +756,23 @@ bool Collect(Collector& c, const HostNode* first)
 		const bool consumesChildren = IsGenerator(node) && node->enabled && node->cache != nullptr &&
 		                              (node->objectType->info & OBJECT_INPUT) != 0;
 		if (node->down != nullptr && !consumesChildren)
-			stack.push_back(Frame{node->down, world, f.inCache ? display : std::nullopt, f.inCache, true, nullptr});
+			stack.push_back(
+			    Frame{node->down, world, f.inCache ? display : std::nullopt, f.inCache, true, nullptr, own, false});
 		if (producesNothing)
 			continue;
+		const ItemMark mark(c.out);
 		if (!f.inCache)
 			AddDrawnPoints(c, node, name);
 		if (node->cache != nullptr)
 		{
+			mark.Assign(c.out, own);
 			// The cache stands for the object; pushed last so it comes before the children.
-			stack.push_back(Frame{&Host(node->cache), world, display, true, false, &name});
+			stack.push_back(Frame{&Host(node->cache), world, display, true, false, &name, own, true});
 			continue;
 		}
-		if (!AddOwnGeometry(c, node, name, world, display))
+		const bool added = AddOwnGeometry(c, node, name, world, display);
+		mark.Assign(c.out, own);
+		if (!added)
 			return false;
 	}
 	return true;

@@ -24,11 +24,18 @@
 //
 // Non-finite coordinates (NaN, infinities, or values beyond the range of float) never reach the output: every
 // triangle, line segment or point that uses one is dropped and counted in ExportScene::dropped.
+//
+// The object tree is kept beside the flat items, for writers that keep it (glTF): every collected object is an
+// ExportNode with its name, its parent and its matrix relative to the parent, and every item names the node it
+// belongs to. A generator's output hangs below the generator's node; its root object is the generator's node itself
+// when it sits at the generator's origin (the usual case), else a child node. Items keep world-space positions
+// either way, so readers that want a flat scene ignore the nodes.
 #ifndef SURFAX_HOST_EXPORT_EXPORT_SCENE_H
 #define SURFAX_HOST_EXPORT_EXPORT_SCENE_H
 
 #include "c4d.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -52,10 +59,24 @@ constexpr int kSplineStepsPerSpan = 8;
 /// The largest vertex count of one item: indices are 32-bit and the writers keep one index free.
 constexpr std::uint64_t kMaxItemVertices = 0xFFFFFFFEu;
 
+/// A column-major 4x4 affine matrix in the scene's (glTF) axes: the host's matrix M becomes S M S, S mirroring z.
+using ExportMatrix = std::array<double, 16>;
+constexpr ExportMatrix kIdentityMatrix = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+
+/// One object of the evaluated tree.
+struct ExportNode
+{
+	std::string name;           // the object's name ("" allowed)
+	std::int32_t parent = -1;   // index of the parent in ExportScene::nodes (always smaller), or -1 at the top
+	ExportMatrix local = kIdentityMatrix; // relative to the parent
+	ExportMatrix world = kIdentityMatrix; // relative to the scene
+};
+
 /// Fields every item has.
 struct ExportItem
 {
-	std::string name; // the object's name ("" allowed)
+	std::string name;       // the object's name ("" allowed)
+	std::int32_t node = -1; // index in ExportScene::nodes of the object it comes from, or -1 (a scene built by hand)
 	ColorSource colorSource = ColorSource::Neutral;
 	float color[4] = {kNeutralGrey[0], kNeutralGrey[1], kNeutralGrey[2], kNeutralGrey[3]};
 	std::vector<float> positions; // x, y, z per vertex; all finite
@@ -102,11 +123,13 @@ struct DroppedCounts
 /// Everything collected from one document. Items with no vertices left are not kept.
 struct ExportScene
 {
+	std::vector<ExportNode> nodes; // document order, parents before their children
 	std::vector<ExportMesh> meshes;
 	std::vector<ExportLines> lines;
 	std::vector<ExportPoints> points;
 	DroppedCounts dropped;
 
+	/// No geometry (there may still be nodes).
 	bool Empty() const { return meshes.empty() && lines.empty() && points.empty(); }
 };
 

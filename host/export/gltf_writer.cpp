@@ -4,7 +4,10 @@
 #include "host/core/utf8.h"
 #include "host/core/output_file.h"
 
+#include <algorithm>
 #include <bit>
+#include <cmath>
+#include <deque>
 #include <cstring>
 #include <new>
 
@@ -54,6 +57,18 @@ public:
 	{
 		char buffer[40];
 		text.append(buffer, core::FormatShortest(static_cast<double>(v), buffer));
+		return *this;
+	}
+	Json& Doubles(const double* v, int count)
+	{
+		text += '[';
+		for (int i = 0; i < count; ++i)
+		{
+			char buffer[40];
+			text.append(i > 0 ? "," : "");
+			text.append(buffer, core::FormatShortest(v[i], buffer));
+		}
+		text += ']';
 		return *this;
 	}
 	Json& Floats(const float* v, int count)
@@ -120,22 +135,130 @@ struct MaterialKey
 	}
 };
 
+// An item of a scene with what kind it is.
+struct ItemRef
+{
+	const ExportItem* item;
+	const ExportMesh* mesh;   // when it is a mesh
+	const ExportLines* lines; // when it is a line set
+};
+
+// A node of the output before it is written: the children are known only once the whole tree is laid out.
+struct OutNode
+{
+	std::string name;
+	const ExportMatrix* matrix = nullptr; // written unless null or the identity
+	double scale = 1.0;                   // written as "scale" when not 1 (the unit root, switched frames)
+	bool writeScale = false;
+	std::ptrdiff_t mesh = -1;
+	std::vector<std::size_t> children;
+};
+
+// One primitive's data in the node's own space, and its morph targets when it is animated.
+struct Primitive
+{
+	const ExportItem* item = nullptr;
+	const ExportMesh* mesh = nullptr; // the item, when it is a mesh
+	int mode = kModeTriangles;
+	const std::vector<std::uint32_t>* indices = nullptr; // null for points
+	const float* positions = nullptr;
+	const float* normals = nullptr; // meshes only
+	std::size_t vertices = 0;
+};
+
+bool IsIdentity(const ExportMatrix& m)
+{
+	return m == kIdentityMatrix;
+}
+
+// The inverse of an affine matrix (column-major), or false when it has none worth the name.
+bool InvertAffine(const ExportMatrix& m, ExportMatrix& inverse)
+{
+	const double a = m[0], b = m[4], c = m[8], d = m[1], e = m[5], f = m[9], g = m[2], h = m[6], i = m[10];
+	const double det = a * (e * i - f * h) - b * (d * i - f * g) + c * (d * h - e * g);
+	const double size = std::fabs(a) + std::fabs(b) + std::fabs(c) + std::fabs(d) + std::fabs(e) + std::fabs(f) +
+	                    std::fabs(g) + std::fabs(h) + std::fabs(i);
+	if (!std::isfinite(det) || !(std::fabs(det) > 1e-12 * size * size * size))
+		return false;
+	const double r[9] = {(e * i - f * h) / det, (c * h - b * i) / det, (b * f - c * e) / det,
+	                     (f * g - d * i) / det, (a * i - c * g) / det, (c * d - a * f) / det,
+	                     (d * h - e * g) / det, (b * g - a * h) / det, (a * e - b * d) / det};
+	// r is row-major: r[row * 3 + column].
+	inverse = kIdentityMatrix;
+	for (int row = 0; row < 3; ++row)
+	{
+		for (int column = 0; column < 3; ++column)
+			inverse[static_cast<std::size_t>(column * 4 + row)] = r[row * 3 + column];
+		inverse[static_cast<std::size_t>(12 + row)] =
+		    -(r[row * 3] * m[12] + r[row * 3 + 1] * m[13] + r[row * 3 + 2] * m[14]);
+	}
+	return true;
+}
+
 // Everything but the buffer's bytes: the JSON and the list of views that make up the buffer.
 class Document
 {
 public:
-	explicit Document(const ExportScene& scene) : _scene(scene) {}
+	explicit Document(const GltfOptions& options) : _options(options) {}
 
-	void Build()
+	/// One scene: flat (one node per item, world space) when it has no object tree, else the tree under a root
+	/// node that converts scene units to metres.
+	void Build(const ExportScene& scene)
 	{
-		// Line indices are made here; reserve so the views' pointers into them stay put.
-		_lineIndices.reserve(_scene.lines.size());
-		for (const ExportMesh& m : _scene.meshes)
-			AddMesh(m);
-		for (const ExportLines& l : _scene.lines)
-			AddLines(l);
-		for (const ExportPoints& p : _scene.points)
-			AddPoints(p);
+		if (scene.nodes.empty())
+		{
+			for (const ItemRef& item : ItemsInOrder(scene))
+				_scene.push_back(AddFlatItem(item));
+			return;
+		}
+		const std::size_t root = AddRoot();
+		AddTree(scene, root, nullptr);
+	}
+
+	/// Frames of one animation at `fps`, as the given kind.
+	void BuildAnimation(const std::vector<ExportScene>& frames, double fps, GltfAnimationKind kind)
+	{
+		const std::size_t root = AddRoot();
+		const std::size_t count = frames.size();
+		std::vector<float> times(count);
+		for (std::size_t k = 0; k < count; ++k)
+			times[k] = static_cast<float>(static_cast<double>(k) / fps);
+		if (kind == GltfAnimationKind::MorphTargets)
+		{
+			const std::size_t timesAccessor = Accessor(Own(std::move(times)), count, "SCALAR", 1, true, 0);
+			// One weight per frame after the first; at frame k only target k - 1 is on.
+			const std::size_t targets = count - 1;
+			std::vector<float> weights(count * targets, 0.0f);
+			for (std::size_t k = 1; k < count; ++k)
+				weights[k * targets + (k - 1)] = 1.0f;
+			const std::size_t weightsAccessor = Accessor(Own(std::move(weights)), count * targets, "SCALAR", 1, false, 0);
+			_morph = MorphInput{&frames, timesAccessor, weightsAccessor};
+			AddTree(frames[0], root, &frames);
+			return;
+		}
+		for (std::size_t k = 0; k < count; ++k)
+		{
+			const std::size_t frameNode = AddNode(OutNode{"frame " + std::to_string(k), nullptr, k == 0 ? 1.0 : 0.0,
+			                                              true, -1, {}});
+			_nodes[root].children.push_back(frameNode);
+			AddTree(frames[k], frameNode, nullptr);
+			// Shown from its own time until the next frame's: a step from 0 to 1 and back to 0.
+			std::vector<float> keyTimes, scales;
+			auto key = [&](std::size_t frame, float value)
+			{
+				keyTimes.push_back(times[frame]);
+				scales.insert(scales.end(), {value, value, value});
+			};
+			key(0, k == 0 ? 1.0f : 0.0f);
+			if (k > 0)
+				key(k, 1.0f);
+			if (k + 1 < count)
+				key(k + 1, 0.0f);
+			const std::size_t keys = keyTimes.size();
+			const std::size_t input = Accessor(Own(std::move(keyTimes)), keys, "SCALAR", 1, true, 0);
+			const std::size_t output = Accessor(Own(std::move(scales)), keys, "VEC3", 3, false, 0);
+			AddChannel(frameNode, "scale", input, output, "STEP");
+		}
 	}
 
 	std::size_t BufferBytes() const { return _bufferBytes; }
@@ -146,29 +269,47 @@ public:
 	{
 		Json j;
 		j.Raw("{\"asset\":{\"generator\":\"surfax-host\",\"version\":\"2.0\"},\"scene\":0,\"scenes\":[{");
-		if (!_nodes.text.empty())
-			j.Raw("\"nodes\":[").Raw(_nodes.text.c_str()).Raw("]");
+		if (!_scene.empty())
+			IndexList(j.Raw("\"nodes\":"), _scene);
 		j.Raw("}]");
-		if (!_nodes.text.empty())
+		if (!_nodes.empty())
 		{
-			j.Raw(",\"nodes\":[").Raw(_nodeList.text.c_str()).Raw("]");
+			j.Raw(",\"nodes\":[");
+			for (std::size_t i = 0; i < _nodes.size(); ++i)
+				NodeJson(j.Raw(i > 0 ? "," : ""), _nodes[i]);
+			j.Raw("]");
+		}
+		if (_meshCount > 0)
 			j.Raw(",\"meshes\":[").Raw(_meshes.text.c_str()).Raw("]");
+		if (!_materials.empty())
+		{
 			j.Raw(",\"materials\":[");
 			for (std::size_t i = 0; i < _materials.size(); ++i)
 				MaterialJson(j.Raw(i > 0 ? "," : ""), _materials[i]);
 			j.Raw("]");
+		}
+		if (_channelCount > 0)
+		{
+			j.Raw(",\"animations\":[{\"name\":\"frames\",\"channels\":[").Raw(_channels.text.c_str());
+			j.Raw("],\"samplers\":[").Raw(_samplers.text.c_str()).Raw("]}]");
+		}
+		if (_accessorCount > 0)
 			j.Raw(",\"accessors\":[").Raw(_accessors.text.c_str()).Raw("]");
+		if (!_views.empty())
+		{
 			j.Raw(",\"bufferViews\":[");
 			for (std::size_t i = 0; i < _views.size(); ++i)
 			{
 				j.Raw(i > 0 ? "," : "").Raw("{\"buffer\":0,\"byteOffset\":").Int(_views[i].offset);
-				j.Raw(",\"byteLength\":")
-				    .Int(_views[i].bytes)
-				    .Raw(",\"target\":")
-				    .Int(static_cast<std::uint64_t>(_views[i].target))
-				    .Raw("}");
+				j.Raw(",\"byteLength\":").Int(_views[i].bytes);
+				if (_views[i].target != 0)
+					j.Raw(",\"target\":").Int(static_cast<std::uint64_t>(_views[i].target));
+				j.Raw("}");
 			}
 			j.Raw("]");
+		}
+		if (_bufferBytes > 0)
+		{
 			j.Raw(",\"buffers\":[{\"byteLength\":").Int(_bufferBytes);
 			if (embedded)
 			{
@@ -185,6 +326,47 @@ public:
 	}
 
 private:
+	struct MorphInput
+	{
+		const std::vector<ExportScene>* frames = nullptr;
+		std::size_t times = 0;
+		std::size_t weights = 0;
+	};
+
+	static void IndexList(Json& j, const std::vector<std::size_t>& list)
+	{
+		j.Raw("[");
+		for (std::size_t i = 0; i < list.size(); ++i)
+			j.Raw(i > 0 ? "," : "").Int(list[i]);
+		j.Raw("]");
+	}
+
+	static void NodeJson(Json& j, const OutNode& n)
+	{
+		j.Raw("{");
+		bool first = true;
+		auto member = [&](const char* key) -> Json&
+		{
+			j.Raw(first ? "\"" : ",\"").Raw(key).Raw("\":");
+			first = false;
+			return j;
+		};
+		if (!n.name.empty())
+			member("name").String(n.name);
+		if (!n.children.empty())
+			IndexList(member("children"), n.children);
+		if (n.matrix != nullptr && !IsIdentity(*n.matrix))
+			member("matrix").Doubles(n.matrix->data(), 16);
+		if (n.writeScale)
+		{
+			const double v[3] = {n.scale, n.scale, n.scale};
+			member("scale").Doubles(v, 3);
+		}
+		if (n.mesh >= 0)
+			member("mesh").Int(static_cast<std::uint64_t>(n.mesh));
+		j.Raw("}");
+	}
+
 	static void MaterialJson(Json& j, const MaterialKey& m)
 	{
 		char hex[8];
@@ -195,6 +377,173 @@ private:
 		                                                               : std::string("neutral grey");
 		j.Raw("{\"name\":").String(name).Raw(",\"pbrMetallicRoughness\":{\"baseColorFactor\":");
 		j.Floats(m.color, 4).Raw(",\"metallicFactor\":0,\"roughnessFactor\":1},\"doubleSided\":true}");
+	}
+
+	static std::vector<ItemRef> ItemsInOrder(const ExportScene& scene)
+	{
+		std::vector<ItemRef> items;
+		for (const ExportMesh& m : scene.meshes)
+			items.push_back(ItemRef{&m, &m, nullptr});
+		for (const ExportLines& l : scene.lines)
+			items.push_back(ItemRef{&l, nullptr, &l});
+		for (const ExportPoints& p : scene.points)
+			items.push_back(ItemRef{&p, nullptr, nullptr});
+		return items;
+	}
+
+	std::size_t AddNode(OutNode node)
+	{
+		_nodes.push_back(std::move(node));
+		return _nodes.size() - 1;
+	}
+
+	std::size_t AddRoot()
+	{
+		const std::size_t root = AddNode(OutNode{"scene units to metres", nullptr, _options.unitScale,
+		                                         _options.unitScale != 1.0, -1, {}});
+		_scene.push_back(root);
+		return root;
+	}
+
+	// The object tree of `scene` below `parent`. With morph frames, animated primitives get a target per frame.
+	void AddTree(const ExportScene& scene, std::size_t parent, const std::vector<ExportScene>* morphFrames)
+	{
+		const std::size_t base = _nodes.size();
+		for (const ExportNode& node : scene.nodes)
+		{
+			const std::size_t index = AddNode(OutNode{node.name, &node.local, 1.0, false, -1, {}});
+			_nodes[node.parent >= 0 ? base + static_cast<std::size_t>(node.parent) : parent].children.push_back(index);
+		}
+		// Items by node, in the scene's order (meshes, lines, points); items without a node of their own, or whose
+		// node cannot be inverted, are placed in world space on nodes of their own.
+		const std::vector<ItemRef> items = ItemsInOrder(scene);
+		std::vector<std::vector<std::size_t>> byNode(scene.nodes.size());
+		for (std::size_t i = 0; i < items.size(); ++i)
+		{
+			const std::int32_t node = items[i].item->node;
+			if (node >= 0 && static_cast<std::size_t>(node) < scene.nodes.size())
+				byNode[static_cast<std::size_t>(node)].push_back(i);
+			else
+				_nodes[parent].children.push_back(AddFlatItem(items[i]));
+		}
+		for (std::size_t n = 0; n < scene.nodes.size(); ++n)
+		{
+			if (byNode[n].empty())
+				continue;
+			const ExportMatrix& world = scene.nodes[n].world;
+			ExportMatrix inverse = kIdentityMatrix;
+			if (!IsIdentity(world) && !InvertAffine(world, inverse))
+			{
+				for (const std::size_t i : byNode[n])
+					_nodes[parent].children.push_back(AddFlatItem(items[i]));
+				continue;
+			}
+			std::vector<Primitive> primitives;
+			for (const std::size_t i : byNode[n])
+				primitives.push_back(LocalPrimitive(items[i], world, inverse));
+			std::vector<std::vector<Primitive>> targets; // per frame after the first, the same primitives
+			if (morphFrames != nullptr)
+			{
+				for (std::size_t k = 1; k < morphFrames->size(); ++k)
+				{
+					const std::vector<ItemRef> frameItems = ItemsInOrder((*morphFrames)[k]);
+					std::vector<Primitive> frame;
+					for (const std::size_t i : byNode[n])
+						frame.push_back(LocalPrimitive(frameItems[i], world, inverse));
+					targets.push_back(std::move(frame));
+				}
+			}
+			_nodes[base + n].mesh = static_cast<std::ptrdiff_t>(AddMeshOf(scene.nodes[n].name, primitives, targets));
+			if (!targets.empty() && _lastMeshMorphs)
+				AddChannel(base + n, "weights", _morph.times, _morph.weights, "LINEAR");
+		}
+	}
+
+	// A node of its own for an item, in world space.
+	std::size_t AddFlatItem(const ItemRef& item)
+	{
+		const Primitive primitive = LocalPrimitive(item, kIdentityMatrix, kIdentityMatrix);
+		const std::size_t mesh = AddMeshOf(item.item->name, {primitive}, {});
+		return AddNode(OutNode{item.item->name, nullptr, 1.0, false, static_cast<std::ptrdiff_t>(mesh), {}});
+	}
+
+	const float* Own(std::vector<float> data)
+	{
+		_owned.push_back(std::move(data));
+		return _owned.back().data();
+	}
+
+	const std::vector<std::uint32_t>* OwnIndices(std::vector<std::uint32_t> data)
+	{
+		_ownedIndices.push_back(std::move(data));
+		return &_ownedIndices.back();
+	}
+
+	// The item's data in the space of its node (world given with its inverse): the item's own arrays when the node
+	// sits at the origin, else transformed copies.
+	Primitive LocalPrimitive(const ItemRef& ref, const ExportMatrix& world, const ExportMatrix& inverse)
+	{
+		const ExportItem& item = *ref.item;
+		Primitive p;
+		p.item = &item;
+		p.mesh = ref.mesh;
+		p.vertices = item.VertexCount();
+		p.positions = item.positions.data();
+		if (const ExportMesh* mesh = ref.mesh)
+		{
+			p.mode = kModeTriangles;
+			p.indices = &mesh->indices;
+			p.normals = mesh->normals.size() == mesh->positions.size() ? mesh->normals.data() : nullptr;
+		}
+		else if (const ExportLines* lines = ref.lines)
+		{
+			p.mode = kModeLines;
+			// Strips become segment pairs so any number of them fits one primitive.
+			std::vector<std::uint32_t> pairs;
+			pairs.reserve(lines->SegmentCount() * 2);
+			std::uint32_t first = 0;
+			for (const std::uint32_t count : lines->stripCounts)
+			{
+				for (std::uint32_t k = 0; k + 1 < count; ++k)
+				{
+					pairs.push_back(first + k);
+					pairs.push_back(first + k + 1);
+				}
+				first += count;
+			}
+			p.indices = OwnIndices(std::move(pairs));
+		}
+		else
+			p.mode = kModePoints;
+		if (IsIdentity(world))
+			return p;
+		const ExportMatrix& m = inverse;
+		std::vector<float> local(item.positions.size());
+		for (std::size_t v = 0; v + 2 < local.size(); v += 3)
+		{
+			const double x = item.positions[v], y = item.positions[v + 1], z = item.positions[v + 2];
+			for (std::size_t k = 0; k < 3; ++k)
+				local[v + k] = static_cast<float>(m[k] * x + m[4 + k] * y + m[8 + k] * z + m[12 + k]);
+		}
+		p.positions = Own(std::move(local));
+		if (p.normals != nullptr)
+		{
+			// Normals go back with the transpose of the world's linear part, then are made unit length again.
+			std::vector<float> normals(item.positions.size());
+			for (std::size_t v = 0; v + 2 < normals.size(); v += 3)
+			{
+				double n[3];
+				for (std::size_t k = 0; k < 3; ++k)
+					n[k] = world[k * 4] * p.normals[v] + world[k * 4 + 1] * p.normals[v + 1] +
+					       world[k * 4 + 2] * p.normals[v + 2];
+				const double length = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+				const bool usable = length > 0.0 && std::isfinite(length);
+				for (std::size_t k = 0; k < 3; ++k)
+					normals[v + k] = usable ? static_cast<float>(n[k] / length) : (k == 1 ? 1.0f : 0.0f);
+			}
+			p.normals = Own(std::move(normals));
+		}
+		return p;
 	}
 
 	std::size_t Material(const ExportItem& item)
@@ -216,122 +565,177 @@ private:
 		return _views.size() - 1;
 	}
 
-	std::size_t Accessor(const void* data, std::size_t count, int componentType, const char* type, int components,
-	                     const float* bounds = nullptr)
+	// An accessor over `count` elements of `components` floats, with min and max when asked (POSITION, animation
+	// input). Null data gives an accessor without a buffer view, which reads as zeros. `target` is the buffer view's.
+	std::size_t Accessor(const float* data, std::size_t count, const char* type, int components, bool bounds,
+	                     int target)
 	{
-		const std::size_t view = AddView(data, count * static_cast<std::size_t>(components) * 4,
-		                                 componentType == kUnsignedInt ? kElementArrayBuffer : kArrayBuffer);
 		Json& j = _accessors;
-		j.Raw(_accessorCount > 0 ? "," : "").Raw("{\"bufferView\":").Int(view).Raw(",\"componentType\":");
-		j.Int(static_cast<std::uint64_t>(componentType)).Raw(",\"count\":").Int(count).Raw(",\"type\":\"");
-		j.Raw(type).Raw("\"");
-		if (bounds != nullptr)
-			j.Raw(",\"min\":").Floats(bounds, 3).Raw(",\"max\":").Floats(bounds + 3, 3);
+		j.Raw(_accessorCount > 0 ? "," : "").Raw("{");
+		if (data != nullptr)
+		{
+			const std::size_t view = AddView(data, count * static_cast<std::size_t>(components) * 4, target);
+			j.Raw("\"bufferView\":").Int(view).Raw(",");
+		}
+		j.Raw("\"componentType\":").Int(kFloat).Raw(",\"count\":").Int(count).Raw(",\"type\":\"").Raw(type).Raw("\"");
+		if (bounds)
+		{
+			float lo[4] = {0, 0, 0, 0}, hi[4] = {0, 0, 0, 0};
+			const std::size_t n = static_cast<std::size_t>(components);
+			for (std::size_t i = 0; data != nullptr && i < count; ++i)
+			{
+				for (std::size_t k = 0; k < n; ++k)
+				{
+					const float v = data[i * n + k];
+					lo[k] = i == 0 ? v : std::min(lo[k], v);
+					hi[k] = i == 0 ? v : std::max(hi[k], v);
+				}
+			}
+			j.Raw(",\"min\":").Floats(lo, components).Raw(",\"max\":").Floats(hi, components);
+		}
 		j.Raw("}");
 		return _accessorCount++;
 	}
 
-	std::size_t Positions(const ExportItem& item)
+	std::size_t IndexAccessor(const std::vector<std::uint32_t>& indices)
 	{
-		float bounds[6];
-		const std::vector<float>& p = item.positions;
-		for (int k = 0; k < 3; ++k)
-			bounds[k] = bounds[k + 3] = p[static_cast<std::size_t>(k)];
-		for (std::size_t i = 0; i < p.size(); i += 3)
-		{
-			for (std::size_t k = 0; k < 3; ++k)
-			{
-				bounds[k] = std::min(bounds[k], p[i + k]);
-				bounds[k + 3] = std::max(bounds[k + 3], p[i + k]);
-			}
-		}
-		return Accessor(p.data(), item.VertexCount(), kFloat, "VEC3", 3, bounds);
+		const std::size_t view = AddView(indices.data(), indices.size() * 4, kElementArrayBuffer);
+		Json& j = _accessors;
+		j.Raw(_accessorCount > 0 ? "," : "").Raw("{\"bufferView\":").Int(view).Raw(",\"componentType\":");
+		j.Int(kUnsignedInt).Raw(",\"count\":").Int(indices.size()).Raw(",\"type\":\"SCALAR\"}");
+		return _accessorCount++;
 	}
 
-	// The mesh and node of one item; `attributes` is the JSON of the attribute object's members.
-	void AddPrimitive(const ExportItem& item, const std::string& attributes, std::ptrdiff_t indices, int mode)
+	// base + delta = target, or null when every delta is 0 (an accessor without data reads as zeros).
+	const float* Delta(const float* base, const float* target, std::size_t floats)
 	{
-		const std::size_t material = Material(item);
+		bool moves = false;
+		for (std::size_t i = 0; i < floats && !moves; ++i)
+			moves = target[i] != base[i];
+		if (!moves)
+			return nullptr;
+		std::vector<float> delta(floats);
+		for (std::size_t i = 0; i < floats; ++i)
+			delta[i] = target[i] - base[i];
+		return Own(std::move(delta));
+	}
+
+	// One mesh of the primitives; with targets (one list per later frame, the same primitives) each primitive gets
+	// one morph target per frame holding the frame's differences, unless nothing in the mesh moves at all.
+	std::size_t AddMeshOf(const std::string& name, const std::vector<Primitive>& primitives,
+	                      const std::vector<std::vector<Primitive>>& targets)
+	{
+		// Differences first: a mesh where nothing changes is written without targets.
+		struct TargetData
+		{
+			const float* position;
+			const float* normal;
+			const float* color;
+		};
+		std::vector<std::vector<TargetData>> deltas(primitives.size());
+		bool morphs = false;
+		for (std::size_t p = 0; p < primitives.size(); ++p)
+		{
+			const Primitive& base = primitives[p];
+			for (const std::vector<Primitive>& frame : targets)
+			{
+				const Primitive& t = frame[p];
+				TargetData d{Delta(base.positions, t.positions, base.vertices * 3),
+				             base.normals != nullptr ? Delta(base.normals, t.normals, base.vertices * 3) : nullptr,
+				             base.item->colors.empty() ? nullptr
+				                                       : Delta(base.item->colors.data(), t.item->colors.data(),
+				                                               base.vertices * 4)};
+				morphs = morphs || d.position != nullptr || d.normal != nullptr || d.color != nullptr;
+				deltas[p].push_back(d);
+			}
+		}
+		_lastMeshMorphs = morphs;
 		const std::size_t mesh = _meshCount++;
 		Json& m = _meshes;
 		m.Raw(mesh > 0 ? "," : "").Raw("{");
-		if (!item.name.empty())
-			m.Raw("\"name\":").String(item.name).Raw(",");
-		m.Raw("\"primitives\":[{\"attributes\":{").Raw(attributes.c_str()).Raw("}");
-		if (indices >= 0)
-			m.Raw(",\"indices\":").Int(static_cast<std::uint64_t>(indices));
-		m.Raw(",\"material\":").Int(material).Raw(",\"mode\":").Int(static_cast<std::uint64_t>(mode)).Raw("}]}");
-
-		_nodeList.Raw(mesh > 0 ? "," : "").Raw("{");
-		if (!item.name.empty())
-			_nodeList.Raw("\"name\":").String(item.name).Raw(",");
-		_nodeList.Raw("\"mesh\":").Int(mesh).Raw("}");
-		_nodes.Raw(mesh > 0 ? "," : "").Int(mesh);
-	}
-
-	std::string ColorAttribute(const ExportItem& item)
-	{
-		if (item.colors.empty())
-			return "";
-		return ",\"COLOR_0\":" + std::to_string(Accessor(item.colors.data(), item.VertexCount(), kFloat, "VEC4", 4));
-	}
-
-	void AddMesh(const ExportMesh& m)
-	{
-		if (m.indices.empty())
-			return;
-		std::string attributes = "\"POSITION\":" + std::to_string(Positions(m));
-		attributes += ",\"NORMAL\":" + std::to_string(Accessor(m.normals.data(), m.VertexCount(), kFloat, "VEC3", 3));
-		if (!m.uvs.empty())
-			attributes +=
-			    ",\"TEXCOORD_0\":" + std::to_string(Accessor(m.uvs.data(), m.VertexCount(), kFloat, "VEC2", 2));
-		attributes += ColorAttribute(m);
-		const std::size_t indices = Accessor(m.indices.data(), m.indices.size(), kUnsignedInt, "SCALAR", 1);
-		AddPrimitive(m, attributes, static_cast<std::ptrdiff_t>(indices), kModeTriangles);
-	}
-
-	void AddLines(const ExportLines& l)
-	{
-		if (l.stripCounts.empty())
-			return;
-		// Strips become segment pairs so any number of them fits one primitive.
-		_lineIndices.emplace_back();
-		std::vector<std::uint32_t>& pairs = _lineIndices.back();
-		pairs.reserve(l.SegmentCount() * 2);
-		std::uint32_t first = 0;
-		for (const std::uint32_t count : l.stripCounts)
+		if (!name.empty())
+			m.Raw("\"name\":").String(name).Raw(",");
+		m.Raw("\"primitives\":[");
+		for (std::size_t p = 0; p < primitives.size(); ++p)
 		{
-			for (std::uint32_t k = 0; k + 1 < count; ++k)
+			const Primitive& prim = primitives[p];
+			const ExportItem& item = *prim.item;
+			std::string attributes =
+			    "\"POSITION\":" + std::to_string(Accessor(prim.positions, prim.vertices, "VEC3", 3, true, kArrayBuffer));
+			if (prim.normals != nullptr)
+				attributes += ",\"NORMAL\":" +
+				              std::to_string(Accessor(prim.normals, prim.vertices, "VEC3", 3, false, kArrayBuffer));
+			if (prim.mesh != nullptr && !prim.mesh->uvs.empty())
+				attributes += ",\"TEXCOORD_0\":" + std::to_string(Accessor(prim.mesh->uvs.data(), prim.vertices, "VEC2",
+				                                                           2, false, kArrayBuffer));
+			if (!item.colors.empty())
+				attributes += ",\"COLOR_0\":" + std::to_string(Accessor(item.colors.data(), prim.vertices, "VEC4", 4,
+				                                                        false, kArrayBuffer));
+			m.Raw(p > 0 ? "," : "").Raw("{\"attributes\":{").Raw(attributes.c_str()).Raw("}");
+			if (prim.indices != nullptr)
+				m.Raw(",\"indices\":").Int(IndexAccessor(*prim.indices));
+			m.Raw(",\"material\":").Int(Material(item)).Raw(",\"mode\":").Int(static_cast<std::uint64_t>(prim.mode));
+			if (morphs)
 			{
-				pairs.push_back(first + k);
-				pairs.push_back(first + k + 1);
+				m.Raw(",\"targets\":[");
+				for (std::size_t t = 0; t < deltas[p].size(); ++t)
+				{
+					const TargetData& d = deltas[p][t];
+					m.Raw(t > 0 ? "," : "").Raw("{\"POSITION\":");
+					m.Int(Accessor(d.position, prim.vertices, "VEC3", 3, true, kArrayBuffer));
+					if (prim.normals != nullptr)
+						m.Raw(",\"NORMAL\":").Int(Accessor(d.normal, prim.vertices, "VEC3", 3, false, kArrayBuffer));
+					if (!item.colors.empty())
+						m.Raw(",\"COLOR_0\":").Int(Accessor(d.color, prim.vertices, "VEC4", 4, false, kArrayBuffer));
+					m.Raw("}");
+				}
+				m.Raw("]");
 			}
-			first += count;
+			m.Raw("}");
 		}
-		std::string attributes = "\"POSITION\":" + std::to_string(Positions(l)) + ColorAttribute(l);
-		const std::size_t indices = Accessor(pairs.data(), pairs.size(), kUnsignedInt, "SCALAR", 1);
-		AddPrimitive(l, attributes, static_cast<std::ptrdiff_t>(indices), kModeLines);
+		m.Raw("]");
+		if (morphs)
+		{
+			const std::size_t count = targets.size();
+			m.Raw(",\"weights\":[");
+			for (std::size_t t = 0; t < count; ++t)
+				m.Raw(t > 0 ? ",0" : "0");
+			m.Raw("],\"extras\":{\"targetNames\":[");
+			for (std::size_t t = 0; t < count; ++t)
+				m.Raw(t > 0 ? "," : "").String("frame " + std::to_string(t + 1));
+			m.Raw("]}");
+		}
+		m.Raw("}");
+		return mesh;
 	}
 
-	void AddPoints(const ExportPoints& p)
+	void AddChannel(std::size_t node, const char* path, std::size_t input, std::size_t output,
+	                const char* interpolation)
 	{
-		if (p.positions.empty())
-			return;
-		std::string attributes = "\"POSITION\":" + std::to_string(Positions(p)) + ColorAttribute(p);
-		AddPrimitive(p, attributes, -1, kModePoints);
+		const std::size_t sampler = _channelCount++;
+		_channels.Raw(sampler > 0 ? "," : "").Raw("{\"sampler\":").Int(sampler).Raw(",\"target\":{\"node\":");
+		_channels.Int(node).Raw(",\"path\":\"").Raw(path).Raw("\"}}");
+		_samplers.Raw(sampler > 0 ? "," : "").Raw("{\"input\":").Int(input).Raw(",\"interpolation\":\"");
+		_samplers.Raw(interpolation).Raw("\",\"output\":").Int(output).Raw("}");
 	}
 
-	const ExportScene& _scene;
+	GltfOptions _options;
 	std::vector<View> _views;
 	std::size_t _bufferBytes = 0;
 	std::vector<MaterialKey> _materials;
-	std::vector<std::vector<std::uint32_t>> _lineIndices;
+	std::deque<std::vector<float>> _owned;                // transformed and animation data the views point into
+	std::deque<std::vector<std::uint32_t>> _ownedIndices; // line segment pairs
 	Json _accessors;
 	std::size_t _accessorCount = 0;
 	Json _meshes;
 	std::size_t _meshCount = 0;
-	Json _nodeList; // the nodes array
-	Json _nodes;    // the scene's node indices
+	bool _lastMeshMorphs = false;
+	std::vector<OutNode> _nodes;
+	std::vector<std::size_t> _scene; // the scene's top-level nodes
+	Json _channels;
+	Json _samplers;
+	std::size_t _channelCount = 0;
+	MorphInput _morph;
 };
 
 // Encodes bytes as base64 into a sink, across any number of Write calls.
@@ -403,10 +807,8 @@ template <typename Sink> void WriteBuffer(Sink& sink, const Document& doc)
 	}
 }
 
-template <typename Sink> bool Emit(Sink& sink, const ExportScene& scene, GltfContainer container, std::string& error)
+template <typename Sink> bool Emit(Sink& sink, const Document& doc, GltfContainer container, std::string& error)
 {
-	Document doc(scene);
-	doc.Build();
 	std::string head, tail;
 	doc.Text(container == GltfContainer::Embedded, head, tail);
 	if (container == GltfContainer::Embedded)
@@ -455,15 +857,90 @@ struct MemorySink
 			           static_cast<const std::uint8_t*>(data) + size);
 	}
 };
+
+// Same tree in every frame: the same objects with the same matrices, and items of the same kind, colour and
+// connectivity (the positions, normals and vertex colours may differ).
+bool SameTopology(const ExportScene& a, const ExportScene& b)
+{
+	if (a.nodes.size() != b.nodes.size() || a.meshes.size() != b.meshes.size() || a.lines.size() != b.lines.size() ||
+	    a.points.size() != b.points.size())
+		return false;
+	for (std::size_t i = 0; i < a.nodes.size(); ++i)
+	{
+		if (a.nodes[i].name != b.nodes[i].name || a.nodes[i].parent != b.nodes[i].parent ||
+		    a.nodes[i].local != b.nodes[i].local || a.nodes[i].world != b.nodes[i].world)
+			return false;
+	}
+	auto sameItem = [](const ExportItem& x, const ExportItem& y)
+	{
+		return x.node == y.node && x.name == y.name && x.colorSource == y.colorSource &&
+		       std::memcmp(x.color, y.color, sizeof(x.color)) == 0 && x.positions.size() == y.positions.size() &&
+		       x.colors.size() == y.colors.size();
+	};
+	for (std::size_t i = 0; i < a.meshes.size(); ++i)
+	{
+		const ExportMesh &x = a.meshes[i], &y = b.meshes[i];
+		if (!sameItem(x, y) || x.indices != y.indices || x.uvs != y.uvs || x.normals.size() != y.normals.size())
+			return false;
+	}
+	for (std::size_t i = 0; i < a.lines.size(); ++i)
+	{
+		if (!sameItem(a.lines[i], b.lines[i]) || a.lines[i].stripCounts != b.lines[i].stripCounts)
+			return false;
+	}
+	for (std::size_t i = 0; i < a.points.size(); ++i)
+	{
+		if (!sameItem(a.points[i], b.points[i]))
+			return false;
+	}
+	return true;
+}
+
+template <typename Sink>
+bool EmitAnimation(Sink& sink, const std::vector<ExportScene>& frames, double fps, GltfContainer container,
+                   const GltfOptions& options, GltfAnimationKind* kind, std::string& error)
+{
+	if (!(fps > 0.0) || !std::isfinite(fps))
+	{
+		error = "the frame rate must be a positive number";
+		return false;
+	}
+	const GltfAnimationKind chosen = ChooseGltfAnimation(frames);
+	if (kind != nullptr)
+		*kind = chosen;
+	static const ExportScene kNoScene;
+	Document doc(options);
+	if (chosen == GltfAnimationKind::None)
+		doc.Build(frames.empty() ? kNoScene : frames[0]);
+	else
+		doc.BuildAnimation(frames, fps, chosen);
+	return Emit(sink, doc, container, error);
+}
 } // namespace
 
-bool EncodeGltf(const ExportScene& scene, GltfContainer container, std::vector<std::uint8_t>& out, std::string& error)
+GltfAnimationKind ChooseGltfAnimation(const std::vector<ExportScene>& frames)
+{
+	if (frames.size() < 2)
+		return GltfAnimationKind::None;
+	if (frames.size() > kMaxMorphFrames + 1)
+		return GltfAnimationKind::SwitchedFrames;
+	for (std::size_t k = 1; k < frames.size(); ++k)
+	{
+		if (!SameTopology(frames[0], frames[k]))
+			return GltfAnimationKind::SwitchedFrames;
+	}
+	return GltfAnimationKind::MorphTargets;
+}
+
+bool EncodeAnimatedGltf(const std::vector<ExportScene>& frames, double fps, GltfContainer container,
+                        std::vector<std::uint8_t>& out, std::string& error, const GltfOptions& options,
+                        GltfAnimationKind* kind)
 {
 	out.clear();
 	try
 	{
 		MemorySink sink{out};
-		if (Emit(sink, scene, container, error))
+		if (EmitAnimation(sink, frames, fps, container, options, kind, error))
 			return true;
 	}
 	catch (const std::bad_alloc&)
@@ -474,14 +951,60 @@ bool EncodeGltf(const ExportScene& scene, GltfContainer container, std::vector<s
 	return false;
 }
 
-bool WriteGltf(const std::string& path, const ExportScene& scene, GltfContainer container, std::string& error)
+bool WriteAnimatedGltf(const std::string& path, const std::vector<ExportScene>& frames, double fps,
+                       GltfContainer container, std::string& error, const GltfOptions& options,
+                       GltfAnimationKind* kind)
 {
 	try
 	{
 		core::OutputFile file(path);
 		if (!file.IsOpen())
 			return file.Commit(error);
-		if (!Emit(file, scene, container, error))
+		if (!EmitAnimation(file, frames, fps, container, options, kind, error))
+		{
+			error = path + ": " + error;
+			return false;
+		}
+		return file.Commit(error);
+	}
+	catch (const std::bad_alloc&)
+	{
+		error = path + ": out of memory";
+		return false;
+	}
+}
+
+bool EncodeGltf(const ExportScene& scene, GltfContainer container, std::vector<std::uint8_t>& out, std::string& error,
+                const GltfOptions& options)
+{
+	out.clear();
+	try
+	{
+		MemorySink sink{out};
+		Document doc(options);
+		doc.Build(scene);
+		if (Emit(sink, doc, container, error))
+			return true;
+	}
+	catch (const std::bad_alloc&)
+	{
+		error = "out of memory while encoding glTF";
+	}
+	out.clear();
+	return false;
+}
+
+bool WriteGltf(const std::string& path, const ExportScene& scene, GltfContainer container, std::string& error,
+               const GltfOptions& options)
+{
+	try
+	{
+		core::OutputFile file(path);
+		if (!file.IsOpen())
+			return file.Commit(error);
+		Document doc(options);
+		doc.Build(scene);
+		if (!Emit(file, doc, container, error))
 		{
 			error = path + ": " + error;
 			return false;

@@ -61,6 +61,9 @@ Camera ThreeQuarterCamera(const io::Bounds& bounds, int width, int height);
 
 struct RenderOptions
 {
+	RenderOptions() = default;
+	RenderOptions(int w, int h) : width(w), height(h) {}
+
 	int width = kDefaultPreviewWidth;
 	int height = kDefaultPreviewHeight;
 	ViewAngles view;

@@ -1,5 +1,7 @@
 #include "support/gltf_reader.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -132,6 +134,14 @@ bool ReadEmbeddedGltf(const std::vector<std::uint8_t>& bytes, GltfFile& out, std
 
 std::vector<float> AccessorFloats(const GltfFile& file, std::size_t accessor)
 {
+	// An accessor without a buffer view holds zeros.
+	const nlohmann::json& a = file.json.at("accessors").at(accessor);
+	if (!a.contains("bufferView"))
+	{
+		const std::string type = a.at("type").get<std::string>();
+		const std::size_t components = type == "SCALAR" ? 1 : type == "VEC2" ? 2 : type == "VEC3" ? 3 : 4;
+		return std::vector<float>(a.at("count").get<std::size_t>() * components, 0.0f);
+	}
 	std::size_t count = 0;
 	const std::uint8_t* bytes = AccessorBytes(file, accessor, 5126, count);
 	std::vector<float> values(bytes ? count : 0);
@@ -148,6 +158,95 @@ std::vector<std::uint32_t> AccessorIndices(const GltfFile& file, std::size_t acc
 	if (bytes)
 		std::memcpy(values.data(), bytes, count * 4);
 	return values;
+}
+
+NodeMatrix Multiply(const NodeMatrix& a, const NodeMatrix& b)
+{
+	NodeMatrix r{};
+	for (int column = 0; column < 4; ++column)
+	{
+		for (int row = 0; row < 4; ++row)
+		{
+			double v = 0.0;
+			for (int k = 0; k < 4; ++k)
+				v += a[static_cast<std::size_t>(k * 4 + row)] * b[static_cast<std::size_t>(column * 4 + k)];
+			r[static_cast<std::size_t>(column * 4 + row)] = v;
+		}
+	}
+	return r;
+}
+
+NodeMatrix LocalMatrixOf(const nlohmann::json& node)
+{
+	NodeMatrix m = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+	if (node.contains("matrix"))
+	{
+		for (std::size_t k = 0; k < 16; ++k)
+			m[k] = node.at("matrix").at(k).get<double>();
+		return m;
+	}
+	// T * R * S.
+	const std::vector<double> t = node.value("translation", std::vector<double>{0, 0, 0});
+	const std::vector<double> q = node.value("rotation", std::vector<double>{0, 0, 0, 1});
+	const std::vector<double> s = node.value("scale", std::vector<double>{1, 1, 1});
+	const double x = q[0], y = q[1], z = q[2], w = q[3];
+	const double r[9] = {1 - 2 * (y * y + z * z), 2 * (x * y + z * w),     2 * (x * z - y * w),
+	                     2 * (x * y - z * w),     1 - 2 * (x * x + z * z), 2 * (y * z + x * w),
+	                     2 * (x * z + y * w),     2 * (y * z - x * w),     1 - 2 * (x * x + y * y)};
+	for (std::size_t column = 0; column < 3; ++column)
+	{
+		for (std::size_t row = 0; row < 3; ++row)
+			m[column * 4 + row] = r[column * 3 + row] * s[column];
+		m[12 + column] = t[column];
+	}
+	return m;
+}
+
+std::vector<NodeInScene> NodesInScene(const GltfFile& file)
+{
+	std::vector<NodeInScene> out;
+	const nlohmann::json& j = file.json;
+	const std::size_t scene = j.value("scene", std::size_t(0));
+	if (!j.contains("scenes") || !j.at("scenes").at(scene).contains("nodes"))
+		return out;
+	const nlohmann::json& nodes = j.at("nodes");
+	std::vector<std::size_t> visiting;
+	// Depth first, children in order; a node met twice (a cycle or a shared node) fails the test.
+	auto visit = [&](auto&& self, std::size_t index, const NodeMatrix& parentWorld, int depth) -> void
+	{
+		if (std::find(visiting.begin(), visiting.end(), index) != visiting.end() || depth > 64)
+		{
+			ADD_FAILURE() << "node " << index << " is its own ancestor";
+			return;
+		}
+		for (const NodeInScene& seen : out)
+		{
+			if (seen.index == index)
+			{
+				ADD_FAILURE() << "node " << index << " has two parents";
+				return;
+			}
+		}
+		const nlohmann::json& node = nodes.at(index);
+		const NodeMatrix world = Multiply(parentWorld, LocalMatrixOf(node));
+		out.push_back(NodeInScene{index, world, depth});
+		visiting.push_back(index);
+		for (const nlohmann::json& child : node.value("children", nlohmann::json::array()))
+			self(self, child.get<std::size_t>(), world, depth + 1);
+		visiting.pop_back();
+	};
+	const NodeMatrix identity = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+	for (const nlohmann::json& root : j.at("scenes").at(scene).at("nodes"))
+		visit(visit, root.get<std::size_t>(), identity, 0);
+	return out;
+}
+
+std::array<double, 3> TransformPoint(const NodeMatrix& m, const float* p)
+{
+	std::array<double, 3> r{};
+	for (std::size_t k = 0; k < 3; ++k)
+		r[k] = m[k] * p[0] + m[4 + k] * p[1] + m[8 + k] * p[2] + m[12 + k];
+	return r;
 }
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path)

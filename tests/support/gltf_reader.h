@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,6 +31,27 @@ std::vector<float> AccessorFloats(const GltfFile& file, std::size_t accessor);
 
 /// The elements of an UNSIGNED_INT accessor; same checks.
 std::vector<std::uint32_t> AccessorIndices(const GltfFile& file, std::size_t accessor);
+
+/// A column-major 4x4 matrix.
+using NodeMatrix = std::array<double, 16>;
+
+/// A node reached from the default scene, with its world matrix (the product of the matrices, or translation *
+/// rotation * scale, of it and its ancestors) and its depth (0 for the scene's own nodes).
+struct NodeInScene
+{
+	std::size_t index;
+	NodeMatrix world;
+	int depth;
+};
+
+/// Every node of the default scene, depth first with children in order. A node reached twice fails the test.
+std::vector<NodeInScene> NodesInScene(const GltfFile& file);
+
+/// The node's own matrix: "matrix", or its translation, rotation and scale.
+NodeMatrix LocalMatrixOf(const nlohmann::json& node);
+
+/// m * (p, 1), the first three components.
+std::array<double, 3> TransformPoint(const NodeMatrix& m, const float* p);
 
 /// The whole file as bytes; empty when it cannot be read.
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
