@@ -916,6 +916,54 @@ bool EmitAnimation(Sink& sink, const std::vector<ExportScene>& frames, double fp
 		doc.BuildAnimation(frames, fps, chosen);
 	return Emit(sink, doc, container, error);
 }
+template <typename Sink>
+bool EmitScene(Sink& sink, const ExportScene& scene, GltfContainer container, const GltfOptions& options,
+               std::string& error)
+{
+	Document doc(options);
+	doc.Build(scene);
+	return Emit(sink, doc, container, error);
+}
+
+// Runs emit into memory; `out` is left empty on failure.
+template <typename EmitTo> bool EncodeTo(std::vector<std::uint8_t>& out, std::string& error, EmitTo emit)
+{
+	out.clear();
+	try
+	{
+		MemorySink sink{out};
+		if (emit(sink))
+			return true;
+	}
+	catch (const std::bad_alloc&)
+	{
+		error = "out of memory while encoding glTF";
+	}
+	out.clear();
+	return false;
+}
+
+// Runs emit into the file at path, which is renamed into place only when everything was written.
+template <typename EmitTo> bool WriteTo(const std::string& path, std::string& error, EmitTo emit)
+{
+	try
+	{
+		core::OutputFile file(path);
+		if (!file.IsOpen())
+			return file.Commit(error);
+		if (!emit(file))
+		{
+			error = path + ": " + error;
+			return false;
+		}
+		return file.Commit(error);
+	}
+	catch (const std::bad_alloc&)
+	{
+		error = path + ": out of memory";
+		return false;
+	}
+}
 } // namespace
 
 GltfAnimationKind ChooseGltfAnimation(const std::vector<ExportScene>& frames)
@@ -936,85 +984,27 @@ bool EncodeAnimatedGltf(const std::vector<ExportScene>& frames, double fps, Gltf
                         std::vector<std::uint8_t>& out, std::string& error, const GltfOptions& options,
                         GltfAnimationKind* kind)
 {
-	out.clear();
-	try
-	{
-		MemorySink sink{out};
-		if (EmitAnimation(sink, frames, fps, container, options, kind, error))
-			return true;
-	}
-	catch (const std::bad_alloc&)
-	{
-		error = "out of memory while encoding glTF";
-	}
-	out.clear();
-	return false;
+	return EncodeTo(out, error,
+	                [&](auto& sink) { return EmitAnimation(sink, frames, fps, container, options, kind, error); });
 }
 
 bool WriteAnimatedGltf(const std::string& path, const std::vector<ExportScene>& frames, double fps,
                        GltfContainer container, std::string& error, const GltfOptions& options,
                        GltfAnimationKind* kind)
 {
-	try
-	{
-		core::OutputFile file(path);
-		if (!file.IsOpen())
-			return file.Commit(error);
-		if (!EmitAnimation(file, frames, fps, container, options, kind, error))
-		{
-			error = path + ": " + error;
-			return false;
-		}
-		return file.Commit(error);
-	}
-	catch (const std::bad_alloc&)
-	{
-		error = path + ": out of memory";
-		return false;
-	}
+	return WriteTo(path, error,
+	               [&](auto& sink) { return EmitAnimation(sink, frames, fps, container, options, kind, error); });
 }
 
 bool EncodeGltf(const ExportScene& scene, GltfContainer container, std::vector<std::uint8_t>& out, std::string& error,
                 const GltfOptions& options)
 {
-	out.clear();
-	try
-	{
-		MemorySink sink{out};
-		Document doc(options);
-		doc.Build(scene);
-		if (Emit(sink, doc, container, error))
-			return true;
-	}
-	catch (const std::bad_alloc&)
-	{
-		error = "out of memory while encoding glTF";
-	}
-	out.clear();
-	return false;
+	return EncodeTo(out, error, [&](auto& sink) { return EmitScene(sink, scene, container, options, error); });
 }
 
 bool WriteGltf(const std::string& path, const ExportScene& scene, GltfContainer container, std::string& error,
                const GltfOptions& options)
 {
-	try
-	{
-		core::OutputFile file(path);
-		if (!file.IsOpen())
-			return file.Commit(error);
-		Document doc(options);
-		doc.Build(scene);
-		if (!Emit(file, doc, container, error))
-		{
-			error = path + ": " + error;
-			return false;
-		}
-		return file.Commit(error);
-	}
-	catch (const std::bad_alloc&)
-	{
-		error = path + ": out of memory";
-		return false;
-	}
+	return WriteTo(path, error, [&](auto& sink) { return EmitScene(sink, scene, container, options, error); });
 }
 } // namespace surfax::io
