@@ -97,8 +97,8 @@ struct PlotOptions
 	std::string save;                 // save the document here after the last evaluation; empty: do not
 	int width = 800;                  // PNG size
 	int height = 600;
-	double unitScale = 0.01;          // glTF: metres per scene unit (--unit-scale)
-	render::ViewAngles view;          // PNG camera (--camera)
+	double unitScale = 0.01; // glTF: metres per scene unit (--unit-scale)
+	render::ViewAngles view; // PNG camera (--camera)
 	std::array<std::uint8_t, 4> background = {render::kPreviewBackground[0], render::kPreviewBackground[1],
 	                                          render::kPreviewBackground[2], render::kPreviewBackground[3]};
 };

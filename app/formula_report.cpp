@@ -52,9 +52,7 @@ std::string Describe(const std::string& formula, const expr::NumberEntryTally& t
 }
 } // namespace
 
-FormulaWatch::FormulaWatch() : _previous(eval::SetExecuteObserver(this))
-{
-}
+FormulaWatch::FormulaWatch() : _previous(eval::SetExecuteObserver(this)) {}
 
 FormulaWatch::~FormulaWatch()
 {

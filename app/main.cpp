@@ -191,7 +191,8 @@ int Run(int argc, char** argv)
 	    plotCommand->add_option("--frame", plotFrame, "Document time as a frame")->type_name("N");
 	CLI::Option* plotFramesOption =
 	    plotCommand
-	        ->add_option("--frames", plotFrames, "Evaluate frames A to B in turn: files are numbered (chart-0001.png), glTF is one animation")
+	        ->add_option("--frames", plotFrames,
+	                     "Evaluate frames A to B in turn: files are numbered (chart-0001.png), glTF is one animation")
 	        ->type_name("A..B")
 	        ->excludes(plotFrameOption)
 	        ->check(CLI::Validator(
@@ -225,7 +226,7 @@ int Run(int argc, char** argv)
 		        char* end = nullptr;
 		        const double v = std::strtod(text.c_str(), &end);
 		        return end != text.c_str() && *end == '\0' && v > 0.0 && v < 1e30 ? std::string()
-		                                                                         : "expected a positive number";
+		                                                                          : "expected a positive number";
 	        },
 	        ""));
 	std::string plotCamera, plotBackground;

@@ -95,7 +95,8 @@ TEST_F(CommandReports, AFormulaThatFailsForSomeSamplesWarnsOnceWithTheCount)
 	          "surfax-host: warning: formula \"Log(x)\": 66 of 121 samples give no number or a non-finite one");
 	EXPECT_TRUE(fs::exists(dir / "a.obj"));
 
-	const HostRun fine = Run({"plot", "Sin(x) * Cos(z)", "--with", "mesh", "--set", "PLOT_RESOLUTION=10", "-o", "b.obj"});
+	const HostRun fine =
+	    Run({"plot", "Sin(x) * Cos(z)", "--with", "mesh", "--set", "PLOT_RESOLUTION=10", "-o", "b.obj"});
 	EXPECT_EQ(fine.exitCode, 0);
 	EXPECT_TRUE(LinesWith(fine.err, "formula").empty()) << fine.err;
 	const HostRun quiet = Run({"--quiet", "plot", "Log(x)", "--set", "PLOT_RESOLUTION=10", "-o", "c.obj"});
@@ -150,8 +151,8 @@ TEST_F(CommandReports, VersionNamesTheProgramTheHostApiAndEachPluginLibrary)
 	EXPECT_NE(lines[2].find("loaded, 5 object types"), std::string::npos) << lines[2];
 
 	// The macOS profile refuses a host older than 2025200; it is listed all the same, with the reason.
-	const HostRun old = Run({"--host-version", "2025000", "--plugins", surfax::test::PluginFolder("SurfaxR2025"),
-	                         "--version", "--quiet"});
+	const HostRun old = Run(
+	    {"--host-version", "2025000", "--plugins", surfax::test::PluginFolder("SurfaxR2025"), "--version", "--quiet"});
 	EXPECT_EQ(old.exitCode, 0) << old.err;
 	EXPECT_NE(old.out.find("host API version 2025000"), std::string::npos) << old.out;
 	EXPECT_NE(old.out.find("SurfaxR2025.xso64: module com.surfax.plot"), std::string::npos) << old.out;
@@ -163,8 +164,7 @@ TEST_F(CommandReports, VersionNamesTheProgramTheHostApiAndEachPluginLibrary)
 
 TEST_F(CommandReports, DraggingAHandleEditsThePlotAndTheDumpShowsItsNewBox)
 {
-	ASSERT_EQ(Run({"--quiet", "plot", "--with", "none", "--set", "PLOT_RESOLUTION=4", "--save", "d.json"}).exitCode,
-	          0);
+	ASSERT_EQ(Run({"--quiet", "plot", "--with", "none", "--set", "PLOT_RESOLUTION=4", "--save", "d.json"}).exitCode, 0);
 	const HostRun size = Run({"eval", "d.json", "--drag", "0=150,0,0", "--dump"});
 	ASSERT_EQ(size.exitCode, 0) << size.err;
 	const json first = json::parse(size.out, nullptr, false);

@@ -206,8 +206,8 @@ void ExpectMatchesScene(const GltfFile& file, const ExportScene& scene)
 			ASSERT_EQ(normals.size(), m.normals.size());
 			// Normals go to the world with the cofactors of the node's linear part (the inverse transpose up to
 			// a factor), then unit length.
-			const double m00 = world[0], m01 = world[4], m02 = world[8], m10 = world[1], m11 = world[5],
-			             m12 = world[9], m20 = world[2], m21 = world[6], m22 = world[10];
+			const double m00 = world[0], m01 = world[4], m02 = world[8], m10 = world[1], m11 = world[5], m12 = world[9],
+			             m20 = world[2], m21 = world[6], m22 = world[10];
 			const double cof[9] = {m11 * m22 - m12 * m21, m02 * m21 - m01 * m22, m01 * m12 - m02 * m11,
 			                       m12 * m20 - m10 * m22, m00 * m22 - m02 * m20, m02 * m10 - m00 * m12,
 			                       m10 * m21 - m11 * m20, m01 * m20 - m00 * m21, m00 * m11 - m01 * m10};

@@ -66,10 +66,12 @@ std::vector<std::string> ChildNames(const GltfFile& file, std::size_t node)
 std::vector<std::array<double, 3>> WorldPositions(const GltfFile& file, const NodeInScene& node, std::size_t p = 0,
                                                   const std::vector<float>* delta = nullptr)
 {
-	const json& prim = file.json.at("meshes").at(file.json.at("nodes").at(node.index).at("mesh").get<std::size_t>())
+	const json& prim = file.json.at("meshes")
+	                       .at(file.json.at("nodes").at(node.index).at("mesh").get<std::size_t>())
 	                       .at("primitives")
 	                       .at(p);
-	std::vector<float> local = surfax::test::AccessorFloats(file, prim.at("attributes").at("POSITION").get<std::size_t>());
+	std::vector<float> local =
+	    surfax::test::AccessorFloats(file, prim.at("attributes").at("POSITION").get<std::size_t>());
 	if (delta != nullptr)
 	{
 		EXPECT_EQ(delta->size(), local.size());
@@ -99,7 +101,8 @@ bool Validate(const std::vector<std::string>& files, std::string& report)
 	if (std::system(("sh '" + install + "' '" + modules + "' > /dev/null 2>&1").c_str()) != 0 ||
 	    std::system("node --version > /dev/null 2>&1") != 0)
 		return false;
-	std::string command = "node '" + std::string(SURFAX_SOURCE_DIR) + "/tests/tools/validate_gltf.js' '" + modules + "'";
+	std::string command =
+	    "node '" + std::string(SURFAX_SOURCE_DIR) + "/tests/tools/validate_gltf.js' '" + modules + "'";
 	for (const std::string& f : files)
 		command += " '" + f + "'";
 	const fs::path out = fs::path(testing::TempDir()) / "surfax-hierarchy-validator.txt";
@@ -147,8 +150,8 @@ TEST(GltfHierarchy, ObjectsKeepTheirNamesParentsAndLocalMatricesBelowAMetreRoot)
 	inner->SetName(String("Inner"));
 	inner->SetRelPos(Vector(0, 10, 0));
 	inner->SetRelRot(Vector(PI05, 0, 0));
-	PolygonObject* tri = surfax::test::AddPolygon(doc, {Vector(1, 0, 0), Vector(0, 1, 0), Vector(0, 0, 1)},
-	                                              {CPolygon(0, 1, 2)}, inner);
+	PolygonObject* tri =
+	    surfax::test::AddPolygon(doc, {Vector(1, 0, 0), Vector(0, 1, 0), Vector(0, 0, 1)}, {CPolygon(0, 1, 2)}, inner);
 	tri->SetName(String("Tri"));
 	BaseObject* sibling = doc.Add(Onull);
 	sibling->SetName(String("Empty"));
@@ -269,7 +272,8 @@ TEST(GltfAnimation, FramesOfTheSameTopologyBecomeMorphTargetsAndOthersSwitchedFr
 	ASSERT_TRUE(surfax::test::ReadGlb(bytes, file, error)) << error;
 	const json& prim = file.json.at("meshes").at(0).at("primitives").at(0);
 	ASSERT_EQ(prim.at("targets").size(), 2u);
-	const std::vector<float> base = surfax::test::AccessorFloats(file, prim.at("attributes").at("POSITION").get<std::size_t>());
+	const std::vector<float> base =
+	    surfax::test::AccessorFloats(file, prim.at("attributes").at("POSITION").get<std::size_t>());
 	for (std::size_t t = 0; t < 2; ++t)
 	{
 		const std::vector<float> delta =
@@ -278,7 +282,9 @@ TEST(GltfAnimation, FramesOfTheSameTopologyBecomeMorphTargetsAndOthersSwitchedFr
 		for (std::size_t i = 0; i < base.size(); ++i)
 			EXPECT_EQ(base[i] + delta[i], moving[t + 1].meshes[0].positions[i]) << "target " << t << " value " << i;
 		// The normals do not move: a target without data reads as zeros.
-		EXPECT_FALSE(file.json.at("accessors").at(prim.at("targets").at(t).at("NORMAL").get<std::size_t>()).contains("bufferView"));
+		EXPECT_FALSE(file.json.at("accessors")
+		                 .at(prim.at("targets").at(t).at("NORMAL").get<std::size_t>())
+		                 .contains("bufferView"));
 	}
 	const json& animation = file.json.at("animations").at(0);
 	ASSERT_EQ(animation.at("channels").size(), 1u);
@@ -291,7 +297,8 @@ TEST(GltfAnimation, FramesOfTheSameTopologyBecomeMorphTargetsAndOthersSwitchedFr
 
 	const std::vector<ExportScene> changing = {frame(1, false), frame(1, true), frame(2, false)};
 	EXPECT_EQ(surfax::io::ChooseGltfAnimation(changing), surfax::io::GltfAnimationKind::SwitchedFrames);
-	ASSERT_TRUE(surfax::io::EncodeAnimatedGltf(changing, 10.0, GltfContainer::Binary, bytes, error, {}, &kind)) << error;
+	ASSERT_TRUE(surfax::io::EncodeAnimatedGltf(changing, 10.0, GltfContainer::Binary, bytes, error, {}, &kind))
+	    << error;
 	EXPECT_EQ(kind, surfax::io::GltfAnimationKind::SwitchedFrames);
 	ASSERT_TRUE(surfax::test::ReadGlb(bytes, file, error)) << error;
 	const std::size_t root = file.json.at("scenes").at(0).at("nodes").at(0).get<std::size_t>();
@@ -317,7 +324,8 @@ TEST(GltfAnimation, FramesOfTheSameTopologyBecomeMorphTargetsAndOthersSwitchedFr
 				if (times[key] <= static_cast<float>(shownAt) / 10.0f + 1e-6f)
 					value = scales[key * 3];
 			}
-			EXPECT_EQ(value, static_cast<std::size_t>(shownAt) == k ? 1.0f : 0.0f) << "frame node " << k << " at " << shownAt;
+			EXPECT_EQ(value, static_cast<std::size_t>(shownAt) == k ? 1.0f : 0.0f)
+			    << "frame node " << k << " at " << shownAt;
 		}
 	}
 	EXPECT_FALSE(surfax::io::EncodeAnimatedGltf(moving, 0.0, GltfContainer::Binary, bytes, error));
@@ -336,7 +344,8 @@ TEST_F(GltfFromCommand, TheChartsTreeHasThePlotAboveItsComponentsWithNamedMateri
 	EXPECT_EQ(components, (std::vector<std::string>{"3D Plot Cage", "3D Plot Grid", "3D Plot Label", "3D Plot Mesh"}));
 	const NodeInScene* mesh = NodeNamed(nodes, file, "3D Plot Mesh");
 	ASSERT_NE(mesh, nullptr);
-	const json& prim = file.json.at("meshes").at(file.json.at("nodes").at(mesh->index).at("mesh").get<std::size_t>())
+	const json& prim = file.json.at("meshes")
+	                       .at(file.json.at("nodes").at(mesh->index).at("mesh").get<std::size_t>())
 	                       .at("primitives")
 	                       .at(0);
 	EXPECT_EQ(file.json.at("materials").at(prim.at("material").get<std::size_t>()).at("name"), "vertex colours");
@@ -373,7 +382,8 @@ TEST_F(GltfFromCommand, FramesBecomeOneAnimationThatPlaysEachFrameAtTheDocuments
 	// The morphed shape at frame k is the chart evaluated at frame k on its own.
 	const NodeInScene* mesh = NodeNamed(surfax::test::NodesInScene(wave), wave, "3D Plot Mesh");
 	ASSERT_NE(mesh, nullptr);
-	const json& prim = wave.json.at("meshes").at(wave.json.at("nodes").at(mesh->index).at("mesh").get<std::size_t>())
+	const json& prim = wave.json.at("meshes")
+	                       .at(wave.json.at("nodes").at(mesh->index).at("mesh").get<std::size_t>())
 	                       .at("primitives")
 	                       .at(0);
 	ASSERT_EQ(prim.at("targets").size(), 29u);

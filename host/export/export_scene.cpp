@@ -75,9 +75,7 @@ struct ItemMark
 {
 	std::size_t meshes, lines, points;
 
-	explicit ItemMark(const ExportScene& s) : meshes(s.meshes.size()), lines(s.lines.size()), points(s.points.size())
-	{
-	}
+	explicit ItemMark(const ExportScene& s) : meshes(s.meshes.size()), lines(s.lines.size()), points(s.points.size()) {}
 	void Assign(ExportScene& s, std::int32_t node) const
 	{
 		for (std::size_t i = meshes; i < s.meshes.size(); ++i)

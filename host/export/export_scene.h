@@ -66,8 +66,8 @@ constexpr ExportMatrix kIdentityMatrix = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0,
 /// One object of the evaluated tree.
 struct ExportNode
 {
-	std::string name;           // the object's name ("" allowed)
-	std::int32_t parent = -1;   // index of the parent in ExportScene::nodes (always smaller), or -1 at the top
+	std::string name;         // the object's name ("" allowed)
+	std::int32_t parent = -1; // index of the parent in ExportScene::nodes (always smaller), or -1 at the top
 	ExportMatrix local = kIdentityMatrix; // relative to the parent
 	ExportMatrix world = kIdentityMatrix; // relative to the scene
 };

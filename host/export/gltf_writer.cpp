@@ -231,15 +231,16 @@ public:
 			std::vector<float> weights(count * targets, 0.0f);
 			for (std::size_t k = 1; k < count; ++k)
 				weights[k * targets + (k - 1)] = 1.0f;
-			const std::size_t weightsAccessor = Accessor(Own(std::move(weights)), count * targets, "SCALAR", 1, false, 0);
+			const std::size_t weightsAccessor =
+			    Accessor(Own(std::move(weights)), count * targets, "SCALAR", 1, false, 0);
 			_morph = MorphInput{&frames, timesAccessor, weightsAccessor};
 			AddTree(frames[0], root, &frames);
 			return;
 		}
 		for (std::size_t k = 0; k < count; ++k)
 		{
-			const std::size_t frameNode = AddNode(OutNode{"frame " + std::to_string(k), nullptr, k == 0 ? 1.0 : 0.0,
-			                                              true, -1, {}});
+			const std::size_t frameNode =
+			    AddNode(OutNode{"frame " + std::to_string(k), nullptr, k == 0 ? 1.0 : 0.0, true, -1, {}});
 			_nodes[root].children.push_back(frameNode);
 			AddTree(frames[k], frameNode, nullptr);
 			// Shown from its own time until the next frame's: a step from 0 to 1 and back to 0.
@@ -399,8 +400,8 @@ private:
 
 	std::size_t AddRoot()
 	{
-		const std::size_t root = AddNode(OutNode{"scene units to metres", nullptr, _options.unitScale,
-		                                         _options.unitScale != 1.0, -1, {}});
+		const std::size_t root =
+		    AddNode(OutNode{"scene units to metres", nullptr, _options.unitScale, _options.unitScale != 1.0, -1, {}});
 		_scene.push_back(root);
 		return root;
 	}
@@ -642,9 +643,9 @@ private:
 				const Primitive& t = frame[p];
 				TargetData d{Delta(base.positions, t.positions, base.vertices * 3),
 				             base.normals != nullptr ? Delta(base.normals, t.normals, base.vertices * 3) : nullptr,
-				             base.item->colors.empty() ? nullptr
-				                                       : Delta(base.item->colors.data(), t.item->colors.data(),
-				                                               base.vertices * 4)};
+				             base.item->colors.empty()
+				                 ? nullptr
+				                 : Delta(base.item->colors.data(), t.item->colors.data(), base.vertices * 4)};
 				morphs = morphs || d.position != nullptr || d.normal != nullptr || d.color != nullptr;
 				deltas[p].push_back(d);
 			}
@@ -660,8 +661,8 @@ private:
 		{
 			const Primitive& prim = primitives[p];
 			const ExportItem& item = *prim.item;
-			std::string attributes =
-			    "\"POSITION\":" + std::to_string(Accessor(prim.positions, prim.vertices, "VEC3", 3, true, kArrayBuffer));
+			std::string attributes = "\"POSITION\":" + std::to_string(Accessor(prim.positions, prim.vertices, "VEC3", 3,
+			                                                                   true, kArrayBuffer));
 			if (prim.normals != nullptr)
 				attributes += ",\"NORMAL\":" +
 				              std::to_string(Accessor(prim.normals, prim.vertices, "VEC3", 3, false, kArrayBuffer));
@@ -989,8 +990,7 @@ bool EncodeAnimatedGltf(const std::vector<ExportScene>& frames, double fps, Gltf
 }
 
 bool WriteAnimatedGltf(const std::string& path, const std::vector<ExportScene>& frames, double fps,
-                       GltfContainer container, std::string& error, const GltfOptions& options,
-                       GltfAnimationKind* kind)
+                       GltfContainer container, std::string& error, const GltfOptions& options, GltfAnimationKind* kind)
 {
 	return WriteTo(path, error,
 	               [&](auto& sink) { return EmitAnimation(sink, frames, fps, container, options, kind, error); });

@@ -264,7 +264,8 @@ private:
 		}
 		if (Peek() == kTokenCloseParen && arguments < function.arity)
 			return Fail("too few arguments");
-		if (!Expect(kTokenCloseParen, arguments < function.arity ? "expected ';' or ')' after an argument" : "expected ')'"))
+		if (!Expect(kTokenCloseParen,
+		            arguments < function.arity ? "expected ';' or ')' after an argument" : "expected ')'"))
 			return false;
 		Leave();
 		Emit(function.op, function.arity);

@@ -376,9 +376,8 @@ Camera OrbitCamera(const io::Bounds& bounds, int width, int height, const ViewAn
 
 bool RenderScene(const io::ExportScene& scene, const RenderOptions& options, io::Image& out, std::string& error)
 {
-	return RenderSceneWithCamera(scene,
-	                             OrbitCamera(io::SceneBounds(scene), options.width, options.height, options.view),
-	                             options, out, error);
+	return RenderSceneWithCamera(
+	    scene, OrbitCamera(io::SceneBounds(scene), options.width, options.height, options.view), options, out, error);
 }
 
 bool RenderSceneWithCamera(const io::ExportScene& scene, const Camera& camera, const RenderOptions& options,

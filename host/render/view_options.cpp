@@ -103,8 +103,7 @@ bool ParseBackground(const std::string& text, std::uint8_t rgba[4], std::string&
 	}
 	if (!ok)
 	{
-		error = "bad background '" + text +
-		        "': expected transparent, #RRGGBB, #RRGGBBAA or black, white, grey, slate";
+		error = "bad background '" + text + "': expected transparent, #RRGGBB, #RRGGBBAA or black, white, grey, slate";
 		return false;
 	}
 	std::copy(parsed, parsed + 4, rgba);

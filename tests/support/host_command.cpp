@@ -34,8 +34,8 @@ std::string TakeFile(const std::filesystem::path& path)
 
 HostRun RunHost(const std::filesystem::path& dir, const std::vector<std::string>& args)
 {
-	std::string command = "cd " + Quote(dir.string()) + " && env -u SURFAX_QUIET " + Quote(SURFAX_HOST_EXE) +
-	                      " --no-open";
+	std::string command =
+	    "cd " + Quote(dir.string()) + " && env -u SURFAX_QUIET " + Quote(SURFAX_HOST_EXE) + " --no-open";
 	for (const std::string& arg : args)
 		command += " " + Quote(arg);
 	command += " < /dev/null > .out 2> .err";
