@@ -273,13 +273,14 @@ TEST_F(OutputSafety, AnInterruptedAnimationKeepsEveryFinishedFrameAndReportsHowM
 			const int out = ::open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
 			dup2(err, 2);
 			dup2(out, 1);
+			// Numbered outputs (a glTF output would be one animation, written with the last frame).
 			execl(SURFAX_HOST_EXE, SURFAX_HOST_EXE, "--no-open", "plot", "Sin(x + t)", "--frames", "0..99999", "-o",
-			      "f.png", "-o", "f.glb", "--size", "16x16", static_cast<char*>(nullptr));
+			      "f.png", "-o", "f.json", "--size", "16x16", static_cast<char*>(nullptr));
 			_exit(101);
 		}
 		// Interrupt once a few frames are done (or give up after a minute).
 		const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-		while (!fs::exists(dir / "f-0003.glb") && std::chrono::steady_clock::now() < deadline)
+		while (!fs::exists(dir / "f-0003.json") && std::chrono::steady_clock::now() < deadline)
 			std::this_thread::sleep_for(std::chrono::milliseconds(20));
 		kill(child, signal);
 		int status = 0;
@@ -307,7 +308,7 @@ TEST_F(OutputSafety, AnInterruptedAnimationKeepsEveryFinishedFrameAndReportsHowM
 			char name[32];
 			std::snprintf(name, sizeof(name), "f-%04d", frame);
 			expected.push_back(std::string(name) + ".png");
-			expected.push_back(std::string(name) + ".glb");
+			expected.push_back(std::string(name) + ".json");
 			surfax::io::Image image;
 			std::string message;
 			EXPECT_EQ(surfax::io::LoadPng(Path(std::string(name) + ".png"), image, message), surfax::io::ImageStatus::Ok)
