@@ -359,7 +359,18 @@ TEST_F(GltfFromCommand, TheChartsTreeHasThePlotAboveItsComponentsWithNamedMateri
 		if (line.rfind("o ", 0) == 0)
 			groups.push_back(line.substr(2));
 	}
-	EXPECT_EQ(groups, std::vector<std::string>{"3D_Plot_Mesh"}) << "spaces become underscores in OBJ names";
+	std::sort(groups.begin(), groups.end());
+	EXPECT_EQ(groups, (std::vector<std::string>{"3D_Plot_Cage", "3D_Plot_Grid", "3D_Plot_Mesh"}))
+	    << "spaces become underscores in OBJ names";
+	// The grid's and the cage's curves hang on their components' nodes too.
+	for (const char* component : {"3D Plot Grid", "3D Plot Cage"})
+	{
+		const NodeInScene* node = NodeNamed(nodes, file, component);
+		ASSERT_NE(node, nullptr) << component;
+		const json& primitive =
+		    file.json.at("meshes").at(file.json.at("nodes").at(node->index).at("mesh").get<std::size_t>()).at("primitives").at(0);
+		EXPECT_EQ(primitive.at("mode"), 1) << component;
+	}
 
 	Plot({"--set", "PLOT_RESOLUTION=8", "--unit-scale", "1", "-o", "units.glb"});
 	EXPECT_FALSE(ReadGlbFile(Path("units.glb")).json.at("nodes").at(0).contains("scale"));
