@@ -360,8 +360,17 @@ TEST_F(GltfFromCommand, TheChartsTreeHasThePlotAboveItsComponentsWithNamedMateri
 			groups.push_back(line.substr(2));
 	}
 	std::sort(groups.begin(), groups.end());
-	EXPECT_EQ(groups, (std::vector<std::string>{"3D_Plot_Cage", "3D_Plot_Grid", "3D_Plot_Mesh"}))
+	// The labels shown by default (three along the front, three at the side, the legend) are objects of their own.
+	EXPECT_EQ(groups, (std::vector<std::string>{"3D_Plot_Cage", "3D_Plot_Grid", "3D_Plot_Mesh", "_3dPlotHLabel0_",
+	                                            "_3dPlotHLabel1_", "_3dPlotHLabel2_", "_3dPlotLegend_",
+	                                            "_3dPlotVLabel0_", "_3dPlotVLabel1_", "_3dPlotVLabel2_"}))
 	    << "spaces become underscores in OBJ names";
+	// In the glTF the labels hang below their component.
+	const NodeInScene* labels = NodeNamed(nodes, file, "3D Plot Label");
+	ASSERT_NE(labels, nullptr);
+	const std::vector<std::string> labelNodes = ChildNames(file, labels->index);
+	EXPECT_NE(std::find(labelNodes.begin(), labelNodes.end(), "_3dPlotLegend_"), labelNodes.end());
+	EXPECT_NE(std::find(labelNodes.begin(), labelNodes.end(), "_3dPlotHLabel0_"), labelNodes.end());
 	// The grid's and the cage's curves hang on their components' nodes too.
 	for (const char* component : {"3D Plot Grid", "3D Plot Cage"})
 	{
