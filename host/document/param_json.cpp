@@ -430,12 +430,14 @@ bool ReadFont(const json& value, std::string& path, GeData& out, JsonError& erro
 	if (!value.is_object())
 		return Fail(error, path, "expected {\"family\": \"...\", \"style\": \"...\", ...}");
 	BaseContainer description;
-	for (const auto& [key, member] : value.items())
+	for (const auto& item : value.items())
 	{
+		const std::string& key = item.key();
+		const json& member = item.value();
 		PathScope memberScope(path, key);
 		Int32 id = 0;
 		const auto named = std::find_if(std::begin(kFontKeys), std::end(kFontKeys),
-		                                [&](const auto& entry) { return key == entry.key; });
+		                                [&key](const auto& entry) { return key == entry.key; });
 		if (named != std::end(kFontKeys))
 		{
 			id = named->id;
