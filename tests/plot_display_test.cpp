@@ -62,21 +62,63 @@ protected:
 		return ObjectDrawing();
 	}
 
-	/// Checks that the pass starts by setting the object's global matrix and returns the calls after it, which
-	/// must come in groups of `perSample` calls, one group per sample.
-	std::vector<DrawCall> SampleCalls(const ObjectDrawing& drawing, std::size_t perSample)
+	/// One drawn element (handle, sphere or line) with the pen and point size in force when it was drawn.
+	struct Drawn
+	{
+		DrawCall call;
+		Vector pen;
+		Float pointSize = 0.0;
+		bool hasPen = false;
+		bool hasPointSize = false;
+	};
+
+	/// Checks that the pass starts by setting the object's global matrix, and carries the pen and point size along
+	/// the recording, so every element comes with the state it was drawn in. The recording keeps a state call only
+	/// when it changes the state, so this is what the viewport shows whatever was left out.
+	std::vector<Drawn> DrawnElements(const ObjectDrawing& drawing)
 	{
 		EXPECT_EQ(drawing.result, DRAWRESULT::OK);
-		if (drawing.calls.empty())
+		const std::vector<DrawCall> calls = drawing.calls.Expand();
+		if (calls.empty())
 		{
 			ADD_FAILURE() << "nothing drawn";
 			return {};
 		}
-		EXPECT_EQ(drawing.calls[0].kind, DrawCallKind::Matrix);
-		EXPECT_EQ(drawing.calls[0].matrix, plot->GetMg());
-		std::vector<DrawCall> rest(drawing.calls.begin() + 1, drawing.calls.end());
-		EXPECT_EQ(rest.size(), static_cast<std::size_t>(Samples().GetCount()) * perSample);
-		return rest;
+		EXPECT_EQ(calls[0].kind, DrawCallKind::Matrix);
+		EXPECT_EQ(calls[0].matrix, plot->GetMg());
+		std::vector<Drawn> elements;
+		Drawn state;
+		for (std::size_t i = 1; i < calls.size(); ++i)
+		{
+			const DrawCall& c = calls[i];
+			EXPECT_NE(c.kind, DrawCallKind::Matrix) << "the matrix is set once, before the samples";
+			if (c.kind == DrawCallKind::Pen)
+			{
+				state.pen = c.a;
+				state.hasPen = true;
+				EXPECT_EQ(c.flags, 0);
+			}
+			else if (c.kind == DrawCallKind::PointSize)
+			{
+				state.pointSize = c.value;
+				state.hasPointSize = true;
+			}
+			else
+			{
+				state.call = c;
+				elements.push_back(state);
+			}
+		}
+		return elements;
+	}
+
+	/// Number of records of one kind in a recording.
+	static std::size_t CountOf(const ObjectDrawing& drawing, DrawCallKind kind)
+	{
+		std::size_t count = 0;
+		for (const DrawCall& c : drawing.calls)
+			count += c.kind == kind ? 1 : 0;
+		return count;
 	}
 
 	TestDocument doc;
@@ -108,21 +150,37 @@ TEST_F(PlotDisplay, DotsUseTwiceThePointSizeAndTheSampleColours)
 	Params().SetFloat(PLOT_POINTSIZE, 3.5);
 	doc.Evaluate();
 	ASSERT_EQ(Samples().GetCount(), 49);
-	const std::vector<DrawCall> calls = SampleCalls(Drawing(DRAWPASS::OBJECT), 3);
-	for (std::size_t i = 0; i * 3 < calls.size(); ++i)
+	const std::vector<Drawn> dots = DrawnElements(Drawing(DRAWPASS::OBJECT));
+	ASSERT_EQ(dots.size(), 49u);
+	for (std::size_t i = 0; i < dots.size(); ++i)
 	{
 		const PlotSample& sample = Samples()[static_cast<Int>(i)];
-		const DrawCall* c = &calls[i * 3];
-		ASSERT_EQ(c[0].kind, DrawCallKind::Pen);
-		ExpectSameVector(c[0].a, sample.color);
-		EXPECT_EQ(c[0].flags, 0);
-		ASSERT_EQ(c[1].kind, DrawCallKind::PointSize);
-		EXPECT_DOUBLE_EQ(c[1].value, 7.0);
-		ASSERT_EQ(c[2].kind, DrawCallKind::Handle);
-		ExpectSameVector(c[2].a, sample.position);
-		EXPECT_EQ(c[2].type, static_cast<Int32>(DRAWHANDLE::CUSTOM));
-		EXPECT_EQ(c[2].flags, kDotFlags);
+		const Drawn& d = dots[i];
+		ASSERT_TRUE(d.hasPen && d.hasPointSize);
+		ExpectSameVector(d.pen, sample.color);
+		EXPECT_DOUBLE_EQ(d.pointSize, 7.0);
+		ASSERT_EQ(d.call.kind, DrawCallKind::Handle);
+		ExpectSameVector(d.call.a, sample.position);
+		EXPECT_EQ(d.call.type, static_cast<Int32>(DRAWHANDLE::CUSTOM));
+		EXPECT_EQ(d.call.flags, kDotFlags);
 	}
+}
+
+TEST_F(PlotDisplay, RecordingKeepsOnlyThePensAndPointSizesThatChangeTheState)
+{
+	// The plot sets the pen and the point size before every dot; only changes are recorded. The default formula
+	// is zero along the rows at x = -180, 0 and 180, so neighbouring samples there share a colour.
+	Params().SetInt32(PLOT_DISPLAY, PLOT_DISPLAY_DOT);
+	doc.Evaluate();
+	const ObjectDrawing drawing = Drawing(DRAWPASS::OBJECT);
+	std::size_t colourChanges = 0;
+	for (Int i = 0; i < Samples().GetCount(); ++i)
+		colourChanges += (i == 0 || Samples()[i].color != Samples()[i - 1].color) ? 1 : 0;
+	ASSERT_LT(colourChanges, static_cast<std::size_t>(Samples().GetCount()));
+	EXPECT_EQ(CountOf(drawing, DrawCallKind::Pen), colourChanges);
+	EXPECT_EQ(CountOf(drawing, DrawCallKind::PointSize), 1u);
+	EXPECT_EQ(CountOf(drawing, DrawCallKind::Handle), static_cast<std::size_t>(Samples().GetCount()));
+	EXPECT_EQ(drawing.calls.size(), 1 + colourChanges + 1 + static_cast<std::size_t>(Samples().GetCount()));
 }
 
 TEST_F(PlotDisplay, SpheresSitOnTheSamplesWithThePointSize)
@@ -130,18 +188,19 @@ TEST_F(PlotDisplay, SpheresSitOnTheSamplesWithThePointSize)
 	Params().SetInt32(PLOT_DISPLAY, PLOT_DISPLAY_SPHERE);
 	Params().SetFloat(PLOT_POINTSIZE, 2.25);
 	doc.Evaluate();
-	const std::vector<DrawCall> calls = SampleCalls(Drawing(DRAWPASS::OBJECT), 2);
-	for (std::size_t i = 0; i * 2 < calls.size(); ++i)
+	const std::vector<Drawn> spheres = DrawnElements(Drawing(DRAWPASS::OBJECT));
+	ASSERT_EQ(spheres.size(), static_cast<std::size_t>(Samples().GetCount()));
+	for (std::size_t i = 0; i < spheres.size(); ++i)
 	{
 		const PlotSample& sample = Samples()[static_cast<Int>(i)];
-		const DrawCall* c = &calls[i * 2];
-		ASSERT_EQ(c[0].kind, DrawCallKind::Pen);
-		ExpectSameVector(c[0].a, sample.color);
-		ASSERT_EQ(c[1].kind, DrawCallKind::Sphere);
-		ExpectSameVector(c[1].a, sample.position);
-		ExpectSameVector(c[1].b, Vector(2.25, 2.25, 2.25));
-		ExpectSameVector(c[1].color, sample.color);
-		EXPECT_EQ(c[1].flags, 0);
+		const Drawn& d = spheres[i];
+		ASSERT_TRUE(d.hasPen);
+		ExpectSameVector(d.pen, sample.color);
+		ASSERT_EQ(d.call.kind, DrawCallKind::Sphere);
+		ExpectSameVector(d.call.a, sample.position);
+		ExpectSameVector(d.call.b, Vector(2.25, 2.25, 2.25));
+		ExpectSameVector(d.call.color, sample.color);
+		EXPECT_EQ(d.call.flags, 0);
 	}
 }
 
@@ -150,20 +209,21 @@ TEST_F(PlotDisplay, CrossesOfPointSizeOneAreTwoUnitsWideAndHighParallelToXY)
 	Params().SetInt32(PLOT_DISPLAY, PLOT_DISPLAY_CROSS);
 	Params().SetFloat(PLOT_POINTSIZE, 1.0);
 	doc.Evaluate();
-	const std::vector<DrawCall> calls = SampleCalls(Drawing(DRAWPASS::OBJECT), 3);
-	for (std::size_t i = 0; i * 3 < calls.size(); ++i)
+	const std::vector<Drawn> lines = DrawnElements(Drawing(DRAWPASS::OBJECT));
+	ASSERT_EQ(lines.size(), 2 * static_cast<std::size_t>(Samples().GetCount()));
+	for (std::size_t i = 0; i * 2 < lines.size(); ++i)
 	{
-		const Vector& p = Samples()[static_cast<Int>(i)].position;
-		const DrawCall* c = &calls[i * 3];
-		ASSERT_EQ(c[0].kind, DrawCallKind::Pen);
-		ASSERT_EQ(c[1].kind, DrawCallKind::Line);
-		ASSERT_EQ(c[2].kind, DrawCallKind::Line);
-		const Vector horizontal = c[1].b - c[1].a, vertical = c[2].b - c[2].a;
-		ExpectSameVector(horizontal, Vector(2.0, 0.0, 0.0));
-		ExpectSameVector(vertical, Vector(0.0, 2.0, 0.0));
+		const PlotSample& sample = Samples()[static_cast<Int>(i)];
+		const DrawCall& h = lines[i * 2].call;
+		const DrawCall& v = lines[i * 2 + 1].call;
+		ASSERT_EQ(h.kind, DrawCallKind::Line);
+		ASSERT_EQ(v.kind, DrawCallKind::Line);
+		ExpectSameVector(lines[i * 2].pen, sample.color);
+		ExpectSameVector(h.b - h.a, Vector(2.0, 0.0, 0.0));
+		ExpectSameVector(v.b - v.a, Vector(0.0, 2.0, 0.0));
 		// Both lines are centred on the sample.
-		ExpectSameVector((c[1].a + c[1].b) * 0.5, p);
-		ExpectSameVector((c[2].a + c[2].b) * 0.5, p);
+		ExpectSameVector((h.a + h.b) * 0.5, sample.position);
+		ExpectSameVector((v.a + v.b) * 0.5, sample.position);
 	}
 }
 
@@ -171,8 +231,9 @@ TEST_F(PlotDisplay, UnknownDisplayModeSetsOnlyThePens)
 {
 	Params().SetInt32(PLOT_DISPLAY, 7);
 	doc.Evaluate();
-	for (const DrawCall& c : SampleCalls(Drawing(DRAWPASS::OBJECT), 1))
-		EXPECT_EQ(c.kind, DrawCallKind::Pen);
+	const ObjectDrawing drawing = Drawing(DRAWPASS::OBJECT);
+	EXPECT_TRUE(DrawnElements(drawing).empty());
+	EXPECT_EQ(CountOf(drawing, DrawCallKind::Pen) + 1, drawing.calls.size());
 }
 
 TEST_F(PlotDisplay, HandlePassDrawsBothHandlesWithLinesToTheOrigin)
@@ -182,23 +243,24 @@ TEST_F(PlotDisplay, HandlePassDrawsBothHandlesWithLinesToTheOrigin)
 	doc.Evaluate();
 	const ObjectDrawing drawing = Drawing(DRAWPASS::HANDLES);
 	EXPECT_EQ(drawing.result, DRAWRESULT::OK);
-	ASSERT_EQ(drawing.calls.size(), 7u);
-	EXPECT_EQ(drawing.calls[0].kind, DrawCallKind::Matrix);
-	EXPECT_EQ(drawing.calls[0].matrix, plot->GetMg());
+	// Matrix, one pen (no handle is under the cursor in the stand-in, so both share it), then handle and line twice.
+	const std::vector<DrawCall> calls = drawing.calls.Expand();
+	ASSERT_EQ(calls.size(), 6u);
+	EXPECT_EQ(calls[0].kind, DrawCallKind::Matrix);
+	EXPECT_EQ(calls[0].matrix, plot->GetMg());
+	ASSERT_EQ(calls[1].kind, DrawCallKind::Pen);
+	ExpectSameVector(calls[1].a, GetViewColor(VIEWCOLOR_HANDLES));
 	const Vector positions[] = {Vector(60.0, 0.0, 0.0), Vector(0.0, 15.0, 0.0)};
 	for (int h = 0; h < 2; ++h)
 	{
-		const DrawCall* c = &drawing.calls[1 + h * 3];
-		ASSERT_EQ(c[0].kind, DrawCallKind::Pen);
-		// No handle is under the cursor in the stand-in.
-		ExpectSameVector(c[0].a, GetViewColor(VIEWCOLOR_HANDLES));
-		ASSERT_EQ(c[1].kind, DrawCallKind::Handle);
+		const DrawCall* c = &calls[2 + h * 2];
+		ASSERT_EQ(c[0].kind, DrawCallKind::Handle);
+		ExpectSameVector(c[0].a, positions[h]);
+		EXPECT_EQ(c[0].type, static_cast<Int32>(DRAWHANDLE::BIG));
+		EXPECT_EQ(c[0].flags, 0);
+		ASSERT_EQ(c[1].kind, DrawCallKind::Line);
 		ExpectSameVector(c[1].a, positions[h]);
-		EXPECT_EQ(c[1].type, static_cast<Int32>(DRAWHANDLE::BIG));
-		EXPECT_EQ(c[1].flags, 0);
-		ASSERT_EQ(c[2].kind, DrawCallKind::Line);
-		ExpectSameVector(c[2].a, positions[h]);
-		ExpectSameVector(c[2].b, Vector());
+		ExpectSameVector(c[1].b, Vector());
 	}
 }
 

@@ -141,11 +141,12 @@ TEST_F(SceneEvaluation, DrawingIsRecordedPerObjectAndPass)
 	ASSERT_EQ(drawings.size(), 2u);
 	EXPECT_EQ(drawings[0].object, gen);
 	EXPECT_EQ(drawings[0].pass, DRAWPASS::OBJECT);
-	ASSERT_EQ(drawings[0].calls.size(), 3u);
-	EXPECT_EQ(drawings[0].calls[0].kind, surfax::draw::DrawCallKind::Matrix);
-	EXPECT_EQ(drawings[0].calls[0].matrix.off, Vector(5, 0, 0));
-	EXPECT_EQ(drawings[0].calls[1].a, Vector(1, 0, 0));
-	EXPECT_EQ(drawings[0].calls[2].b, Vector(10, 0, 0));
+	const std::vector<surfax::draw::DrawCall> calls = drawings[0].calls.Expand();
+	ASSERT_EQ(calls.size(), 3u);
+	EXPECT_EQ(calls[0].kind, surfax::draw::DrawCallKind::Matrix);
+	EXPECT_EQ(calls[0].matrix.off, Vector(5, 0, 0));
+	EXPECT_EQ(calls[1].a, Vector(1, 0, 0));
+	EXPECT_EQ(calls[2].b, Vector(10, 0, 0));
 	EXPECT_EQ(drawings[1].pass, DRAWPASS::HANDLES);
 	EXPECT_TRUE(drawings[1].calls.empty());
 }

@@ -22,7 +22,9 @@
 //   CALL = {"pen": [r, g, b], "flags": N} | {"pointSize": F} | {"matrix": [[off], [v1], [v2], [v3]]} |
 //          {"handle": [x, y, z], "type": N, "flags": N} | {"line": [[x, y, z], [x, y, z]], "flags": N} |
 //          {"sphere": [x, y, z], "size": [x, y, z], "color": [r, g, b], "flags": N}
-// and an empty list for objects that were not drawn (built-in objects, disabled objects, caches).
+// and an empty list for objects that were not drawn (built-in objects, disabled objects, caches). A pen, point
+// size or matrix appears only where it changes what is in force (the first of each always does), so every handle,
+// line and sphere is drawn with the last pen, point size and matrix listed before it.
 //
 // Floats print so that they read back to the same double; the same document gives the same bytes.
 #ifndef SURFAX_HOST_DOCUMENT_DUMP_H

@@ -13,7 +13,6 @@
 #include <cmath>
 #include <new>
 #include <optional>
-#include <unordered_map>
 
 namespace surfax::io
 {
@@ -41,10 +40,6 @@ struct Collector
 	ExportScene& out;
 	Scratch scratch;
 	std::string error;
-	// The object pass of every plug-in object, recorded the first time one is needed.
-	bool drawn = false;
-	std::vector<draw::ObjectDrawing> drawings;
-	std::unordered_map<const BaseObject*, const draw::ObjectDrawing*> objectPass;
 };
 
 // The display colour an object passes on: its own when usecolor is set, else (inside a generator's output) the one
@@ -618,55 +613,69 @@ bool DescendantGenerates(const HostNode* node)
 	return false;
 }
 
-const draw::ObjectDrawing* ObjectPass(Collector& c, const HostNode* node)
+// Counts what a drawing puts into the export: its dots (handles) and spheres.
+struct DrawnPointCounter final : draw::DrawSink
 {
-	if (!c.drawn)
+	std::size_t count = 0;
+	void DrawHandle(const Vector&, Int32, Int32) override { ++count; }
+	void DrawSphere(const Vector&, const Vector&, const Vector&, Int32) override { ++count; }
+};
+
+// Turns a drawing's dots and spheres straight into points in the pen colour, placed by the drawing matrix; nothing
+// else of the drawing is kept.
+struct DrawnPointCollector final : draw::DrawSink
+{
+	ExportPoints& points;
+	std::uint64_t& dropped;
+	Matrix matrix;
+	float rgba[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+
+	DrawnPointCollector(ExportPoints& out, std::uint64_t& droppedPoints) : points(out), dropped(droppedPoints) {}
+
+	void SetMatrix(const Matrix& mg) override { matrix = mg; }
+	void SetPen(const Vector& color, Int32) override
 	{
-		// Drawing only reads plug-in data; the recorder wants a mutable document as the draw call does.
-		c.drawings = draw::DrawDocument(const_cast<BaseDocument*>(c.doc));
-		for (const draw::ObjectDrawing& d : c.drawings)
-		{
-			if (d.pass == DRAWPASS::OBJECT)
-				c.objectPass[d.object] = &d;
-		}
-		c.drawn = true;
+		rgba[0] = static_cast<float>(color.x);
+		rgba[1] = static_cast<float>(color.y);
+		rgba[2] = static_cast<float>(color.z);
 	}
-	const auto found = c.objectPass.find(static_cast<const BaseObject*>(node->atom));
-	return found == c.objectPass.end() ? nullptr : found->second;
-}
+	void DrawHandle(const Vector& p, Int32, Int32) override { Add(p); }
+	void DrawSphere(const Vector& p, const Vector&, const Vector&, Int32) override { Add(p); }
+
+	void Add(const Vector& p)
+	{
+		float q[3];
+		if (!ConvertPoint(matrix * p, q))
+		{
+			++dropped;
+			return;
+		}
+		points.positions.insert(points.positions.end(), q, q + 3);
+		AppendVertexColor(points.colors, rgba);
+	}
+};
 
 // A plug-in object that shows itself only by drawing (the plot's samples without components): the dots and spheres
-// of its object pass become points in their pen colours, placed by the matrix the object drew with.
+// of its object pass become points in their pen colours, placed by the matrix the object drew with. Drawing only
+// reads plug-in data; the draw call wants a mutable document and object as the application's does. The object
+// draws twice, first to count the points, so the arrays are sized once and no drawing is held in memory.
 void AddDrawnPoints(Collector& c, const HostNode* node, const std::string& name)
 {
 	if (node->nodeData == nullptr || DescendantGenerates(node))
 		return;
-	const draw::ObjectDrawing* drawing = ObjectPass(c, node);
-	if (drawing == nullptr)
+	BaseDocument* doc = const_cast<BaseDocument*>(c.doc);
+	BaseObject* op = static_cast<BaseObject*>(node->atom);
+	DrawnPointCounter counter;
+	draw::DrawObject(doc, op, DRAWPASS::OBJECT, counter);
+	if (counter.count == 0)
 		return;
 	ExportPoints pts;
 	pts.name = name;
 	SetItemColor(pts, true, std::nullopt);
-	Matrix matrix;
-	Vector pen(1.0, 1.0, 1.0);
-	for (const draw::DrawCall& call : drawing->calls)
-	{
-		if (call.kind == draw::DrawCallKind::Matrix)
-			matrix = call.matrix;
-		else if (call.kind == draw::DrawCallKind::Pen)
-			pen = call.a;
-		if (call.kind != draw::DrawCallKind::Handle && call.kind != draw::DrawCallKind::Sphere)
-			continue;
-		float q[3];
-		if (!ConvertPoint(matrix * call.a, q))
-		{
-			++c.out.dropped.points;
-			continue;
-		}
-		pts.positions.insert(pts.positions.end(), q, q + 3);
-		const float rgba[4] = {static_cast<float>(pen.x), static_cast<float>(pen.y), static_cast<float>(pen.z), 1.0f};
-		AppendVertexColor(pts.colors, rgba);
-	}
+	pts.positions.reserve(counter.count * 3);
+	pts.colors.reserve(counter.count * 4);
+	DrawnPointCollector collector(pts, c.out.dropped.points);
+	draw::DrawObject(doc, op, DRAWPASS::OBJECT, collector);
 	if (!pts.positions.empty())
 		c.out.points.push_back(std::move(pts));
 }
@@ -819,7 +828,7 @@ bool CollectScene(const BaseDocument* doc, ExportScene& out, std::string& error)
 		return true;
 	try
 	{
-		Collector c{doc, out, {}, {}, false, {}, {}};
+		Collector c{doc, out, {}, {}};
 		if (Collect(c, Host(doc).firstObject))
 			return true;
 		error = c.error;
