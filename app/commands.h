@@ -3,6 +3,7 @@
 #define SURFAX_APP_COMMANDS_H
 
 #include "c4d.h"
+#include "host/image/image.h"
 
 #include "host/render/rasterizer.h"
 
@@ -101,6 +102,7 @@ struct PlotOptions
 	render::ViewAngles view; // PNG camera (--camera)
 	std::array<std::uint8_t, 4> background = {render::kPreviewBackground[0], render::kPreviewBackground[1],
 	                                          render::kPreviewBackground[2], render::kPreviewBackground[3]};
+	int pngCompression = io::kDefaultPngCompression; // zlib level of PNG outputs, 0..9
 };
 
 /// Parses "A..B" (whole numbers, A <= B, at most 100000 frames). False with a message.

@@ -254,6 +254,11 @@ int Run(int argc, char** argv)
 		        return surfax::render::ParseBackground(text, rgba, message) ? std::string() : message;
 	        },
 	        ""));
+	plotCommand
+	    ->add_option("--png-compression", plot.pngCompression,
+	                 "zlib level of PNG outputs: 0 (fastest, largest) to 9 (smallest, slowest); default 6")
+	    ->type_name("0..9")
+	    ->check(CLI::Range(surfax::io::kMinPngCompression, surfax::io::kMaxPngCompression));
 	plotCommand->add_flag("--dump", plot.dump, "Print the evaluated document as JSON");
 	plotCommand->add_flag("--draw", plot.draw, "Include what objects draw in the dump");
 	plotCommand->add_option("--save", plot.save, "Save the evaluated document")->type_name("OUT.json");

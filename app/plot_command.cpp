@@ -226,6 +226,7 @@ bool WriteOutput(BaseDocument& doc, const io::ExportScene& scene, const Output& 
 		view.width = plot.width;
 		view.height = plot.height;
 		view.view = plot.view;
+		view.pngCompression = plot.pngCompression;
 		std::copy(plot.background.begin(), plot.background.end(), view.background);
 		return render::WritePreviewPng(out.path, scene, view, message);
 	}

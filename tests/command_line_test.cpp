@@ -131,6 +131,9 @@ TEST_F(CommandLine, MalformedCommandLinesExitWithTwo)
 	    {"--answer", "maybe", "calc", "1"},
 	    {"--host-version", "new", "describe"},
 	    {"eval", "doc.json", "--unknown"},
+	    {"plot", "--png-compression", "10"},
+	    {"plot", "--png-compression", "-1"},
+	    {"plot", "--png-compression", "fast"},
 	};
 	for (const std::vector<std::string>& args : cases)
 	{

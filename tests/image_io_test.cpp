@@ -237,6 +237,41 @@ TEST(PngImages, WritesTheSameBytesForTheSamePixelsAndReadsThemBack)
 	EXPECT_NE(ReadBytes(dir / "changed.png"), bytes);
 }
 
+TEST(PngImages, EveryCompressionLevelKeepsThePixelsAndHigherLevelsPackTighter)
+{
+	ScratchDir dir;
+	// A picture that compresses: flat areas and gradients as in a preview, with the pattern on top.
+	Image image = PatternImage(64, 48);
+	for (std::size_t i = 0; i < image.rgba.size() / 2; ++i)
+		image.rgba[i] = std::uint8_t(i / 256);
+	std::string message;
+	std::size_t stored = 0, fastest = 0, tightest = 0;
+	for (int level = kMinPngCompression; level <= kMaxPngCompression; ++level)
+	{
+		const std::string path = dir / ("level" + std::to_string(level) + ".png").c_str();
+		ASSERT_TRUE(WritePng(path, image, message, level)) << message;
+		Image loaded;
+		ASSERT_EQ(LoadPng(path, loaded, message), ImageStatus::Ok) << message;
+		EXPECT_EQ(loaded.rgba, image.rgba) << "level " << level;
+		const std::size_t size = ReadBytes(path).size();
+		stored = level == 0 ? size : stored;
+		fastest = level == 1 ? size : fastest;
+		tightest = level == 9 ? size : tightest;
+	}
+	EXPECT_GT(stored, image.rgba.size()) << "level 0 stores the pixels";
+	EXPECT_LT(fastest, stored);
+	EXPECT_LE(tightest, fastest);
+
+	// Levels outside 0..9 are clamped, and the default is the documented level.
+	ASSERT_TRUE(WritePng(dir / "low.png", image, message, -4)) << message;
+	ASSERT_TRUE(WritePng(dir / "high.png", image, message, 42)) << message;
+	ASSERT_TRUE(WritePng(dir / "default.png", image, message)) << message;
+	EXPECT_EQ(ReadBytes(dir / "low.png"), ReadBytes(dir / "level0.png"));
+	EXPECT_EQ(ReadBytes(dir / "high.png"), ReadBytes(dir / "level9.png"));
+	EXPECT_EQ(ReadBytes(dir / "default.png"),
+	          ReadBytes(dir / ("level" + std::to_string(kDefaultPngCompression) + ".png").c_str()));
+}
+
 TEST(PngImages, RejectsMalformedImagesUnwritablePathsAndForeignFiles)
 {
 	ScratchDir dir;

@@ -287,7 +287,8 @@ void FlushNothing(png_structp)
 }
 
 // No C++ object with a destructor lives in this frame, so OnPngError's longjmp back to the setjmp is safe.
-bool WritePngRows(core::OutputFile* file, png_bytepp rows, int width, int height, PngWriteState* state)
+bool WritePngRows(core::OutputFile* file, png_bytepp rows, int width, int height, int compression,
+                  PngWriteState* state)
 {
 	png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, state, OnPngError, OnPngWarning);
 	if (png == nullptr)
@@ -310,8 +311,10 @@ bool WritePngRows(core::OutputFile* file, png_bytepp rows, int width, int height
 	png_set_write_fn(png, file, WriteToOutput, FlushNothing);
 	png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
 	             PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-	png_set_compression_level(png, 9);
-	png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_ALL_FILTERS);
+	png_set_compression_level(png, compression);
+	// One fixed filter: libpng's adaptive choice costs a trial of every filter on every row, and on previews Sub
+	// wins nearly every row anyway. Stored pixels gain nothing from a filter.
+	png_set_filter(png, PNG_FILTER_TYPE_BASE, compression == 0 ? PNG_FILTER_NONE : PNG_FILTER_SUB);
 	png_write_info(png, info);
 	png_write_image(png, rows);
 	png_write_end(png, nullptr);
@@ -442,8 +445,9 @@ ImageStatus LoadPng(const std::string& path, Image& out, std::string& message)
 	return ImageStatus::Ok;
 }
 
-bool WritePng(const std::string& path, const Image& image, std::string& message)
+bool WritePng(const std::string& path, const Image& image, std::string& message, int compression)
 {
+	compression = std::clamp(compression, kMinPngCompression, kMaxPngCompression);
 	if (!IsWellFormed(image))
 	{
 		message = path + ": image is empty or its pixel buffer does not match its size";
@@ -456,7 +460,7 @@ bool WritePng(const std::string& path, const Image& image, std::string& message)
 	if (!file.IsOpen())
 		return file.Commit(message);
 	PngWriteState state = {};
-	if (!WritePngRows(&file, rows.data(), image.width, image.height, &state))
+	if (!WritePngRows(&file, rows.data(), image.width, image.height, compression, &state))
 	{
 		message = path + ": cannot be written (" + (state.message[0] != '\0' ? state.message : "PNG encoder failed") + ")";
 		return false;

@@ -43,6 +43,6 @@ bool WritePreviewPng(const std::string& path, const io::ExportScene& scene, cons
 		return false;
 	}
 	// WritePng's messages name the file.
-	return io::WritePng(path, image, error);
+	return io::WritePng(path, image, error, options.pngCompression);
 }
 } // namespace surfax::render

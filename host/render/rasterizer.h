@@ -70,6 +70,7 @@ struct RenderOptions
 	/// RGBA of every pixel nothing is drawn on; drawn pixels are opaque.
 	std::uint8_t background[4] = {kPreviewBackground[0], kPreviewBackground[1], kPreviewBackground[2],
 	                              kPreviewBackground[3]};
+	int pngCompression = io::kDefaultPngCompression; // zlib level of PNG files written from the picture
 };
 
 /// Renders the scene from OrbitCamera(SceneBounds(scene), ..., options.view) into `out` (width x height, RGBA).
