@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <limits>
 #include <numbers>
 #include <random>
@@ -719,6 +720,71 @@ TEST(Cache, CachedResultsEqualFreshParsesBitForBit)
 			ExpectSameAsFresh(text);
 		}
 	EXPECT_GT(numbers, 4000); // most of the random texts are valid formulas
+}
+
+// A text is recognised as a cached shape by its bytes around the numbers. Each pair warms the cache with the first
+// text, then evaluates texts whose bytes nearly match it but whose tokens differ, where a number literal would grow
+// into the bytes after it, shrink, start or stop in another place, or be read as part of a name.
+TEST(Cache, NearMissesOfACachedTextAreParsedAsWhatTheyAre)
+{
+	const std::vector<std::vector<std::string>> cases = {
+	    {"1+2", "1e+2", "1e+2+2", "1.+2", "1.5+2.", "1+2)", "1+2 ", " 1+2", "1+2x", "1+.", "1+.5", "1++2", "1+2e"},
+	    {"2*e", "2e*e", "2e1*e", "2.*e", "2*e1", "2*e+1", "2 *e"},
+	    {"log10(100)", "log10(1000)", "log1(100)", "log100(100)", "log10(1e3)", "log10(.1)", "log10 (100)"},
+	    {"pi2+1", "pi+21", "pi2+1.5", "pi2 +1", "pi05+1", "pi2+1e"},
+	    {"Sin(90) * Cos(0)", "sin(90) * Cos(0)", "Sin(90)*Cos(0)", "Sin(90) * Cos(0.)", "Sin(9e1) * Cos(.0)",
+	     "Sin(90) * Cos(0) ", "Sin((-90)) * Cos(0)", "Sin(-90) * Cos(0)", "Sin(90) * Cos(0"},
+	    {"(-1.5) * 2", "(-1.5e3) * 2", "(-1.5e) * 2", "(-1.5E-3) * 2", "(-1.5e+) * 2", "(-15) * 2", "(-.5) * 2"},
+	    {"1 < 2", "1 <= 2", "1 << 2", "1 <2", "1< 2", "1 <2.5"},
+	    {"3", "3.", ".3", "3e3", "3e", "3x", "x3", "33333333333333333333333", "1e400", "1e-400", "0e99999", ""},
+	};
+	for (int round = 0; round < 2; ++round)
+		for (const std::vector<std::string>& texts : cases)
+			for (const std::string& text : texts)
+			{
+				// The first text of the row is evaluated before each of the others, so it is always the last hit.
+				ExpectSameAsFresh(texts[0]);
+				ExpectSameAsFresh(text);
+			}
+}
+
+// The numbers the plot object writes and the edges of the decimal scan, read through a cached shape: shortest and
+// 17-digit round trips of random doubles of every magnitude, the 19-digit and 2^53 limits of the exact path, and
+// the powers of ten around its exponent limit, each equal to from_chars bit for bit.
+TEST(Cache, NumbersReadThroughACachedShapeRoundTripExactly)
+{
+	std::mt19937_64 random(2024);
+	std::vector<std::string> literals = {"9007199254740992", "9007199254740993", "9007199254740991.5",
+	                                     "1234567890123456789", "12345678901234567890", "0.1234567890123456789",
+	                                     "1e22", "1e23", "1e-22", "1e-23", "123456789e22", "4.9e-324", "2.4e-324",
+	                                     "1.7976931348623157e308", "0.000000001", "10000"};
+	char buffer[64];
+	for (int i = 0; i < 100000; ++i)
+	{
+		double value;
+		const std::uint64_t bits = random() & 0x7FFFFFFFFFFFFFFFull;
+		std::memcpy(&value, &bits, sizeof value);
+		if (!std::isfinite(value))
+			continue;
+		const auto shortest = std::to_chars(buffer, buffer + sizeof buffer, value);
+		literals.emplace_back(buffer, shortest.ptr);
+		std::snprintf(buffer, sizeof buffer, "%.17g", value);
+		literals.emplace_back(buffer);
+		const double plotValue = std::uniform_real_distribution<double>(-1000, 1000)(random);
+		std::snprintf(buffer, sizeof buffer, "%.15g", plotValue);
+		literals.emplace_back(buffer);
+	}
+	for (const std::string& literal : literals)
+	{
+		if (literal[0] == '-')
+			continue;
+		double expected = 0.0;
+		const std::from_chars_result parsed = std::from_chars(literal.data(), literal.data() + literal.size(), expected);
+		ASSERT_EQ(parsed.ptr, literal.data() + literal.size()) << literal;
+		const Outcome cached = Evaluate("abs(" + literal + ") + 0");
+		ASSERT_TRUE(cached.hasNumber) << literal;
+		ASSERT_EQ(Bits(cached.value), Bits(std::fabs(expected) + 0.0)) << literal;
+	}
 }
 
 TEST(Cache, EachThreadEvaluatesIndependently)

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <random>
 #include <limits>
 #include <vector>
 
@@ -210,4 +212,75 @@ TEST(GradientRamp, EmptyAndInvalidInputGiveBlack)
 	EXPECT_FALSE(ramp.Prepare(many.data(), many.size()));
 	EXPECT_TRUE(ramp.Prepare(many.data(), surfax::gradient::kMaxKnots));
 	EXPECT_EQ(ramp.Sample(0.1), kRed);
+}
+
+namespace
+{
+// The documented rules written out with plain divisions, as the ramp computed them before any segment was
+// prepared: the reference that prepared segments must match bit for bit. Knots must be sorted, positions in 0..1.
+maxon::Color ReferenceSample(const std::vector<Knot>& knots, double t)
+{
+	const double pos = std::isnan(t) ? 0.0 : std::fmin(1.0, std::fmax(0.0, t));
+	std::size_t right = 0;
+	while (right < knots.size() && !(pos < knots[right].position))
+		++right;
+	if (right == 0)
+		return knots[0].color;
+	if (right == knots.size())
+		return knots.back().color;
+	const Knot& l = knots[right - 1];
+	const Knot& r = knots[right];
+	const double span = r.position - l.position;
+	if (!(span > 0.0))
+		return r.color;
+	double local = (pos - l.position) / span;
+	local = local < 0.0 ? 0.0 : (local > 1.0 ? 1.0 : local);
+	const double u = local < l.bias ? 0.5 * local / l.bias : 0.5 + 0.5 * (local - l.bias) / (1.0 - l.bias);
+	const double w = l.interpolation == static_cast<cinema::Int32>(Interpolation::LinearKnot) ? u : u * u * (3.0 - 2.0 * u);
+	return l.color + (r.color - l.color) * w;
+}
+
+std::uint64_t BitsOf(double v)
+{
+	std::uint64_t bits;
+	std::memcpy(&bits, &v, sizeof bits);
+	return bits;
+}
+} // namespace
+
+// Spans and biases that are powers of two are multiplied by their reciprocals instead of divided; that must never
+// change a colour, down to the last bit, including for spans too small for their reciprocal to be a double.
+TEST(GradientRamp, PreparedSegmentsGiveTheColoursOfPlainDivisionBitForBit)
+{
+	const std::vector<std::vector<Knot>> gradients = {
+	    {MakeKnot(kBlue, 0.0), MakeKnot(kGreen, 0.5), MakeKnot(kRed, 1.0)},
+	    {MakeKnot(kBlue, 0.0, Interpolation::LinearKnot, 0.25), MakeKnot(kGreen, 0.25, Interpolation::SmoothKnot, 0.75),
+	     MakeKnot(kRed, 0.75, Interpolation::LinearKnot, 0.3), MakeKnot(kBlue, 1.0)},
+	    {MakeKnot(kRed, 0.0, Interpolation::SmoothKnot, 0.125), MakeKnot(kGreen, 0.3, Interpolation::LinearKnot, 0.5),
+	     MakeKnot(kBlue, 0.7)},
+	    {MakeKnot(kRed, 0.0, Interpolation::LinearKnot), MakeKnot(kGreen, std::ldexp(1.0, -1060)),
+	     MakeKnot(kBlue, std::ldexp(1.0, -40), Interpolation::LinearKnot), MakeKnot(kRed, 1.0)},
+	};
+	std::mt19937_64 random(17);
+	for (const std::vector<Knot>& knots : gradients)
+	{
+		const Ramp ramp = Prepared(knots);
+		std::vector<double> positions = {0.0, 0.125, 0.25, 0.3, 0.5, 0.7, 0.75, 1.0, -0.5, 2.0, kNan,
+		                                 std::nextafter(0.5, 1.0), std::nextafter(0.25, 0.0)};
+		for (int i = 0; i < 20000; ++i)
+			positions.push_back(std::uniform_real_distribution<double>(0.0, 1.0)(random));
+		for (int i = 0; i < 2000; ++i)
+		{
+			positions.push_back(std::ldexp(std::uniform_real_distribution<double>(0.0, 1.0)(random), -40));
+			positions.push_back(std::ldexp(std::uniform_real_distribution<double>(0.0, 1.0)(random), -1060));
+		}
+		for (const double t : positions)
+		{
+			const maxon::Color actual = ramp.Sample(t);
+			const maxon::Color expected = ReferenceSample(knots, t);
+			ASSERT_EQ(BitsOf(actual.r), BitsOf(expected.r)) << "t = " << t;
+			ASSERT_EQ(BitsOf(actual.g), BitsOf(expected.g)) << "t = " << t;
+			ASSERT_EQ(BitsOf(actual.b), BitsOf(expected.b)) << "t = " << t;
+		}
+	}
 }

@@ -23,6 +23,7 @@ struct CacheEntry
 	bool used = false;
 	std::uint64_t shapeHash = 0;
 	std::vector<std::uint8_t> shape;
+	TextPieces pieces; // of the last text that used this entry
 	Program program;
 };
 
@@ -77,18 +78,33 @@ Outcome Evaluate(std::string_view text, bool useCache)
 		return Failure("text longer than 64 KiB", kMaxLength);
 	Workspace& workspace = t_workspace;
 	TokenBuffer& tokens = workspace.tokens;
+
+	// The fast path: a text that is the pieces of a cached one with other numbers needs only its numbers read.
+	if (useCache)
+	{
+		CacheEntry& last = workspace.entries[workspace.lastHit];
+		if (MatchPieces(last.pieces, text, tokens))
+			return Execute(workspace, last.program);
+		for (std::size_t i = 0; i < kCacheEntries; ++i)
+			if (i != workspace.lastHit && MatchPieces(workspace.entries[i].pieces, text, tokens))
+			{
+				workspace.lastHit = i;
+				return Execute(workspace, workspace.entries[i].program);
+			}
+	}
+
 	std::size_t errorOffset = 0;
 	if (const char* error = Lex(text, tokens, errorOffset))
 		return Failure(error, errorOffset);
 
 	if (useCache)
 	{
-		if (Matches(workspace.entries[workspace.lastHit], tokens))
-			return Execute(workspace, workspace.entries[workspace.lastHit].program);
 		for (std::size_t i = 0; i < kCacheEntries; ++i)
 			if (Matches(workspace.entries[i], tokens))
 			{
+				// The same tokens spelled differently (other spacing, other case): remember this spelling.
 				workspace.lastHit = i;
+				RecordPieces(tokens, workspace.entries[i].pieces);
 				return Execute(workspace, workspace.entries[i].program);
 			}
 	}
@@ -105,6 +121,7 @@ Outcome Evaluate(std::string_view text, bool useCache)
 	entry.used = true;
 	entry.shapeHash = tokens.shapeHash;
 	entry.shape.assign(tokens.codes.data(), tokens.codes.data() + tokens.count);
+	RecordPieces(tokens, entry.pieces);
 	std::swap(entry.program, workspace.scratch);
 	return Execute(workspace, entry.program);
 }

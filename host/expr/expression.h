@@ -47,8 +47,11 @@ struct Outcome
 //   `sin(180)` is 0, `cos(90)` is 0, `tan(45)` is 1, `tan(90)` is inf, and `cos(-x)` equals `cos(x)`.
 //
 // Compiled programs are kept in a small per-thread cache keyed by the text's token sequence without the
-// values of its number literals, so texts that differ only in their numbers are parsed once. After warm-up
-// the cached path allocates nothing.
+// values of its number literals, so texts that differ only in their numbers are parsed once. Each entry also keeps
+// the bytes of its last text around the number literals: a text that has exactly those bytes with other numbers in
+// between is recognised in one pass over it, reading only its numbers (with the lexer's own correctly rounded
+// decimal scan), and runs the cached program without being tokenised. After warm-up the cached path allocates
+// nothing. Results are bit for bit those of a fresh parse (EvaluateUncached).
 Outcome Evaluate(std::string_view text);
 
 // Same result as Evaluate, bit for bit, but always parses afresh and neither reads nor fills the cache.

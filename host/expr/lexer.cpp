@@ -146,6 +146,16 @@ std::uint64_t DigitValue(std::uint64_t word, int run)
 // the end of the run. Needs 8 readable bytes past the end of the run (the lexer pads its copy of the text).
 const char* ScanDigits(const char* p, std::uint64_t& mantissa, int& count)
 {
+	// The usual literal has runs of one to four digits, which are quicker one digit at a time than through the
+	// eight-byte path's longer chain of dependent operations; longer runs continue eight at a time.
+	for (int i = 0; i < 4; ++i, ++p)
+	{
+		const unsigned digit = unsigned(std::uint8_t(*p)) - unsigned('0');
+		if (digit > 9)
+			return p;
+		mantissa = mantissa * 10 + digit;
+		++count;
+	}
 	for (;;)
 	{
 		const std::uint64_t word = LoadEightBytes(p);
@@ -219,6 +229,8 @@ const char* Lex(std::string_view text, TokenBuffer& out, std::size_t& errorOffse
 		out.codes.resize(capacity);
 		out.offsets.resize(capacity);
 		out.numbers.resize(capacity);
+		out.numberStarts.resize(capacity);
+		out.numberEnds.resize(capacity);
 	}
 	// Number scanning reads eight bytes at a time; a zero-padded copy makes that safe at the end of the text.
 	if (out.text.size() < text.size() + kTextPadding)
@@ -228,6 +240,8 @@ const char* Lex(std::string_view text, TokenBuffer& out, std::size_t& errorOffse
 	std::uint8_t* codes = out.codes.data();
 	std::uint32_t* offsets = out.offsets.data();
 	double* numbers = out.numbers.data();
+	std::uint32_t* numberStarts = out.numberStarts.data();
+	std::uint32_t* numberEnds = out.numberEnds.data();
 	std::size_t count = 0;
 	std::size_t numberCount = 0;
 	std::uint64_t hash = 14695981039346656037ull; // FNV-1a
@@ -256,7 +270,10 @@ const char* Lex(std::string_view text, TokenBuffer& out, std::size_t& errorOffse
 			}
 			[[fallthrough]];
 		case kDigit:
-			p = ScanNumber(p, end, numbers[numberCount++]);
+			p = ScanNumber(p, end, numbers[numberCount]);
+			numberStarts[numberCount] = std::uint32_t(start - begin);
+			numberEnds[numberCount] = std::uint32_t(p - begin);
+			++numberCount;
 			code = kTokenNumber;
 			break;
 		case kLetter:
@@ -321,10 +338,78 @@ const char* Lex(std::string_view text, TokenBuffer& out, std::size_t& errorOffse
 	codes[count] = kTokenEnd;
 	offsets[count] = std::uint32_t(text.size());
 	++count;
+	out.length = text.size();
 	out.count = count;
 	out.numberCount = numberCount;
 	out.shapeHash = hash;
 	return nullptr;
+}
+
+void RecordPieces(const TokenBuffer& tokens, TextPieces& pieces)
+{
+	pieces.bytes.clear();
+	pieces.lengths.clear();
+	pieces.usable = true;
+	const char* text = tokens.text.data();
+	std::size_t at = 0;
+	for (std::size_t k = 0; k < tokens.numberCount; ++k)
+	{
+		const std::size_t start = tokens.numberStarts[k];
+		// A literal right after a letter, digit or underscore would be read as part of a name in another text.
+		if (start > 0 && (kCharClasses[std::uint8_t(text[start - 1])] == kLetter ||
+		                  kCharClasses[std::uint8_t(text[start - 1])] == kDigit))
+			pieces.usable = false;
+		pieces.bytes.insert(pieces.bytes.end(), text + at, text + start);
+		pieces.lengths.push_back(std::uint32_t(start - at));
+		at = tokens.numberEnds[k];
+	}
+	pieces.bytes.insert(pieces.bytes.end(), text + at, text + tokens.length);
+	pieces.lengths.push_back(std::uint32_t(tokens.length - at));
+}
+
+bool MatchPieces(const TextPieces& pieces, std::string_view text, TokenBuffer& out)
+{
+	if (!pieces.usable)
+		return false;
+	const std::size_t numberCount = pieces.lengths.size() - 1;
+	// Every literal takes at least one byte.
+	if (text.size() < pieces.bytes.size() + numberCount)
+		return false;
+	if (out.numbers.size() < numberCount)
+		out.numbers.resize(numberCount);
+	// The number scan reads eight bytes at a time: the same zero-padded copy as Lex makes.
+	if (out.text.size() < text.size() + kTextPadding)
+		out.text.resize(text.size() + kTextPadding);
+	std::memcpy(out.text.data(), text.data(), text.size());
+	std::memset(out.text.data() + text.size(), 0, kTextPadding);
+
+	const char* p = out.text.data();
+	const char* const end = p + text.size();
+	const char* piece = pieces.bytes.data();
+	double* numbers = out.numbers.data();
+	for (std::size_t k = 0;; ++k)
+	{
+		const std::size_t length = pieces.lengths[k];
+		if (std::size_t(end - p) < length)
+			return false;
+		// Pieces are a few bytes long: a plain loop beats a call to memcmp.
+		for (std::size_t i = 0; i < length; ++i)
+			if (p[i] != piece[i])
+				return false;
+		p += length;
+		piece += length;
+		if (k == numberCount)
+			break;
+		// A literal starts here exactly when Lex would start one: a digit, or a '.' before a digit.
+		if (p == end || !(IsDigit(*p) || (*p == '.' && p + 1 != end && IsDigit(p[1]))))
+			return false;
+		p = ScanNumber(p, end, numbers[k]);
+	}
+	if (p != end)
+		return false;
+	out.length = text.size();
+	out.numberCount = numberCount;
+	return true;
 }
 
 } // namespace surfax::expr

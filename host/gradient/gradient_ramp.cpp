@@ -19,11 +19,34 @@ cinema::Float ClampPosition(cinema::Float t)
 	return cinema::ClampValue01(t);
 }
 
-cinema::Float RemapBias(cinema::Float t, cinema::Float bias)
+// 1 / d when d is a power of two whose reciprocal is a double as well, else 0: then x * (1 / d) is x / d bit for bit.
+cinema::Float ExactReciprocal(cinema::Float d)
 {
-	if (t < bias)
-		return 0.5 * t / bias;
-	return 0.5 + 0.5 * (t - bias) / (1.0 - bias);
+	if (!(d > 0.0) || !std::isfinite(d))
+		return 0.0;
+	int exponent = 0;
+	if (std::frexp(d, &exponent) != 0.5)
+		return 0.0;
+	const cinema::Float r = 1.0 / d;
+	int reciprocalExponent = 0;
+	if (!std::isfinite(r) || r == 0.0 || std::frexp(r, &reciprocalExponent) != 0.5)
+		return 0.0;
+	return r;
+}
+
+// x / d, multiplying instead when the reciprocal is exact.
+cinema::Float Divide(cinema::Float x, cinema::Float d, cinema::Float exactReciprocal)
+{
+	return exactReciprocal != 0.0 ? x * exactReciprocal : x / d;
+}
+
+// Same arithmetic as 0.5 * t / bias and 0.5 + 0.5 * (t - bias) / (1 - bias).
+template <typename K>
+cinema::Float RemapBias(cinema::Float t, const K& k)
+{
+	if (t < k.bias)
+		return Divide(0.5 * t, k.bias, k.biasReciprocal);
+	return 0.5 + Divide(0.5 * (t - k.bias), 1.0 - k.bias, k.upperBiasReciprocal);
 }
 
 maxon::Color Lerp(const maxon::Color& a, const maxon::Color& b, cinema::Float w)
@@ -68,6 +91,13 @@ bool Ramp::Prepare(const Knot* knots, std::size_t count)
 	// Stable, so knots at one position keep their given order and the last of them wins at that position.
 	std::stable_sort(knots_.begin(), knots_.end(),
 	                 [](const PreparedKnot& a, const PreparedKnot& b) { return a.position < b.position; });
+	for (std::size_t i = 0; i < knots_.size(); ++i)
+	{
+		PreparedKnot& k = knots_[i];
+		k.biasReciprocal = ExactReciprocal(k.bias);
+		k.upperBiasReciprocal = ExactReciprocal(1.0 - k.bias);
+		k.spanReciprocal = i + 1 < knots_.size() ? ExactReciprocal(knots_[i + 1].position - k.position) : 0.0;
+	}
 	return true;
 }
 
@@ -93,8 +123,8 @@ maxon::Color Ramp::Sample(cinema::Float t) const
 	const cinema::Float span = r.position - l.position;
 	if (!(span > 0.0))
 		return r.color;
-	const cinema::Float local = cinema::ClampValue01((pos - l.position) / span);
-	const cinema::Float u = RemapBias(local, l.bias);
+	const cinema::Float local = cinema::ClampValue01(Divide(pos - l.position, span, l.spanReciprocal));
+	const cinema::Float u = RemapBias(local, l);
 
 	switch (static_cast<Interpolation>(l.interpolation))
 	{

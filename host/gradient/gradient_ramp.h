@@ -77,12 +77,19 @@ public:
 	std::size_t GetKnotCount() const { return knots_.size(); }
 
 private:
+	// The segment from a knot to the next is prepared with it. Dividing by a power of two gives the same bits as
+	// multiplying by its reciprocal (both round the same exact quotient), so where a span, the bias or one minus the
+	// bias is a power of two (0.5 in the usual evenly spaced, unbiased gradient) the division becomes a
+	// multiplication; anything else is divided as written. Sample's results are the same either way.
 	struct PreparedKnot
 	{
 		maxon::Color color; // already multiplied by brightness
 		cinema::Float position = 0.0;
 		cinema::Float bias = 0.5;
 		cinema::Int32 interpolation = 0;
+		cinema::Float spanReciprocal = 0.0;       // 1 / (next position - position) when exact, else 0
+		cinema::Float biasReciprocal = 0.0;       // 1 / bias when exact, else 0
+		cinema::Float upperBiasReciprocal = 0.0;  // 1 / (1 - bias) when exact, else 0
 	};
 
 	std::vector<PreparedKnot> knots_;
