@@ -244,7 +244,10 @@ public:
 		_mesh.name = *_src.name;
 
 		const std::size_t polygons = static_cast<std::size_t>(_src.polygonCount);
-		const std::size_t expectedVertices = _smooth && _uvw == nullptr ? pointCount : polygons * 4;
+		// Flat shading gives every polygon its own corners. Smooth shading shares a vertex per point, and more only
+		// where the uvs around a point differ, which a surface with continuous uvs never does: reserve for one per
+		// point and let a seam grow the arrays.
+		const std::size_t expectedVertices = _smooth ? pointCount : polygons * 4;
 		_mesh.positions.reserve(expectedVertices * 3);
 		_mesh.normals.reserve(expectedVertices * 3);
 		if (_uvw != nullptr)
@@ -256,6 +259,9 @@ public:
 		if (_smooth)
 		{
 			AccumulatePointNormals();
+			// Smooth vertices take their normals from the points: the world positions are done with, and a large
+			// mesh should not hold them while its output arrays fill.
+			std::vector<Vector>().swap(_s.world);
 			_s.vertexOfPoint.assign(pointCount, kNoVertex);
 			_s.nextVertexOfSamePoint.clear();
 		}
