@@ -144,7 +144,7 @@ std::uint64_t DigitValue(std::uint64_t word, int run)
 
 // Reads a run of digits at `p` into `mantissa` (which wraps if there are too many: `count` tells) and returns
 // the end of the run. Needs 8 readable bytes past the end of the run (the lexer pads its copy of the text).
-const char* ScanDigits(const char* p, std::uint64_t& mantissa, int& count)
+[[gnu::always_inline]] inline const char* ScanDigits(const char* p, std::uint64_t& mantissa, int& count)
 {
 	// The usual literal has runs of one to four digits, which are quicker one digit at a time than through the
 	// eight-byte path's longer chain of dependent operations; longer runs continue eight at a time.
@@ -174,7 +174,7 @@ const char* ScanDigits(const char* p, std::uint64_t& mantissa, int& count)
 // Literals with at most 19 digits whose value is m * 10^k with m <= 2^53 and |k| <= 22 are one exactly rounded
 // multiplication or division of two exact doubles (Clinger's fast path), so they come out bit for bit as
 // from_chars would give them; the rest go to from_chars. The fast path keeps a cached evaluation cheap.
-const char* ScanNumber(const char* p, const char* end, double& value)
+[[gnu::always_inline]] inline const char* ScanNumber(const char* p, const char* end, double& value)
 {
 	const char* const start = p;
 	std::uint64_t mantissa = 0;

@@ -108,10 +108,20 @@ maxon::Color Ramp::Sample(cinema::Float t) const
 		return maxon::Color();
 	const cinema::Float pos = ClampPosition(t);
 
-	// First knot strictly to the right of pos: the segment is [right - 1, right].
-	const auto it = std::upper_bound(knots_.begin(), knots_.end(), pos,
-	                                 [](cinema::Float value, const PreparedKnot& k) { return value < k.position; });
-	const std::size_t right = static_cast<std::size_t>(it - knots_.begin());
+	// First knot strictly to the right of pos: the segment is [right - 1, right]. A gradient has a handful of knots,
+	// where a forward scan beats a binary search; long ones are searched.
+	std::size_t right = 0;
+	if (n <= 8)
+	{
+		while (right < n && !(pos < knots_[right].position))
+			++right;
+	}
+	else
+	{
+		const auto it = std::upper_bound(knots_.begin(), knots_.end(), pos,
+		                                 [](cinema::Float value, const PreparedKnot& k) { return value < k.position; });
+		right = static_cast<std::size_t>(it - knots_.begin());
+	}
 	if (right == 0)
 		return knots_[0].color;
 	if (right == n)
