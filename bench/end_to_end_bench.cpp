@@ -1,0 +1,153 @@
+// End-to-end runs of `surfax-host plot` as a person types them, each in a child process: wall time (the benchmark's
+// manual time), and the child's peak resident memory (peak_MB, from the kernel's accounting of the finished
+// process). The child inherits this process's CPU affinity, so `taskset -c 1` pins both.
+//
+//   taskset -c 1 build/end_to_end_bench --benchmark_repetitions=3
+//
+// Rows:
+//   MeshGlb       plot --with mesh --set PLOT_RESOLUTION=1000 -o a.glb
+//   MeshPng       plot --with mesh --set PLOT_RESOLUTION=1000 -o a.png
+//   NoneMemory    plot --with none --set PLOT_RESOLUTION=1000 (the default outputs); bytes/sample is the peak over
+//                 the 1,002,001 samples, extra_bytes/sample the same less the peak of the same command at n = 1
+//   Frames        plot --frames 0..29 --set PLOT_RESOLUTION=100 -o f.png (all components); ms/frame
+//   DefaultPlot   plot (no arguments: surfax-chart.glb and surfax-chart.png)
+// Run after building surfax-host and the plug-in; both are found beside this program.
+#include <benchmark/benchmark.h>
+
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace
+{
+namespace fs = std::filesystem;
+
+struct ChildRun
+{
+	bool ok = false;
+	double seconds = 0.0;
+	double peakBytes = 0.0;
+};
+
+fs::path BuildFolder()
+{
+	return fs::read_symlink("/proc/self/exe").parent_path();
+}
+
+/// A scratch folder of the run, removed at exit.
+const fs::path& WorkFolder()
+{
+	static const fs::path folder = []
+	{
+		std::string pattern = (fs::temp_directory_path() / "surfax-e2e-XXXXXX").string();
+		const char* made = mkdtemp(pattern.data());
+		return made != nullptr ? fs::path(made) : fs::temp_directory_path();
+	}();
+	static const struct Cleanup
+	{
+		~Cleanup() { fs::remove_all(folder); }
+	} cleanup;
+	return folder;
+}
+
+/// Runs surfax-host with the plot arguments in the scratch folder and waits for it.
+ChildRun RunPlot(const std::vector<std::string>& plotArguments)
+{
+	const fs::path build = BuildFolder();
+	std::vector<std::string> args = {(build / "surfax-host").string(), "--plugins", (build / "plugins/surfax").string(),
+	                                 "--no-open", "--quiet", "plot"};
+	args.insert(args.end(), plotArguments.begin(), plotArguments.end());
+	std::vector<char*> argv;
+	for (std::string& a : args)
+		argv.push_back(a.data());
+	argv.push_back(nullptr);
+
+	posix_spawn_file_actions_t actions;
+	posix_spawn_file_actions_init(&actions);
+	posix_spawn_file_actions_addchdir_np(&actions, WorkFolder().c_str());
+	ChildRun run;
+	const auto started = std::chrono::steady_clock::now();
+	pid_t child = 0;
+	if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0)
+	{
+		int status = 0;
+		rusage usage{};
+		if (wait4(child, &status, 0, &usage) == child)
+		{
+			run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+			run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+			run.peakBytes = static_cast<double>(usage.ru_maxrss) * 1024.0; // ru_maxrss is in KiB on Linux
+		}
+	}
+	posix_spawn_file_actions_destroy(&actions);
+	return run;
+}
+
+/// Times the command once per iteration; reports the peak memory of the last run.
+ChildRun TimePlot(benchmark::State& state, const std::vector<std::string>& arguments)
+{
+	ChildRun last;
+	for (auto _ : state)
+	{
+		last = RunPlot(arguments);
+		if (!last.ok)
+		{
+			state.SkipWithError("surfax-host failed (is it built, with the plug-in?)");
+			return last;
+		}
+		state.SetIterationTime(last.seconds);
+	}
+	state.counters["peak_MB"] = last.peakBytes / 1e6;
+	return last;
+}
+
+void MeshGlb(benchmark::State& state)
+{
+	TimePlot(state, {"--with", "mesh", "--set", "PLOT_RESOLUTION=1000", "-o", "a.glb"});
+}
+
+void MeshPng(benchmark::State& state)
+{
+	TimePlot(state, {"--with", "mesh", "--set", "PLOT_RESOLUTION=1000", "-o", "a.png"});
+}
+
+void NoneMemory(benchmark::State& state)
+{
+	const ChildRun run = TimePlot(state, {"--with", "none", "--set", "PLOT_RESOLUTION=1000"});
+	if (!run.ok)
+		return;
+	const ChildRun small = RunPlot({"--with", "none", "--set", "PLOT_RESOLUTION=1"});
+	constexpr double samples = 1001.0 * 1001.0;
+	state.counters["bytes/sample"] = run.peakBytes / samples;
+	state.counters["extra_bytes/sample"] = (run.peakBytes - small.peakBytes) / samples;
+}
+
+void Frames(benchmark::State& state)
+{
+	const ChildRun run = TimePlot(state, {"--frames", "0..29", "--set", "PLOT_RESOLUTION=100", "-o", "f.png"});
+	if (run.ok)
+		state.counters["ms/frame"] = run.seconds * 1000.0 / 30.0;
+}
+
+void DefaultPlot(benchmark::State& state)
+{
+	TimePlot(state, {});
+}
+} // namespace
+
+BENCHMARK(MeshGlb)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(MeshPng)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(NoneMemory)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(Frames)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(DefaultPlot)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
