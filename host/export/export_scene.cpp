@@ -264,6 +264,7 @@ public:
 			std::vector<Vector>().swap(_s.world);
 			_s.vertexOfPoint.assign(pointCount, kNoVertex);
 			_s.nextVertexOfSamePoint.clear();
+			_s.nextVertexOfSamePoint.reserve(expectedVertices);
 		}
 		std::uint64_t dropped = 0;
 		for (std::size_t i = 0; i < polygons; ++i)

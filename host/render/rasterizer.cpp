@@ -263,26 +263,29 @@ private:
 };
 
 // Projects every vertex of an item once, lit when normals are given, into `out`.
+// Vertex i of an item on the screen, lit by its normal when normals are given.
+ScreenVertex ProjectVertex(const View& view, const io::ExportItem& item, const float* normals, std::size_t i)
+{
+	ScreenVertex s = Project(view, &item.positions[i * 3]);
+	const float* c = !item.colors.empty() ? &item.colors[i * 4] : item.color;
+	float light = 1.0f;
+	if (normals != nullptr)
+	{
+		const Vec n{normals[i * 3], normals[i * 3 + 1], normals[i * 3 + 2]};
+		light = kAmbient + kDiffuse * std::fabs(DotV(n, view.light));
+	}
+	s.r = c[0] * light;
+	s.g = c[1] * light;
+	s.b = c[2] * light;
+	return s;
+}
+
 void ProjectItem(const View& view, const io::ExportItem& item, const float* normals, std::vector<ScreenVertex>& out)
 {
 	const std::size_t count = item.VertexCount();
 	out.resize(count);
-	const bool perVertex = !item.colors.empty();
 	for (std::size_t i = 0; i < count; ++i)
-	{
-		ScreenVertex s = Project(view, &item.positions[i * 3]);
-		const float* c = perVertex ? &item.colors[i * 4] : item.color;
-		float light = 1.0f;
-		if (normals != nullptr)
-		{
-			const Vec n{normals[i * 3], normals[i * 3 + 1], normals[i * 3 + 2]};
-			light = kAmbient + kDiffuse * std::fabs(DotV(n, view.light));
-		}
-		s.r = c[0] * light;
-		s.g = c[1] * light;
-		s.b = c[2] * light;
-		out[i] = s;
-	}
+		out[i] = ProjectVertex(view, item, normals, i);
 }
 } // namespace
 
@@ -417,11 +420,11 @@ bool RenderSceneWithCamera(const io::ExportScene& scene, const Camera& camera, c
 				first += strip;
 			}
 		}
+		// Points need no neighbours: each is projected as it is drawn, so a million of them need no buffer.
 		for (const io::ExportPoints& p : scene.points)
 		{
-			ProjectItem(view, p, nullptr, projected);
-			for (const ScreenVertex& s : projected)
-				target.Point(s);
+			for (std::size_t i = 0; i < p.VertexCount(); ++i)
+				target.Point(ProjectVertex(view, p, nullptr, i));
 		}
 		return true;
 	}
