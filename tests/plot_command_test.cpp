@@ -143,6 +143,36 @@ TEST_F(PlotCommand, WithoutArgumentsWritesTheDefaultChartWithEveryComponentAndTh
 	EXPECT_TRUE(surfax::test::ReadFileBytes(Path("surfax-chart.png")) == png);
 }
 
+TEST_F(PlotCommand, PngCompressionChangesTheFileButNeverThePicture)
+{
+	const std::vector<std::string> chart = {"--with", "mesh", "--size", "160x120", "--set", "PLOT_RESOLUTION=20"};
+	std::vector<std::vector<std::uint8_t>> files;
+	surfax::io::Image first;
+	for (const char* level : {"0", "1", "6", "9"})
+	{
+		std::vector<std::string> args = chart;
+		args.insert(args.end(), {"--png-compression", level, "-o", std::string("level") + level + ".png"});
+		const RunResult r = Plot(args);
+		ASSERT_EQ(r.exitCode, 0) << r.err;
+		files.push_back(surfax::test::ReadFileBytes(Path(std::string("level") + level + ".png")));
+		surfax::io::Image image;
+		std::string error;
+		ASSERT_EQ(surfax::io::LoadPng(Path(std::string("level") + level + ".png"), image, error),
+		          surfax::io::ImageStatus::Ok)
+		    << error;
+		if (first.rgba.empty())
+			first = image;
+		EXPECT_TRUE(image.rgba == first.rgba) << "level " << level;
+	}
+	EXPECT_GT(files[0].size(), files[1].size()) << "level 0 stores";
+	EXPECT_GE(files[1].size(), files[3].size());
+	// Without the option the level is the default, 6.
+	std::vector<std::string> args = chart;
+	args.insert(args.end(), {"-o", "default.png"});
+	ASSERT_EQ(Plot(args).exitCode, 0);
+	EXPECT_TRUE(surfax::test::ReadFileBytes(Path("default.png")) == files[2]);
+}
+
 TEST_F(PlotCommand, FramesWriteNumberedFilesWithProgressUnlessQuiet)
 {
 	RunResult r = Plot({"Sin(x + t)", "--frames", "1..3", "-o", "chart.png", "-o", "out/chart.glb", "--size", "32x24"});
