@@ -63,8 +63,12 @@ const fs::path& WorkFolder()
 ChildRun RunPlot(const std::vector<std::string>& plotArguments)
 {
 	const fs::path build = BuildFolder();
-	std::vector<std::string> args = {(build / "surfax-host").string(), "--plugins", (build / "plugins/surfax").string(),
-	                                 "--no-open", "--quiet", "plot"};
+	std::vector<std::string> args = {(build / "surfax-host").string(),
+	                                 "--plugins",
+	                                 (build / "plugins/surfax").string(),
+	                                 "--no-open",
+	                                 "--quiet",
+	                                 "plot"};
 	args.insert(args.end(), plotArguments.begin(), plotArguments.end());
 	std::vector<char*> argv;
 	for (std::string& a : args)

@@ -56,50 +56,35 @@ constexpr std::size_t PayloadBytes(DrawCallKind kind)
 	return 0;
 }
 
-template <typename T>
-std::uint8_t* Put(std::uint8_t* at, const T& value)
+template <typename T> std::uint8_t* Put(std::uint8_t* at, const T& value)
 {
 	std::memcpy(at, &value, sizeof(T));
 	return at + sizeof(T);
 }
 
-template <typename T>
-const std::uint8_t* Get(const std::uint8_t* at, T& value)
+template <typename T> const std::uint8_t* Get(const std::uint8_t* at, T& value)
 {
 	std::memcpy(&value, at, sizeof(T));
 	return at + sizeof(T);
 }
 
-template <typename T>
-bool SameBits(const T& a, const T& b)
+template <typename T> bool SameBits(const T& a, const T& b)
 {
 	return std::memcmp(&a, &b, sizeof(T)) == 0;
 }
 } // namespace
 
-void DrawSink::SetPen(const Vector&, Int32)
-{
-}
+void DrawSink::SetPen(const Vector&, Int32) {}
 
-void DrawSink::SetPointSize(Float)
-{
-}
+void DrawSink::SetPointSize(Float) {}
 
-void DrawSink::SetMatrix(const cinema::Matrix&)
-{
-}
+void DrawSink::SetMatrix(const cinema::Matrix&) {}
 
-void DrawSink::DrawHandle(const Vector&, Int32, Int32)
-{
-}
+void DrawSink::DrawHandle(const Vector&, Int32, Int32) {}
 
-void DrawSink::DrawLine(const Vector&, const Vector&, Int32)
-{
-}
+void DrawSink::DrawLine(const Vector&, const Vector&, Int32) {}
 
-void DrawSink::DrawSphere(const Vector&, const Vector&, const Vector&, Int32)
-{
-}
+void DrawSink::DrawSphere(const Vector&, const Vector&, const Vector&, Int32) {}
 
 std::uint8_t* DrawRecording::Append(DrawCallKind kind, std::size_t payload)
 {
@@ -318,12 +303,12 @@ Vector GetViewColor(Int32 colid)
 	// The application's default colours for the two view elements the plug-ins use.
 	switch (colid)
 	{
-		case VIEWCOLOR_SELECTION_PREVIEW:
-			return Vector(1.0, 0.8, 0.2);
-		case VIEWCOLOR_HANDLES:
-			return Vector(0.2, 0.6, 1.0);
-		default:
-			return Vector(0.5, 0.5, 0.5);
+	case VIEWCOLOR_SELECTION_PREVIEW:
+		return Vector(1.0, 0.8, 0.2);
+	case VIEWCOLOR_HANDLES:
+		return Vector(0.2, 0.6, 1.0);
+	default:
+		return Vector(0.5, 0.5, 0.5);
 	}
 }
 } // namespace cinema

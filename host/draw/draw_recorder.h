@@ -26,9 +26,9 @@ enum class DrawCallKind : std::uint8_t
 struct DrawCall
 {
 	DrawCallKind kind = DrawCallKind::Pen;
-	cinema::Vector a;     // pen colour, handle or sphere position, line start
-	cinema::Vector b;     // line end, sphere size
-	cinema::Vector color; // sphere colour
+	cinema::Vector a;          // pen colour, handle or sphere position, line start
+	cinema::Vector b;          // line end, sphere size
+	cinema::Vector color;      // sphere colour
 	cinema::Float value = 0.0; // point size
 	cinema::Matrix matrix;     // for Matrix
 	cinema::Int32 type = 0;    // handle type
@@ -46,7 +46,7 @@ public:
 	virtual void DrawHandle(const cinema::Vector& position, cinema::Int32 type, cinema::Int32 flags);
 	virtual void DrawLine(const cinema::Vector& from, const cinema::Vector& to, cinema::Int32 flags);
 	virtual void DrawSphere(const cinema::Vector& position, const cinema::Vector& size, const cinema::Vector& color,
-	                    cinema::Int32 flags);
+	                        cinema::Int32 flags);
 
 protected:
 	~DrawSink() = default;
@@ -93,7 +93,7 @@ public:
 	void DrawHandle(const cinema::Vector& position, cinema::Int32 type, cinema::Int32 flags) override;
 	void DrawLine(const cinema::Vector& from, const cinema::Vector& to, cinema::Int32 flags) override;
 	void DrawSphere(const cinema::Vector& position, const cinema::Vector& size, const cinema::Vector& color,
-	            cinema::Int32 flags) override;
+	                cinema::Int32 flags) override;
 
 	Iterator begin() const;
 	Iterator end() const;
@@ -130,8 +130,7 @@ struct ObjectDrawing
 /// Asks op, an object of doc, to draw itself in one pass into sink (with the object's global matrix in the draw
 /// help) and returns its draw result. Objects that are not plug-in objects or whose enabled check mark is off do
 /// not draw: SKIP, and the sink hears nothing.
-cinema::DRAWRESULT DrawObject(cinema::BaseDocument* doc, cinema::BaseObject* op, cinema::DRAWPASS pass,
-                              DrawSink& sink);
+cinema::DRAWRESULT DrawObject(cinema::BaseDocument* doc, cinema::BaseObject* op, cinema::DRAWPASS pass, DrawSink& sink);
 
 /// Draws every enabled plug-in object of doc in the object pass and the handle pass and returns the recordings,
 /// in document order. Objects that draw nothing still appear with their result.
