@@ -53,6 +53,8 @@ const NodeInScene* NodeNamed(const std::vector<NodeInScene>& nodes, const GltfFi
 	}
 	return nullptr;
 }
+// The result points into `nodes`: a temporary list would leave it dangling.
+const NodeInScene* NodeNamed(std::vector<NodeInScene>&& nodes, const GltfFile& file, const std::string& name) = delete;
 
 std::vector<std::string> ChildNames(const GltfFile& file, std::size_t node)
 {
@@ -400,7 +402,8 @@ TEST_F(GltfFromCommand, FramesBecomeOneAnimationThatPlaysEachFrameAtTheDocuments
 	EXPECT_EQ(times.front(), 0.0f);
 	EXPECT_FLOAT_EQ(times.back(), 29.0f / 30.0f) << "the document plays 30 frames a second";
 	// The morphed shape at frame k is the chart evaluated at frame k on its own.
-	const NodeInScene* mesh = NodeNamed(surfax::test::NodesInScene(wave), wave, "3D Plot Mesh");
+	const std::vector<NodeInScene> waveNodes = surfax::test::NodesInScene(wave);
+	const NodeInScene* mesh = NodeNamed(waveNodes, wave, "3D Plot Mesh");
 	ASSERT_NE(mesh, nullptr);
 	const json& prim = wave.json.at("meshes")
 	                       .at(wave.json.at("nodes").at(mesh->index).at("mesh").get<std::size_t>())
@@ -411,7 +414,8 @@ TEST_F(GltfFromCommand, FramesBecomeOneAnimationThatPlaysEachFrameAtTheDocuments
 	{
 		SCOPED_TRACE("frame " + std::to_string(frame));
 		const GltfFile single = ReadGlbFile(Path("frame" + std::to_string(frame) + ".glb"));
-		const NodeInScene* singleMesh = NodeNamed(surfax::test::NodesInScene(single), single, "3D Plot Mesh");
+		const std::vector<NodeInScene> singleNodes = surfax::test::NodesInScene(single);
+		const NodeInScene* singleMesh = NodeNamed(singleNodes, single, "3D Plot Mesh");
 		ASSERT_NE(singleMesh, nullptr);
 		std::vector<float> delta;
 		if (frame > 0)

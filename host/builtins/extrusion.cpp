@@ -350,7 +350,8 @@ bool SameInput(const CachedExtrusion& entry, std::uint64_t hash, const ContourSe
 {
 	return entry.hash == hash && entry.move == move && entry.input.sizes == input.sizes &&
 		   entry.input.closed == input.closed && entry.input.points.size() == input.points.size() &&
-		   std::memcmp(entry.input.points.data(), input.points.data(), input.points.size() * sizeof(Vector)) == 0;
+		   // memcmp must not see the null data of an empty vector, even with a length of 0
+		   (input.points.empty() || std::memcmp(entry.input.points.data(), input.points.data(), input.points.size() * sizeof(Vector)) == 0);
 }
 } // namespace
 
