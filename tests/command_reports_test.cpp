@@ -206,7 +206,7 @@ TEST_F(CommandReports, AGradientByNameWritesItsKnotsIntoThePlot)
 	EXPECT_EQ(knots[1]["color"][0].get<double>(), 1.0) << "grey ends white";
 	const HostRun bad = Run({"plot", "--with", "none", "--set", "PLOT_GRADIENT=jet", "--save", "e.json"});
 	EXPECT_EQ(bad.exitCode, 1);
-	EXPECT_NE(bad.err.find("grey, rainbow"), std::string::npos) << bad.err;
+	EXPECT_NE(bad.err.find("viridis, cividis, magma, grey, rainbow"), std::string::npos) << bad.err;
 }
 
 TEST_F(CommandReports, CameraAndTransparentBackgroundGiveTheSameRgbaPictureEachTime)

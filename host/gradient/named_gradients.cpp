@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <iterator>
 
 namespace surfax::gradient
@@ -15,19 +16,36 @@ namespace
 struct NamedKnot
 {
 	double position;
-	double rgb[3];
+	std::uint32_t rgb; // 0xRRGGBB, sRGB
 };
 
 constexpr NamedKnot kGrey[] = {
-    {0.0, {0.0, 0.0, 0.0}},
-    {1.0, {1.0, 1.0, 1.0}},
+    {0.0, 0x000000},
+    {1.0, 0xFFFFFF},
 };
 
 // The plot object's default gradient: low values blue, middle green, high red.
 constexpr NamedKnot kRainbow[] = {
-    {0.0, {0.0, 0.0, 1.0}},
-    {0.5, {0.0, 1.0, 0.0}},
-    {1.0, {1.0, 0.0, 0.0}},
+    {0.0, 0x0000FF},
+    {0.5, 0x00FF00},
+    {1.0, 0xFF0000},
+};
+
+// The perceptually uniform maps, each as its ten published stops (the maps are in the public domain). Linear
+// interpolation between ten stops stays within a few units of lightness of the continuous map.
+constexpr NamedKnot kViridis[] = {
+    {0.0 / 9, 0x440154}, {1.0 / 9, 0x482878}, {2.0 / 9, 0x3E4A89}, {3.0 / 9, 0x31688E}, {4.0 / 9, 0x26828E},
+    {5.0 / 9, 0x1F9E89}, {6.0 / 9, 0x35B779}, {7.0 / 9, 0x6DCD59}, {8.0 / 9, 0xB4DE2C}, {9.0 / 9, 0xFDE725},
+};
+
+constexpr NamedKnot kCividis[] = {
+    {0.0 / 9, 0x00204D}, {1.0 / 9, 0x00336F}, {2.0 / 9, 0x39486B}, {3.0 / 9, 0x575C6D}, {4.0 / 9, 0x707173},
+    {5.0 / 9, 0x8A8779}, {6.0 / 9, 0xA69D75}, {7.0 / 9, 0xC4B56C}, {8.0 / 9, 0xE4CF5B}, {9.0 / 9, 0xFFEA46},
+};
+
+constexpr NamedKnot kMagma[] = {
+    {0.0 / 9, 0x000004}, {1.0 / 9, 0x180F3E}, {2.0 / 9, 0x451077}, {3.0 / 9, 0x721F81}, {4.0 / 9, 0x9F2F7F},
+    {5.0 / 9, 0xCD4071}, {6.0 / 9, 0xF1605D}, {7.0 / 9, 0xFD9567}, {8.0 / 9, 0xFEC98D}, {9.0 / 9, 0xFCFDBF},
 };
 
 struct NamedMap
@@ -40,9 +58,17 @@ struct NamedMap
 };
 
 const NamedMap kMaps[] = {
+    {"viridis", kViridis, std::size(kViridis), maxon::GRADIENT_INTERPOLATION_TYPE::LINEARKNOT, true},
+    {"cividis", kCividis, std::size(kCividis), maxon::GRADIENT_INTERPOLATION_TYPE::LINEARKNOT, true},
+    {"magma", kMagma, std::size(kMagma), maxon::GRADIENT_INTERPOLATION_TYPE::LINEARKNOT, true},
     {"grey", kGrey, std::size(kGrey), maxon::GRADIENT_INTERPOLATION_TYPE::LINEARKNOT, true},
     {"rainbow", kRainbow, std::size(kRainbow), maxon::GRADIENT_INTERPOLATION_TYPE::SMOOTHKNOT, false},
 };
+
+double Channel(std::uint32_t rgb, int shift)
+{
+	return static_cast<double>((rgb >> shift) & 0xFFu) / 255.0;
+}
 
 const NamedMap* FindMap(std::string_view name)
 {
@@ -64,7 +90,11 @@ std::string NamedGradientList()
 {
 	std::string list;
 	for (const NamedMap& map : kMaps)
-		list += (list.empty() ? "" : ", ") + std::string(map.name);
+	{
+		if (!list.empty())
+			list += ", ";
+		list += map.name;
+	}
 	return list;
 }
 
@@ -87,7 +117,7 @@ bool MakeNamedGradient(std::string_view name, GeData& out)
 	{
 		const NamedKnot& source = map->knots[k];
 		maxon::GradientKnot knot;
-		knot.col = maxon::Color(source.rgb[0], source.rgb[1], source.rgb[2]);
+		knot.col = maxon::Color(Channel(source.rgb, 16), Channel(source.rgb, 8), Channel(source.rgb, 0));
 		knot.brightness = 1.0;
 		knot.pos = source.position;
 		knot.bias = 0.5;
