@@ -107,17 +107,9 @@ void GridRebuild(benchmark::State& state)
 	const std::unique_ptr<Scene> scene = PrepareScene(state);
 	if (scene == nullptr)
 		return;
-	for (auto _ : state)
-	{
-		scene->grid->SetDirty(DIRTYFLAGS::DATA);
-		surfax::eval::EvaluateDocument(scene->doc);
-	}
-	const BaseObject* cache = scene->grid->GetCache();
-	if (cache == nullptr || cache->GetType() != Ospline)
-	{
-		state.SkipWithError("the component built no spline");
+	const BaseObject* cache = surfax::bench::TimeRebuilds(state, scene->doc, scene->grid, Ospline, "spline");
+	if (cache == nullptr)
 		return;
-	}
 	const SplineObject* spline = static_cast<const SplineObject*>(cache);
 	state.counters["points"] = spline->GetPointCount();
 	state.counters["segments"] = spline->GetSegmentCount();

@@ -71,17 +71,9 @@ void Rebuild(benchmark::State& state, Int32 type, Int32 marker)
 		state.SkipWithError("no memory for the scene");
 		return;
 	}
-	for (auto _ : state)
-	{
-		scene.mesh->SetDirty(DIRTYFLAGS::DATA);
-		surfax::eval::EvaluateDocument(scene.doc);
-	}
-	const BaseObject* cache = scene.mesh->GetCache();
-	if (cache == nullptr || cache->GetType() != Opolygon)
-	{
-		state.SkipWithError("the component built no polygon object");
+	const BaseObject* cache = surfax::bench::TimeRebuilds(state, scene.doc, scene.mesh, Opolygon, "polygon object");
+	if (cache == nullptr)
 		return;
-	}
 	const PolygonObject* poly = static_cast<const PolygonObject*>(cache);
 	state.counters["points"] = poly->GetPointCount();
 	state.counters["polygons"] = poly->GetPolygonCount();

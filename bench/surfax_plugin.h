@@ -2,8 +2,11 @@
 #ifndef SURFAX_BENCH_SURFAX_PLUGIN_H
 #define SURFAX_BENCH_SURFAX_PLUGIN_H
 
+#include "host/eval/evaluate.h"
 #include "host/plugins/loader.h"
 #include "host/plugins/registry.h"
+
+#include <benchmark/benchmark.h>
 
 #include <string>
 
@@ -20,6 +23,26 @@ inline bool LoadSurfax()
 		return surfax::plugins::LoadPlugin(library).loaded;
 	}();
 	return loaded;
+}
+
+/// Times the rebuild of `component`: each iteration marks it changed and evaluates `doc`. Returns its cache when that
+/// is an object of `cacheType`; otherwise reports "the component built no WHAT" and returns null.
+inline const cinema::BaseObject* TimeRebuilds(benchmark::State& state, cinema::BaseDocument* doc,
+                                              cinema::BaseObject* component, cinema::Int32 cacheType,
+                                              const char* what)
+{
+	for (auto _ : state)
+	{
+		component->SetDirty(cinema::DIRTYFLAGS::DATA);
+		surfax::eval::EvaluateDocument(doc);
+	}
+	const cinema::BaseObject* cache = component->GetCache();
+	if (cache == nullptr || cache->GetType() != cacheType)
+	{
+		state.SkipWithError((std::string("the component built no ") + what).c_str());
+		return nullptr;
+	}
+	return cache;
 }
 } // namespace surfax::bench
 

@@ -94,13 +94,8 @@ public:
 		const BaseObject* plot = FindPlotObject(op);
 		if (plot == nullptr)
 			return;
-		const BaseContainer& plotBc = plot->GetDataInstanceRef();
-		const Float height = plotBc.GetFloat(PLOT_HEIGHT, 0.0);
-		const Float size = plotBc.GetFloat(PLOT_SIZE, 0.0);
-		if (height == _lastHeight && size == _lastSize)
+		if (!TakePlotBox(*plot, _lastSize, _lastHeight))
 			return;
-		_lastHeight = height;
-		_lastSize = size;
 		op->SetDirty(DIRTYFLAGS::DATA);
 	}
 

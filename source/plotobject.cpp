@@ -757,6 +757,18 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 	return EXECUTIONRESULT::OK;
 }
 
+Bool TakePlotBox(const BaseObject& plot, Float& lastSize, Float& lastHeight)
+{
+	const BaseContainer& bc = plot.GetDataInstanceRef();
+	const Float size = bc.GetFloat(PLOT_SIZE, 0.0);
+	const Float height = bc.GetFloat(PLOT_HEIGHT, 0.0);
+	if (size == lastSize && height == lastHeight)
+		return false;
+	lastSize = size;
+	lastHeight = height;
+	return true;
+}
+
 Bool RegisterPlotObject(BaseBitmap* icon)
 {
 	return RegisterObjectPlugin(ID_PLOTOBJECT, GeLoadString(IDS_PLOTOBJECT),

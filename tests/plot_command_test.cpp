@@ -63,7 +63,10 @@ protected:
 		std::string command =
 		    "cd " + Quote(dir.string()) + " && env -u SURFAX_QUIET " + Quote(SURFAX_HOST_EXE) + " --no-open plot";
 		for (const std::string& arg : args)
-			command += " " + Quote(arg);
+		{
+			command += ' ';
+			command += Quote(arg);
+		}
 		command += " < /dev/null > out.txt 2> err.txt";
 		const int status = std::system(command.c_str());
 		RunResult r;

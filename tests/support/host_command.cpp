@@ -37,7 +37,10 @@ HostRun RunHost(const std::filesystem::path& dir, const std::vector<std::string>
 	std::string command =
 	    "cd " + Quote(dir.string()) + " && env -u SURFAX_QUIET " + Quote(SURFAX_HOST_EXE) + " --no-open";
 	for (const std::string& arg : args)
-		command += " " + Quote(arg);
+	{
+		command += ' ';
+		command += Quote(arg);
+	}
 	command += " < /dev/null > .out 2> .err";
 	const int status = std::system(command.c_str());
 	HostRun run;
