@@ -1,5 +1,6 @@
 #include "host/export/gltf_writer.h"
 
+#include "host/core/base64.h"
 #include "host/core/number_format.h"
 #include "host/core/utf8.h"
 #include "host/core/output_file.h"
@@ -739,60 +740,6 @@ private:
 	MorphInput _morph;
 };
 
-// Encodes bytes as base64 into a sink, across any number of Write calls.
-template <typename Sink> class Base64Writer
-{
-public:
-	explicit Base64Writer(Sink& sink) : _sink(sink) {}
-
-	void Write(const void* data, std::size_t size)
-	{
-		const unsigned char* p = static_cast<const unsigned char*>(data);
-		while (size > 0)
-		{
-			_pending[_pendingCount++] = *p++;
-			--size;
-			if (_pendingCount == 3)
-				EmitGroup(3);
-		}
-	}
-
-	void Finish()
-	{
-		if (_pendingCount > 0)
-			EmitGroup(_pendingCount);
-		Flush();
-	}
-
-private:
-	void EmitGroup(int count)
-	{
-		static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-		for (int k = count; k < 3; ++k)
-			_pending[k] = 0;
-		const std::uint32_t v = (std::uint32_t(_pending[0]) << 16) | (std::uint32_t(_pending[1]) << 8) | _pending[2];
-		_out[_outCount++] = kAlphabet[(v >> 18) & 63];
-		_out[_outCount++] = kAlphabet[(v >> 12) & 63];
-		_out[_outCount++] = count > 1 ? kAlphabet[(v >> 6) & 63] : '=';
-		_out[_outCount++] = count > 2 ? kAlphabet[v & 63] : '=';
-		_pendingCount = 0;
-		if (_outCount + 4 > sizeof(_out))
-			Flush();
-	}
-
-	void Flush()
-	{
-		_sink.Write(_out, _outCount);
-		_outCount = 0;
-	}
-
-	Sink& _sink;
-	unsigned char _pending[3] = {0, 0, 0};
-	int _pendingCount = 0;
-	char _out[4096];
-	std::size_t _outCount = 0;
-};
-
 template <typename Sink> void WriteU32(Sink& sink, std::uint32_t v)
 {
 	sink.Write(&v, 4);
@@ -817,7 +764,7 @@ template <typename Sink> bool Emit(Sink& sink, const Document& doc, GltfContaine
 		sink.Write(head.data(), head.size());
 		if (doc.BufferBytes() > 0)
 		{
-			Base64Writer<Sink> base64(sink);
+			core::Base64Writer<Sink> base64(sink);
 			WriteBuffer(base64, doc);
 			base64.Finish();
 		}
