@@ -10,10 +10,8 @@ namespace surfax::render
 namespace
 {
 constexpr float kPi = 3.14159265f;
-constexpr float kFovY = 34.0f * 3.14159265f / 180.0f;
+constexpr float kFovY = kPreviewFovYDegrees * 3.14159265f / 180.0f;
 constexpr float kFrameMargin = 1.08f;
-constexpr float kAmbient = 0.38f;
-constexpr float kDiffuse = 0.62f;
 // Lines and points count as this much nearer (relative to their distance) in the depth test.
 constexpr float kLineDepthBias = 0.003f;
 constexpr int kPointSize = 3;
@@ -76,9 +74,9 @@ View MakeView(const Camera& camera, int width, int height)
 	v.centreY = static_cast<float>(height) * 0.5f;
 	// A key light above and to the left of the camera.
 	const Vec toCamera{-v.forward.x, -v.forward.y, -v.forward.z};
-	v.light =
-	    Normalized(Vec{toCamera.x - 0.45f * v.right.x + 0.55f * v.up.x, toCamera.y - 0.45f * v.right.y + 0.55f * v.up.y,
-	                   toCamera.z - 0.45f * v.right.z + 0.55f * v.up.z});
+	v.light = Normalized(Vec{toCamera.x + kKeyLightRight * v.right.x + kKeyLightUp * v.up.x,
+	                         toCamera.y + kKeyLightRight * v.right.y + kKeyLightUp * v.up.y,
+	                         toCamera.z + kKeyLightRight * v.right.z + kKeyLightUp * v.up.z});
 	return v;
 }
 
@@ -272,7 +270,7 @@ ScreenVertex ProjectVertex(const View& view, const io::ExportItem& item, const f
 	if (normals != nullptr)
 	{
 		const Vec n{normals[i * 3], normals[i * 3 + 1], normals[i * 3 + 2]};
-		light = kAmbient + kDiffuse * std::fabs(DotV(n, view.light));
+		light = kPreviewAmbient + kPreviewDiffuse * std::fabs(DotV(n, view.light));
 	}
 	s.r = c[0] * light;
 	s.g = c[1] * light;

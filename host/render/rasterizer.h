@@ -36,6 +36,16 @@ struct Camera
 	float fovY = 0.6f; // vertical field of view, radians
 };
 
+/// The vertical field of view of every preview camera, in degrees.
+constexpr float kPreviewFovYDegrees = 34.0f;
+/// Lighting of the preview's triangles: the share of each colour lit everywhere (ambient) and the share lit by the
+/// key light, times the cosine of its angle to the surface (both sides of a surface are lit alike).
+constexpr float kPreviewAmbient = 0.38f;
+constexpr float kPreviewDiffuse = 0.62f;
+/// The key light comes from the camera, moved this far to its right (negative: left) and up per unit towards it.
+constexpr float kKeyLightRight = -0.45f;
+constexpr float kKeyLightUp = 0.55f;
+
 /// The three-quarter view's angles, in degrees.
 constexpr float kDefaultAzimuth = 35.0f;
 constexpr float kDefaultElevation = 28.0f;
