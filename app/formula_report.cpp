@@ -85,19 +85,36 @@ std::vector<FormulaFinding> FormulaWatch::Findings(const BaseDocument& doc) cons
 		const auto tally = _tallies.find(op);
 		if (tally == _tallies.end() || tally->second.conversions == 0 || tally->second.Failed() == 0)
 			continue;
-		const plugins::ObjectType* type = plugins::FindObjectType(op->GetType());
-		const plugins::ParamDesc* param =
-		    type != nullptr && type->description != nullptr ? type->description->FindParam(kFormulaSymbol) : nullptr;
-		if (param == nullptr)
-			continue;
 		FormulaFinding finding;
+		if (!FormulaOf(op, finding.formula))
+			continue;
 		finding.object = op;
 		finding.objectName = op->GetName().GetUtf8();
-		finding.formula = op->GetDataInstanceRef().GetString(param->id).GetUtf8();
 		finding.text = Describe(finding.formula, tally->second, finding.noSampleHasNumber);
 		findings.push_back(std::move(finding));
 	}
 	return findings;
+}
+
+bool FormulaWatch::ValueRange(const BaseObject* op, double& lowest, double& highest) const
+{
+	const auto tally = _tallies.find(op);
+	if (tally == _tallies.end() || !(tally->second.lowest <= tally->second.highest))
+		return false;
+	lowest = tally->second.lowest;
+	highest = tally->second.highest;
+	return true;
+}
+
+bool FormulaOf(const BaseObject* op, std::string& formula)
+{
+	const plugins::ObjectType* type = plugins::FindObjectType(op->GetType());
+	const plugins::ParamDesc* param =
+	    type != nullptr && type->description != nullptr ? type->description->FindParam(kFormulaSymbol) : nullptr;
+	if (param == nullptr)
+		return false;
+	formula = op->GetDataInstanceRef().GetString(param->id).GetUtf8();
+	return true;
 }
 
 bool AnyFormulaWithoutNumbers(const FormulaWatch& watch, const BaseDocument& doc, std::string& message)

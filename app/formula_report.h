@@ -43,11 +43,19 @@ public:
 	/// number, in document order. Objects whose formula was never converted (empty formula, not executed) have none.
 	std::vector<FormulaFinding> Findings(const cinema::BaseDocument& doc) const;
 
+	/// The lowest and highest finite number op's formula gave in the evaluations watched so far: the chart's value
+	/// range. False when it gave none (lowest and highest are then unchanged).
+	bool ValueRange(const cinema::BaseObject* op, double& lowest, double& highest) const;
+
 private:
 	std::map<const cinema::BaseObject*, expr::NumberEntryTally> _tallies;
 	std::vector<expr::NumberEntryTally*> _outer; // the tallies the executing objects replaced, innermost last
 	eval::ExecuteObserver* _previous = nullptr;
 };
+
+/// The formula of op as typed (its PLOT_FORMULA parameter, found by the symbol its type's description declares);
+/// false when the type declares none.
+bool FormulaOf(const cinema::BaseObject* op, std::string& formula);
 
 /// True when some formula of doc gave no number for any of its samples; `message` is then the first such finding.
 bool AnyFormulaWithoutNumbers(const FormulaWatch& watch, const cinema::BaseDocument& doc, std::string& message);

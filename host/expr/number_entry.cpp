@@ -30,7 +30,13 @@ void CountNumberEntry(const char* text, std::size_t length, bool hasNumber, doub
 	++tally->conversions;
 	if (hasNumber)
 	{
-		tally->nonFinite += std::isfinite(value) ? 0 : 1;
+		if (!std::isfinite(value))
+		{
+			++tally->nonFinite;
+			return;
+		}
+		tally->lowest = std::min(tally->lowest, value);
+		tally->highest = std::max(tally->highest, value);
 		return;
 	}
 	++tally->noNumber;

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace surfax::expr
@@ -18,6 +19,9 @@ struct NumberEntryTally
 	std::uint64_t conversions = 0; // StringToNumber calls
 	std::uint64_t noNumber = 0;    // results that hold no number (the text is not an expression)
 	std::uint64_t nonFinite = 0;   // results that are infinite or not a number
+	// The lowest and highest finite result; lowest > highest while there was none.
+	double lowest = std::numeric_limits<double>::infinity();
+	double highest = -std::numeric_limits<double>::infinity();
 	// The first text that held no number (cut to kMaxKeptFailedText bytes), the evaluator's message (a static
 	// string) and the byte offset in that text where it found the fault. firstError is null while none failed.
 	std::string firstFailedText;
