@@ -203,10 +203,12 @@ int Run(int argc, char** argv)
 		            return ParseFrameRange(text, first, last, message) ? std::string() : message;
 	            },
 	            ""));
-	plotCommand->add_option("-o", plot.outputs, "Output file, by extension: .glb .gltf .obj .png .json (repeatable)")
+	plotCommand
+	    ->add_option("-o", plot.outputs, "Output file, by extension: .glb .gltf .obj .png .html .json (repeatable)")
 	    ->type_name("FILE")
 	    ->allow_extra_args(false);
-	plotCommand->add_option("--size", plotSize, "Size of PNG outputs (default 800x600)")
+	plotCommand
+	    ->add_option("--size", plotSize, "Size of PNG outputs and of the picture a page frames (default 800x600)")
 	    ->type_name("WxH")
 	    ->check(CLI::Validator(
 	        [](std::string& text)
@@ -231,8 +233,9 @@ int Run(int argc, char** argv)
 	        ""));
 	std::string plotCamera, plotBackground;
 	plotCommand
-	    ->add_option("--camera", plotCamera,
-	                 "PNG view in degrees around and above the chart, and the eye's distance (default 35,28 fitted)")
+	    ->add_option(
+	        "--camera", plotCamera,
+	        "PNG and page view in degrees around and above the chart, and the eye's distance (default 35,28 fitted)")
 	    ->type_name("AZIMUTH,ELEVATION[,DISTANCE]")
 	    ->check(CLI::Validator(
 	        [](std::string& text)
@@ -243,8 +246,9 @@ int Run(int argc, char** argv)
 	        },
 	        ""));
 	plotCommand
-	    ->add_option("--background", plotBackground,
-	                 "PNG background: transparent, #RRGGBB, #RRGGBBAA, black, white, grey or slate (the default)")
+	    ->add_option(
+	        "--background", plotBackground,
+	        "PNG and page background: transparent, #RRGGBB, #RRGGBBAA, black, white, grey or slate (the default)")
 	    ->type_name("COLOR|transparent")
 	    ->check(CLI::Validator(
 	        [](std::string& text)

@@ -1,11 +1,13 @@
 // surfax-host plot: builds a chart the way a person does in the application (a plot object from the menu, the
 // formula and parameters typed into the attribute panel, components added to the plot), evaluates it as a render
 // and writes each output file by its extension.
+#include "app/chart_viewer.h"
 #include "app/commands.h"
 #include "app/formula_report.h"
 
 #include "host/core/diagnostics.h"
 #include "host/core/interruption.h"
+#include "host/core/number_format.h"
 #include "host/core/output_file.h"
 #include "host/draw/draw_recorder.h"
 #include "host/render/rasterizer.h"
@@ -15,6 +17,7 @@
 #include "host/export/export_scene.h"
 #include "host/export/gltf_writer.h"
 #include "host/export/obj_writer.h"
+#include "host/render/chart_page.h"
 #include "host/render/png_preview.h"
 #include "host/plugins/registry.h"
 #include "host/user/actions.h"
@@ -57,6 +60,7 @@ enum class OutputKind
 	Gltf,
 	Obj,
 	Png,
+	Page,
 	Dump,
 };
 
@@ -84,6 +88,8 @@ bool OutputKindOf(const std::string& path, OutputKind& kind)
 		kind = OutputKind::Obj;
 	else if (ext == ".png")
 		kind = OutputKind::Png;
+	else if (ext == ".html")
+		kind = OutputKind::Page;
 	else if (ext == ".json")
 		kind = OutputKind::Dump;
 	else
@@ -209,6 +215,36 @@ bool WriteDump(BaseDocument& doc, const std::string& path, bool drawings, std::s
 	return file.Commit(message);
 }
 
+// What a chart page says: the formula and the range of values it gave (over every frame), and the frames played.
+void DescribeChart(const FormulaWatch& formulas, const BaseObject* plotObject, const PlotOptions& plot,
+                   std::int64_t frameCount, double fps, render::ChartPageOptions& page)
+{
+	std::string formula;
+	FormulaOf(plotObject, formula);
+	double lowest = 0.0, highest = 0.0;
+	const auto number = [](double value) { return core::FormatFixed(value, 3, true, 0, U' '); };
+	const std::string range = formulas.ValueRange(plotObject, lowest, highest)
+	                              ? "values from " + number(lowest) + " to " + number(highest)
+	                              : std::string("no values");
+	page.title = "y = " + formula + " (" + range + ")";
+	page.caption = {"y = " + formula, range};
+	if (plot.numbered)
+		page.caption.push_back("frames " + std::to_string(plot.firstFrame) + " to " + std::to_string(plot.lastFrame) +
+		                       " (" + std::to_string(frameCount) + " at " + number(fps) + " per second)");
+}
+
+// The chart page of the frames (one for a still chart), seen as the PNG preview sees it.
+bool WritePage(const std::vector<io::ExportScene>& frames, double fps, const std::string& path, const PlotOptions& plot,
+               const std::string& viewer, render::ChartPageOptions page, std::string& message)
+{
+	page.width = plot.width;
+	page.height = plot.height;
+	page.view = plot.view;
+	std::copy(plot.background.begin(), plot.background.end(), page.background);
+	page.gltf = io::GltfOptions{plot.unitScale};
+	return render::WriteChartPage(path, frames, fps, viewer, page, message);
+}
+
 bool WriteOutput(BaseDocument& doc, const io::ExportScene& scene, const Output& out, const PlotOptions& plot,
                  std::string& message)
 {
@@ -232,6 +268,8 @@ bool WriteOutput(BaseDocument& doc, const io::ExportScene& scene, const Output& 
 	}
 	case OutputKind::Dump:
 		return WriteDump(doc, out.path, plot.draw, message);
+	case OutputKind::Page:
+		break; // written with every frame's scene by the caller
 	}
 	return false;
 }
@@ -249,6 +287,12 @@ bool WriteAnimation(BaseDocument& doc, const std::vector<io::ExportScene>& frame
 bool IsGltf(OutputKind kind)
 {
 	return kind == OutputKind::Glb || kind == OutputKind::Gltf;
+}
+
+// Outputs that hold every frame of --frames in one file.
+bool HoldsEveryFrame(OutputKind kind)
+{
+	return IsGltf(kind) || kind == OutputKind::Page;
 }
 
 // The frames an animated glTF keeps in memory until it is written, counted in coordinates.
@@ -313,7 +357,7 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 		OutputKind kind;
 		if (!OutputKindOf(path, kind))
 		{
-			PrintError("-o " + path, "unknown file type (expected .glb, .gltf, .obj, .png or .json)");
+			PrintError("-o " + path, "unknown file type (expected .glb, .gltf, .obj, .png, .html or .json)");
 			return kExitUsage;
 		}
 		outputs.push_back(Output{path, kind});
@@ -323,6 +367,16 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 	{
 		PrintError("--dump", "an animation writes one dump per frame: use -o FILE.json with --frames");
 		return kExitUsage;
+	}
+	// A page inlines the glTF viewer: without it nothing is evaluated and no file is written.
+	std::string viewer;
+	for (const Output& out : outputs)
+	{
+		if (out.kind == OutputKind::Page && viewer.empty() && !LoadChartViewerScript(viewer, message))
+		{
+			PrintError("-o " + out.path, message);
+			return kExitError;
+		}
 	}
 
 	PluginSession session(options);
@@ -390,9 +444,9 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 	const auto framesReport = [&]
 	{ return std::to_string(framesWritten) + " of " + std::to_string(frameCount) + " frames written"; };
 	io::ExportScene scene;
-	// With --frames, glTF outputs are one animated file: every frame's scene is kept until the last one.
-	const bool animatedGltf =
-	    animation && std::any_of(outputs.begin(), outputs.end(), [](const Output& o) { return IsGltf(o.kind); });
+	// With --frames, glTF outputs and pages are one animated file: every frame's scene is kept until the last one.
+	const bool keepFrames = animation && std::any_of(outputs.begin(), outputs.end(),
+	                                                 [](const Output& o) { return HoldsEveryFrame(o.kind); });
 	std::vector<io::ExportScene> frames;
 	std::size_t keptCoordinates = 0;
 	for (std::int64_t i = 0; i < frameCount && core::InterruptionSignal() == 0; ++i)
@@ -421,7 +475,7 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 		dropped.lineSegments += scene.dropped.lineSegments;
 		dropped.points += scene.dropped.points;
 		const bool large = PrimitiveCount(scene) > kLargeScene;
-		if (animatedGltf)
+		if (keepFrames)
 		{
 			keptCoordinates += CoordinateCount(scene);
 			if (keptCoordinates > kMaxAnimationCoordinates)
@@ -438,7 +492,19 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 		for (std::size_t k = 0; written && k < outputs.size(); ++k)
 		{
 			Output target = outputs[k];
-			if (animatedGltf && IsGltf(target.kind))
+			if (target.kind == OutputKind::Page)
+			{
+				// A page shows every frame: it is written with the last one, in its batch.
+				if (!lastFrame)
+					continue;
+				render::ChartPageOptions page;
+				const double fps = static_cast<double>(doc.GetFps());
+				DescribeChart(formulas, plotObject, plot, frameCount, fps, page);
+				written = animation ? WritePage(frames, fps, target.path, plot, viewer, page, message)
+				                    : WritePage({scene}, fps, target.path, plot, viewer, page, message);
+				continue;
+			}
+			if (keepFrames && IsGltf(target.kind))
 			{
 				// The animation is written with the last frame, in its batch.
 				if (lastFrame)

@@ -1,0 +1,400 @@
+#include "host/render/chart_page.h"
+
+#include "host/core/base64.h"
+#include "host/core/output_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+#include <fstream>
+#include <cmath>
+#include <iterator>
+#include <new>
+
+namespace surfax::render
+{
+namespace
+{
+// The page's style: the chart fills the window, the caption sits on a dark band at its foot so that it reads on any
+// background.
+constexpr const char* kStyle = R"(html,body{margin:0;height:100%;overflow:hidden}
+body{font:14px/1.4 system-ui,sans-serif}
+#chart{position:absolute;inset:0}
+#chart canvas{display:block;touch-action:none}
+#caption{position:absolute;left:0;top:0;margin:0;padding:6px 12px;color:#eef0f4;background:rgba(0,0,0,.45);border-bottom-right-radius:6px}
+#caption .formula{font-weight:600}
+#caption .hint{opacity:.7}
+#play{margin-right:10px;font:inherit;padding:2px 12px}
+#status{position:absolute;left:0;right:0;top:40%;text-align:center;color:#eef0f4;background:rgba(0,0,0,.6);padding:12px}
+)";
+
+// The page's own script: loads the embedded model into three.js and draws it until the page closes.
+constexpr const char* kPageScript = R"((function () {
+	'use strict';
+	var root = document.documentElement;
+	var status = document.getElementById('status');
+	function fail(reason) {
+		root.setAttribute('data-surfax-state', 'error');
+		status.textContent = 'The chart cannot be shown: ' + reason;
+		status.hidden = false;
+		console.error('surfax chart: ' + reason);
+	}
+	var T = window.SurfaxThree;
+	if (!T) {
+		fail('the viewer script did not run');
+		return;
+	}
+	var chart = JSON.parse(document.getElementById('surfax-chart').textContent);
+	var holder = document.getElementById('chart');
+	var renderer;
+	try {
+		renderer = new T.WebGLRenderer({ antialias: true, alpha: true });
+	} catch (e) {
+		fail('this browser cannot draw WebGL (' + e.message + ')');
+		return;
+	}
+	// Colours go to the screen as the file has them, as the PNG preview writes them.
+	renderer.outputColorSpace = T.LinearSRGBColorSpace;
+	renderer.setPixelRatio(window.devicePixelRatio || 1);
+	var bg = chart.background;
+	renderer.setClearColor(new T.Color(bg[0], bg[1], bg[2]), bg[3]);
+	holder.appendChild(renderer.domElement);
+
+	var scene = new T.Scene();
+	var view = chart.camera;
+	var camera = new T.PerspectiveCamera(view.fov, view.aspect, view.near, view.far);
+	camera.position.fromArray(view.eye);
+	scene.add(camera);
+	// three.js divides diffuse light by pi; the rasteriser's shares are of the colour itself.
+	scene.add(new T.AmbientLight(0xffffff, chart.light.ambient * Math.PI));
+	var key = new T.DirectionalLight(0xffffff, chart.light.key * Math.PI);
+	key.position.fromArray(chart.light.direction);
+	camera.add(key);
+	camera.add(key.target);
+	var controls = new T.OrbitControls(camera, renderer.domElement);
+	controls.target.fromArray(view.target);
+	controls.update();
+
+	// A window narrower than the framed picture widens the view, so the chart that fits the picture stays whole.
+	function resize() {
+		var width = Math.max(holder.clientWidth, 1), height = Math.max(holder.clientHeight, 1);
+		var aspect = width / height;
+		camera.aspect = aspect;
+		camera.fov = aspect >= view.aspect ? view.fov :
+			2 * Math.atan(Math.tan(view.fov * Math.PI / 360) * view.aspect / aspect) * 180 / Math.PI;
+		camera.updateProjectionMatrix();
+		renderer.setSize(width, height);
+	}
+	window.addEventListener('resize', resize);
+	resize();
+
+	var mixer = null, action = null, played = 0;
+	var button = document.getElementById('play');
+	function setPlaying(playing) {
+		action.paused = !playing;
+		button.textContent = playing ? 'Pause' : 'Play';
+		button.setAttribute('aria-pressed', playing ? 'false' : 'true');
+		root.setAttribute('data-surfax-animation', playing ? 'playing' : 'paused');
+	}
+	window.surfaxChart = {
+		animationTime: function () { return action ? played : null; }
+	};
+
+	var encoded = document.getElementById('surfax-model').textContent.trim();
+	var text = atob(encoded);
+	var bytes = new Uint8Array(text.length);
+	for (var i = 0; i < text.length; ++i)
+		bytes[i] = text.charCodeAt(i);
+	new T.GLTFLoader().parse(bytes.buffer, '', function (gltf) {
+		scene.add(gltf.scene);
+		if (gltf.animations.length > 0) {
+			mixer = new T.AnimationMixer(gltf.scene);
+			action = mixer.clipAction(gltf.animations[0]);
+			action.play();
+			button.hidden = false;
+			button.addEventListener('click', function () { setPlaying(action.paused); });
+			window.addEventListener('keydown', function (event) {
+				if (event.code === 'Space' && event.target === document.body) {
+					event.preventDefault();
+					setPlaying(action.paused);
+				}
+			});
+			setPlaying(true);
+		}
+		var last = performance.now();
+		var drawn = false;
+		renderer.setAnimationLoop(function (now) {
+			if (mixer) {
+				var step = Math.max(0, (now - last) / 1000);
+				played += action.paused ? 0 : step;
+				mixer.update(step);
+			}
+			last = now;
+			renderer.render(scene, camera);
+			if (!drawn) {
+				drawn = true;
+				root.setAttribute('data-surfax-state', 'loaded');
+			}
+		});
+	}, function (error) {
+		fail('the chart\'s glTF does not load (' + (error && error.message ? error.message : error) + ')');
+	});
+})();
+)";
+
+void AppendEscaped(std::string& out, const std::string& text)
+{
+	for (const char c : text)
+	{
+		switch (c)
+		{
+		case '&':
+			out += "&amp;";
+			break;
+		case '<':
+			out += "&lt;";
+			break;
+		case '>':
+			out += "&gt;";
+			break;
+		case '"':
+			out += "&quot;";
+			break;
+		case '\'':
+			out += "&#39;";
+			break;
+		default:
+			out += c;
+		}
+	}
+}
+
+// A script's text ends at the first "</script" in it whatever the script means, and "<!--" can make the parser look
+// for a second one: both are written with an escaped slash or bang, which means the same inside JavaScript strings,
+// the only place such text occurs in code.
+void AppendScript(std::string& out, const std::string& script)
+{
+	std::size_t at = 0;
+	for (;;)
+	{
+		const std::size_t open = script.find('<', at);
+		if (open == std::string::npos)
+			break;
+		out.append(script, at, open + 1 - at);
+		at = open + 1;
+		if (script.compare(at, 7, "/script") == 0 || script.compare(at, 7, "/SCRIPT") == 0)
+			out += '\\';
+		else if (script.compare(at, 3, "!--") == 0)
+			out += '\\';
+	}
+	out.append(script, at, std::string::npos);
+}
+
+// The shortest text that reads back to the same float: the camera and the lighting are floats, and their doubles'
+// digits past a float's precision mean nothing.
+void AppendNumber(std::string& out, double value)
+{
+	char text[32];
+	const std::to_chars_result r = std::to_chars(text, text + sizeof(text), static_cast<float>(value));
+	out.append(text, r.ptr);
+}
+
+void AppendVector(std::string& out, const float* v, double scale)
+{
+	out += '[';
+	for (int k = 0; k < 3; ++k)
+	{
+		if (k > 0)
+			out += ',';
+		AppendNumber(out, static_cast<double>(v[k]) * scale);
+	}
+	out += ']';
+}
+
+io::Bounds BoundsOfFrames(const std::vector<io::ExportScene>& frames)
+{
+	io::Bounds all;
+	for (const io::ExportScene& frame : frames)
+	{
+		const io::Bounds b = io::SceneBounds(frame);
+		if (b.empty)
+			continue;
+		for (int k = 0; k < 3; ++k)
+		{
+			all.min[k] = all.empty ? b.min[k] : std::min(all.min[k], b.min[k]);
+			all.max[k] = all.empty ? b.max[k] : std::max(all.max[k], b.max[k]);
+		}
+		all.empty = false;
+	}
+	return all;
+}
+
+// The JSON block the page's script reads: the camera in the model's units (metres below the root node's scale), the
+// background as 0..1 values and the lighting.
+std::string ChartSettings(const std::vector<io::ExportScene>& frames, const ChartPageOptions& options)
+{
+	// A scene built without nodes is written flat, in scene units, without the root node's scale.
+	const double scale = frames.front().nodes.empty() ? 1.0 : options.gltf.unitScale;
+	const Camera camera = OrbitCamera(BoundsOfFrames(frames), options.width, options.height, options.view);
+	double distance = 0.0;
+	for (int k = 0; k < 3; ++k)
+		distance += double(camera.eye[k] - camera.target[k]) * double(camera.eye[k] - camera.target[k]);
+	distance = std::sqrt(distance) * scale;
+	std::string json = "{\"camera\":{\"eye\":";
+	AppendVector(json, camera.eye, scale);
+	json += ",\"target\":";
+	AppendVector(json, camera.target, scale);
+	json += ",\"fov\":";
+	AppendNumber(json, kPreviewFovYDegrees);
+	json += ",\"aspect\":";
+	AppendNumber(json, static_cast<double>(options.width) / static_cast<double>(options.height));
+	// Near and far planes around the chart: it can be zoomed close and far without being cut.
+	json += ",\"near\":";
+	AppendNumber(json, distance * 0.005);
+	json += ",\"far\":";
+	AppendNumber(json, distance * 200.0);
+	json += "},\"background\":[";
+	for (int k = 0; k < 4; ++k)
+	{
+		if (k > 0)
+			json += ',';
+		AppendNumber(json, options.background[k] / 255.0);
+	}
+	json += "],\"light\":{\"ambient\":";
+	AppendNumber(json, kPreviewAmbient);
+	json += ",\"key\":";
+	AppendNumber(json, kPreviewDiffuse);
+	// The key light's place in the camera's own axes: right, up, and towards the viewer (+z).
+	json += ",\"direction\":[";
+	AppendNumber(json, kKeyLightRight);
+	json += ',';
+	AppendNumber(json, kKeyLightUp);
+	json += ",1]}}";
+	return json;
+}
+
+// The page's background behind the canvas, as CSS.
+std::string CssColor(const std::uint8_t rgba[4])
+{
+	std::string css =
+	    "rgba(" + std::to_string(rgba[0]) + "," + std::to_string(rgba[1]) + "," + std::to_string(rgba[2]) + ",";
+	AppendNumber(css, rgba[3] / 255.0);
+	return css + ")";
+}
+
+struct StringSink
+{
+	std::string& out;
+	void Write(const void* data, std::size_t size) { out.append(static_cast<const char*>(data), size); }
+};
+
+bool BuildPage(const std::vector<io::ExportScene>& frames, double fps, const std::string& viewer,
+               const ChartPageOptions& options, std::string& out, std::string& error)
+{
+	if (frames.empty())
+	{
+		error = "a chart page needs at least one frame";
+		return false;
+	}
+	if (options.width < 1 || options.height < 1 || options.width > kMaxPreviewSide || options.height > kMaxPreviewSide)
+	{
+		error = "page size " + std::to_string(options.width) + "x" + std::to_string(options.height) +
+		        " is outside 1x1 to " + std::to_string(kMaxPreviewSide) + "x" + std::to_string(kMaxPreviewSide);
+		return false;
+	}
+	std::vector<std::uint8_t> glb;
+	const bool animated = frames.size() > 1;
+	if (animated ? !io::EncodeAnimatedGltf(frames, fps, io::GltfContainer::Binary, glb, error, options.gltf)
+	             : !io::EncodeGltf(frames.front(), io::GltfContainer::Binary, glb, error, options.gltf))
+		return false;
+
+	out.reserve(viewer.size() + glb.size() / 3 * 4 + 16384);
+	out += "<!DOCTYPE html>\n<html lang=\"en\" data-surfax-state=\"loading\">\n<head>\n<meta charset=\"utf-8\">\n"
+	       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+	       "<meta name=\"generator\" content=\"surfax-host\">\n<title>";
+	AppendEscaped(out, options.title);
+	out += "</title>\n<style>\n";
+	out += kStyle;
+	out += "body{background:" + CssColor(options.background) + "}\n</style>\n</head>\n<body>\n";
+	out += "<div id=\"chart\" role=\"img\" aria-label=\"";
+	AppendEscaped(out, options.title);
+	out += "\"></div>\n<p id=\"status\" hidden></p>\n<p id=\"caption\">";
+	out += "<button id=\"play\" type=\"button\" hidden>Pause</button>";
+	for (std::size_t i = 0; i < options.caption.size(); ++i)
+	{
+		out += i == 0 ? "<span class=\"formula\">" : "<br><span>";
+		AppendEscaped(out, options.caption[i]);
+		out += "</span>";
+	}
+	out += "<br><span class=\"hint\">Drag to turn, scroll to zoom, right-drag to pan";
+	out += animated ? ", space to pause.</span></p>\n" : ".</span></p>\n";
+	out += "<script type=\"application/json\" id=\"surfax-chart\">" + ChartSettings(frames, options) + "</script>\n";
+	out += "<script type=\"application/octet-stream\" id=\"surfax-model\">";
+	StringSink sink{out};
+	core::Base64Writer<StringSink> base64(sink);
+	base64.Write(glb.data(), glb.size());
+	base64.Finish();
+	out += "</script>\n<script>\n";
+	AppendScript(out, viewer);
+	out += "\n</script>\n<script>\n";
+	out += kPageScript;
+	out += "</script>\n</body>\n</html>\n";
+	return true;
+}
+} // namespace
+
+bool LoadChartViewer(const std::string& path, std::string& script, std::string& error)
+{
+	std::ifstream in(path, std::ios::binary);
+	if (!in)
+	{
+		error = "the glTF viewer " + path + " cannot be read (" + std::strerror(errno) + ")";
+		return false;
+	}
+	std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+	if (in.bad())
+	{
+		error = "the glTF viewer " + path + " cannot be read";
+		return false;
+	}
+	if (text.find("SurfaxThree") == std::string::npos)
+	{
+		error = "the glTF viewer " + path + " is not Surfax's three.js bundle (it does not define SurfaxThree)";
+		return false;
+	}
+	script = std::move(text);
+	return true;
+}
+
+bool EncodeChartPage(const std::vector<io::ExportScene>& frames, double fps, const std::string& viewer,
+                     const ChartPageOptions& options, std::string& out, std::string& error)
+{
+	out.clear();
+	try
+	{
+		if (BuildPage(frames, fps, viewer, options, out, error))
+			return true;
+	}
+	catch (const std::bad_alloc&)
+	{
+		error = "out of memory while writing the chart page";
+	}
+	out.clear();
+	return false;
+}
+
+bool WriteChartPage(const std::string& path, const std::vector<io::ExportScene>& frames, double fps,
+                    const std::string& viewer, const ChartPageOptions& options, std::string& error)
+{
+	std::string page;
+	if (!EncodeChartPage(frames, fps, viewer, options, page, error))
+	{
+		error = path + ": " + error;
+		return false;
+	}
+	core::OutputFile file(path);
+	file.Write(page);
+	return file.Commit(error);
+}
+} // namespace surfax::render
