@@ -1,0 +1,446 @@
+// Chart pages (-o chart.html): deterministic bytes, the embedded model against the glTF writer's, the preview's
+// camera, escaping, the missing viewer, and the page in headless Chromium: drawn, without requests or console errors,
+// and its animation playing and pausing.
+#include "host/image/image.h"
+#include "host/render/chart_page.h"
+#include "support/host_command.h"
+#include "support/host_fixture.h"
+#include "support/missing_package.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using surfax::io::ExportScene;
+using surfax::render::ChartPageOptions;
+
+namespace
+{
+std::string ReadFile(const fs::path& path)
+{
+	std::ifstream in(path, std::ios::binary);
+	std::ostringstream text;
+	text << in.rdbuf();
+	return text.str();
+}
+
+std::string Viewer()
+{
+	std::string script, error;
+	EXPECT_TRUE(surfax::render::LoadChartViewer(
+	    std::string(SURFAX_SOURCE_DIR) + "/third_party/three/" + surfax::render::kChartViewerFileName, script, error))
+	    << error;
+	return script;
+}
+
+// One coloured triangle below a node, as a collected document gives it; `lift` moves its tip.
+ExportScene Triangle(float lift = 0.0f)
+{
+	ExportScene scene;
+	scene.nodes.push_back(surfax::io::ExportNode{"Plot", -1});
+	surfax::io::ExportMesh mesh;
+	mesh.name = "Plot";
+	mesh.node = 0;
+	mesh.colorSource = surfax::io::ColorSource::VertexColors;
+	mesh.positions = {-50, 0, 0, 50, 0, 0, 0, 40 + lift, -30};
+	mesh.normals = {0, 1, 0, 0, 1, 0, 0, 1, 0};
+	mesh.colors = {0, 0, 1, 1, 0, 1, 0, 1, 1, 0, 0, 1};
+	mesh.indices = {0, 1, 2};
+	scene.meshes.push_back(mesh);
+	return scene;
+}
+
+std::string Page(const std::vector<ExportScene>& frames, const ChartPageOptions& options = {})
+{
+	std::string page, error;
+	EXPECT_TRUE(surfax::render::EncodeChartPage(frames, 30.0, Viewer(), options, page, error)) << error;
+	return page;
+}
+
+// The text of the element with this id: from the end of its start tag to the next '<'.
+std::string ElementText(const std::string& page, const std::string& id)
+{
+	const std::size_t at = page.find("id=\"" + id + "\"");
+	if (at == std::string::npos)
+		return "";
+	const std::size_t start = page.find('>', at) + 1;
+	return page.substr(start, page.find('<', start) - start);
+}
+
+std::vector<std::uint8_t> DecodeBase64(const std::string& text)
+{
+	static const std::string kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+	std::vector<std::uint8_t> bytes;
+	std::uint32_t bits = 0;
+	int count = 0;
+	for (const char c : text)
+	{
+		if (c == '=')
+			break;
+		const std::size_t value = kAlphabet.find(c);
+		EXPECT_NE(value, std::string::npos) << "not base64: " << c;
+		bits = (bits << 6) | static_cast<std::uint32_t>(value);
+		count += 6;
+		if (count >= 8)
+		{
+			count -= 8;
+			bytes.push_back(static_cast<std::uint8_t>(bits >> count));
+		}
+	}
+	return bytes;
+}
+
+std::vector<std::uint8_t> EmbeddedModel(const std::string& page)
+{
+	return DecodeBase64(ElementText(page, "surfax-model"));
+}
+
+std::size_t Count(const std::string& text, const std::string& what)
+{
+	std::size_t count = 0;
+	for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+		++count;
+	return count;
+}
+} // namespace
+
+TEST(ChartPage, TheSameFramesGiveTheSameBytes)
+{
+	const std::string still = Page({Triangle()});
+	EXPECT_EQ(still, Page({Triangle()}));
+	const std::string animated = Page({Triangle(), Triangle(10), Triangle(20)});
+	EXPECT_EQ(animated, Page({Triangle(), Triangle(10), Triangle(20)}));
+	EXPECT_NE(still, animated);
+	EXPECT_NE(still, Page({Triangle(10)}));
+}
+
+TEST(ChartPage, EmbedsTheGlbTheGltfWriterGives)
+{
+	std::vector<std::uint8_t> glb;
+	std::string error;
+	ASSERT_TRUE(surfax::io::EncodeGltf(Triangle(), surfax::io::GltfContainer::Binary, glb, error)) << error;
+	EXPECT_EQ(EmbeddedModel(Page({Triangle()})), glb);
+
+	const std::vector<ExportScene> frames = {Triangle(), Triangle(10), Triangle(20)};
+	ASSERT_TRUE(surfax::io::EncodeAnimatedGltf(frames, 30.0, surfax::io::GltfContainer::Binary, glb, error)) << error;
+	EXPECT_EQ(EmbeddedModel(Page(frames)), glb);
+
+	// Another unit scale reaches the model too.
+	ChartPageOptions metres;
+	metres.gltf.unitScale = 1.0;
+	ASSERT_TRUE(
+	    surfax::io::EncodeGltf(Triangle(), surfax::io::GltfContainer::Binary, glb, error, surfax::io::GltfOptions{1.0}))
+	    << error;
+	EXPECT_EQ(EmbeddedModel(Page({Triangle()}, metres)), glb);
+}
+
+TEST(ChartPage, LooksFromThePreviewCameraOnThePreviewBackground)
+{
+	ChartPageOptions options;
+	options.width = 640;
+	options.height = 360;
+	options.view = surfax::render::ViewAngles{120.0f, -15.0f, 0.0f};
+	options.background[0] = 200;
+	const std::vector<ExportScene> frames = {Triangle(), Triangle(60)};
+	const nlohmann::json settings = nlohmann::json::parse(ElementText(Page(frames, options), "surfax-chart"));
+
+	// The camera frames every frame, in the model's metres.
+	ExportScene both = Triangle();
+	both.meshes.push_back(Triangle(60).meshes[0]);
+	const surfax::render::Camera camera =
+	    surfax::render::OrbitCamera(surfax::io::SceneBounds(both), options.width, options.height, options.view);
+	for (int k = 0; k < 3; ++k)
+	{
+		EXPECT_FLOAT_EQ(settings["camera"]["eye"][k].get<float>(), camera.eye[k] * 0.01f) << k;
+		EXPECT_FLOAT_EQ(settings["camera"]["target"][k].get<float>(), camera.target[k] * 0.01f) << k;
+	}
+	EXPECT_FLOAT_EQ(settings["camera"]["fov"].get<float>(), surfax::render::kPreviewFovYDegrees);
+	EXPECT_FLOAT_EQ(settings["camera"]["aspect"].get<float>(), 640.0f / 360.0f);
+	EXPECT_LT(settings["camera"]["near"].get<double>(), settings["camera"]["far"].get<double>());
+	for (int k = 0; k < 4; ++k)
+		EXPECT_NEAR(settings["background"][k].get<double>(), options.background[k] / 255.0, 1e-6) << k;
+	EXPECT_FLOAT_EQ(settings["light"]["ambient"].get<float>(), surfax::render::kPreviewAmbient);
+	EXPECT_FLOAT_EQ(settings["light"]["key"].get<float>(), surfax::render::kPreviewDiffuse);
+}
+
+TEST(ChartPage, EscapesTheTextAndKeepsEveryScriptWhole)
+{
+	ChartPageOptions options;
+	options.title = "y = x < 1 & \"z\" > 0 </script>";
+	options.caption = {"<b>bold</b>", "it's"};
+	std::string page, error;
+	const std::string viewer = "var SurfaxThree = {text: '</script><!-- </SCRIPT>'};";
+	ASSERT_TRUE(surfax::render::EncodeChartPage({Triangle()}, 30.0, viewer, options, page, error)) << error;
+	EXPECT_NE(page.find("<title>y = x &lt; 1 &amp; &quot;z&quot; &gt; 0 &lt;/script&gt;</title>"), std::string::npos);
+	EXPECT_NE(page.find("&lt;b&gt;bold&lt;/b&gt;"), std::string::npos);
+	EXPECT_NE(page.find("it&#39;s"), std::string::npos);
+	EXPECT_NE(page.find("var SurfaxThree = {text: '<\\/script><\\!-- <\\/SCRIPT>'};"), std::string::npos);
+	// Four scripts (settings, model, viewer, page) and each ends once.
+	EXPECT_EQ(Count(page, "<script"), 4u);
+	EXPECT_EQ(Count(page, "</script>"), 4u);
+	EXPECT_EQ(Count(page, "<!--"), 0u);
+}
+
+TEST(ChartPage, RefusesWhatItCannotShow)
+{
+	std::string page = "old", error;
+	EXPECT_FALSE(surfax::render::EncodeChartPage({}, 30.0, Viewer(), {}, page, error));
+	EXPECT_NE(error.find("at least one frame"), std::string::npos) << error;
+	EXPECT_TRUE(page.empty());
+	ChartPageOptions wide;
+	wide.width = surfax::render::kMaxPreviewSide + 1;
+	EXPECT_FALSE(surfax::render::EncodeChartPage({Triangle()}, 30.0, Viewer(), wide, page, error));
+	EXPECT_NE(error.find("outside"), std::string::npos) << error;
+	EXPECT_FALSE(surfax::render::EncodeChartPage({Triangle(), Triangle(1)}, 0.0, Viewer(), {}, page, error));
+	EXPECT_NE(error.find("frame rate"), std::string::npos) << error;
+
+	// A failed write leaves the old file.
+	const fs::path dir = surfax::test::MakeTestFolder("chart-page-refuses");
+	const std::string path = (dir / "missing-folder" / "chart.html").string();
+	EXPECT_FALSE(surfax::render::WriteChartPage(path, {Triangle()}, 30.0, Viewer(), {}, error));
+	EXPECT_EQ(error.find(path), 0u) << error;
+	EXPECT_FALSE(fs::exists(path));
+}
+
+TEST(ChartViewer, AMissingOrForeignFileIsNamed)
+{
+	const fs::path dir = surfax::test::MakeTestFolder("chart-viewer");
+	std::string script = "kept", error;
+	EXPECT_FALSE(surfax::render::LoadChartViewer((dir / "nothing.js").string(), script, error));
+	EXPECT_NE(error.find((dir / "nothing.js").string()), std::string::npos) << error;
+	EXPECT_EQ(script, "kept");
+	std::ofstream((dir / "other.js").string()) << "console.log('not the viewer');";
+	EXPECT_FALSE(surfax::render::LoadChartViewer((dir / "other.js").string(), script, error));
+	EXPECT_NE(error.find("SurfaxThree"), std::string::npos) << error;
+	EXPECT_EQ(script, "kept");
+}
+
+namespace
+{
+class ChartPageCommand : public testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		if (!fs::exists(surfax::test::PluginFolder("surfax")))
+			GTEST_SKIP() << "the Surfax plug-in is not built";
+		dir = surfax::test::MakeTestFolder("chart-page-command");
+	}
+	void TearDown() override
+	{
+		unsetenv("SURFAX_VIEWER");
+		std::error_code ignored;
+		fs::remove_all(dir, ignored);
+	}
+	fs::path dir;
+};
+} // namespace
+
+TEST_F(ChartPageCommand, WritesThePageOfTheSameChartAsTheGlb)
+{
+	const std::vector<std::string> args = {"plot", "Sin(x) * Cos(z) / 2", "--with", "mesh,grid",
+	                                       "-o",   "chart.html",          "-o",     "chart.glb"};
+	const surfax::test::HostRun run = surfax::test::RunHost(dir, args);
+	ASSERT_EQ(run.exitCode, 0) << run.err;
+	const std::string page = ReadFile(dir / "chart.html");
+	const std::string glb = ReadFile(dir / "chart.glb");
+	const std::vector<std::uint8_t> embedded = EmbeddedModel(page);
+	EXPECT_EQ(std::string(embedded.begin(), embedded.end()), glb);
+	// The title and the caption: the formula and the range of its values (half of Sin(x) * Cos(z)'s, which the
+	// default samples do not quite reach).
+	const std::size_t title = page.find("<title>") + 7;
+	EXPECT_EQ(page.substr(title, page.find("</title>") - title),
+	          "y = Sin(x) * Cos(z) / 2 (values from -0.499 to 0.499)");
+	EXPECT_NE(page.find("<span class=\"formula\">y = Sin(x) * Cos(z) / 2</span>"), std::string::npos);
+	EXPECT_NE(page.find("<button id=\"play\" type=\"button\" hidden>"), std::string::npos);
+
+	// Again: the same bytes.
+	fs::rename(dir / "chart.html", dir / "first.html");
+	ASSERT_EQ(surfax::test::RunHost(dir, args).exitCode, 0);
+	EXPECT_EQ(ReadFile(dir / "chart.html"), ReadFile(dir / "first.html"));
+}
+
+TEST_F(ChartPageCommand, AMissingViewerFailsNamingItAndWritesNothing)
+{
+	const std::string missing = (dir / "no-viewer" / "surfax-three.js").string();
+	setenv("SURFAX_VIEWER", missing.c_str(), 1);
+	const surfax::test::HostRun run =
+	    surfax::test::RunHost(dir, {"plot", "--with", "mesh", "-o", "chart.png", "-o", "chart.html"});
+	EXPECT_EQ(run.exitCode, 1);
+	EXPECT_NE(run.err.find("surfax-host: -o chart.html: the glTF viewer for chart pages (three.js, surfax-three.js) "
+	                       "is missing: no file at " +
+	                       missing),
+	          std::string::npos)
+	    << run.err;
+	EXPECT_TRUE(surfax::test::FilesIn(dir).empty());
+
+	// Named, the viewer is used from there.
+	setenv("SURFAX_VIEWER", (std::string(SURFAX_BINARY_DIR) + "/viewer/surfax-three.js").c_str(), 1);
+	EXPECT_EQ(surfax::test::RunHost(dir, {"plot", "--with", "mesh", "-o", "chart.html"}).exitCode, 0);
+	EXPECT_EQ(surfax::test::FilesIn(dir), std::vector<std::string>{"chart.html"});
+}
+
+// ------------------------------------------------------------------------------------------------------------------
+// In headless Chromium, driven by tests/tools/chart_page_check.js.
+namespace
+{
+struct BrowserReport
+{
+	int exitCode = -1;
+	std::map<std::string, std::string> facts; // the last value of each key
+	std::string text;
+};
+
+BrowserReport OpenInChromium(const fs::path& page, const fs::path& shot, const fs::path& second = {})
+{
+	const std::string script = std::string(SURFAX_SOURCE_DIR) + "/tests/tools/chart_page_check.js";
+	const fs::path report = page.parent_path() / "browser.txt";
+	std::string command = "node '" + script + "' \"$(command -v chromium)\" '" + page.string() + "' '" + shot.string() +
+	                      "'" + (second.empty() ? "" : " --animation '" + second.string() + "'") + " > '" +
+	                      report.string() + "' 2>&1";
+	const int status = std::system(command.c_str());
+	BrowserReport r;
+	r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+	r.text = ReadFile(report);
+	std::istringstream lines(r.text);
+	for (std::string line; std::getline(lines, line);)
+	{
+		const std::size_t equals = line.find('=');
+		if (equals != std::string::npos)
+			r.facts[line.substr(0, equals)] = line.substr(equals + 1);
+	}
+	return r;
+}
+
+surfax::io::Image LoadPicture(const fs::path& path)
+{
+	surfax::io::Image image;
+	std::string message;
+	EXPECT_EQ(surfax::io::LoadPng(path.string(), image, message), surfax::io::ImageStatus::Ok) << message;
+	return image;
+}
+
+// What a picture shows outside the caption's corner: how many pixels differ from the background, their box, and how
+// many are clearly red, green and blue (the default gradient's colours).
+struct PictureFacts
+{
+	std::size_t drawn = 0, red = 0, green = 0, blue = 0;
+	int x0 = -1, y0 = -1, x1 = -1, y1 = -1;
+};
+
+PictureFacts Analyse(const surfax::io::Image& image, int captionWidth, int captionHeight)
+{
+	PictureFacts f;
+	for (int y = 0; y < image.height; ++y)
+	{
+		for (int x = 0; x < image.width; ++x)
+		{
+			if (x < captionWidth && y < captionHeight)
+				continue;
+			const std::uint8_t* p = &image.rgba[(static_cast<std::size_t>(y) * image.width + x) * 4];
+			const int r = p[0], g = p[1], b = p[2];
+			if (std::abs(r - surfax::render::kPreviewBackground[0]) +
+			        std::abs(g - surfax::render::kPreviewBackground[1]) +
+			        std::abs(b - surfax::render::kPreviewBackground[2]) <=
+			    6)
+				continue;
+			++f.drawn;
+			f.red += r > 140 && r > 2 * g && r > 2 * b ? 1 : 0;
+			f.green += g > 140 && g > 2 * r && g > 2 * b ? 1 : 0;
+			f.blue += b > 140 && b > 2 * r && b > 2 * g ? 1 : 0;
+			f.x0 = f.x0 < 0 ? x : std::min(f.x0, x);
+			f.y0 = f.y0 < 0 ? y : std::min(f.y0, y);
+			f.x1 = std::max(f.x1, x);
+			f.y1 = std::max(f.y1, y);
+		}
+	}
+	return f;
+}
+
+class ChartPageInChromium : public ChartPageCommand
+{
+protected:
+	void SetUp() override
+	{
+		ChartPageCommand::SetUp();
+		if (IsSkipped())
+			return;
+		if (!surfax::test::HasProgram("chromium"))
+			GTEST_SKIP() << surfax::test::MissingPackageReason("chromium", "chromium");
+		if (!surfax::test::HasProgram("node"))
+			GTEST_SKIP() << surfax::test::MissingPackageReason("nodejs", "node");
+	}
+
+	void ExpectNoRequestsOrErrors(const BrowserReport& report)
+	{
+		EXPECT_EQ(report.facts.at("requests"), "0") << report.text;
+		EXPECT_EQ(report.facts.at("errors"), "0") << report.text;
+	}
+};
+} // namespace
+
+TEST_F(ChartPageInChromium, ShowsTheChartAsThePreviewDoesWithoutRequestsOrErrors)
+{
+	// The default chart, every component, at the browser's window size.
+	const surfax::test::HostRun run = surfax::test::RunHost(dir, {"plot", "-o", "chart.html", "-o", "chart.png"});
+	ASSERT_EQ(run.exitCode, 0) << run.err;
+	const BrowserReport report = OpenInChromium(dir / "chart.html", dir / "shot.png");
+	ASSERT_EQ(report.exitCode, 0) << report.text;
+	EXPECT_EQ(report.facts.at("state"), "loaded");
+	EXPECT_EQ(report.facts.at("title").find("y = Sin(x) * Cos(z) (values from"), 0u) << report.text;
+	ExpectNoRequestsOrErrors(report);
+
+	const surfax::io::Image shot = LoadPicture(dir / "shot.png");
+	const surfax::io::Image preview = LoadPicture(dir / "chart.png");
+	ASSERT_EQ(shot.width, 800);
+	ASSERT_EQ(shot.height, 600);
+	const int captionWidth = std::atoi(report.facts.at("captionWidth").c_str());
+	const int captionHeight = std::atoi(report.facts.at("captionHeight").c_str());
+	ASSERT_GT(captionWidth, 0) << report.text;
+	const PictureFacts page = Analyse(shot, captionWidth, captionHeight);
+	const PictureFacts png = Analyse(preview, captionWidth, captionHeight);
+	const double pixels = 800.0 * 600.0;
+	// A clear share of the window is chart, about as much as in the preview, in the same place.
+	EXPECT_GT(page.drawn / pixels, 0.2) << page.drawn;
+	EXPECT_NEAR(double(page.drawn) / double(png.drawn), 1.0, 0.15) << page.drawn << " vs " << png.drawn;
+	EXPECT_NEAR(page.x0, png.x0, 12);
+	EXPECT_NEAR(page.y0, png.y0, 12);
+	EXPECT_NEAR(page.x1, png.x1, 12);
+	EXPECT_NEAR(page.y1, png.y1, 12);
+	// The gradient's colours: blue valleys, green slopes and red hills.
+	for (const std::size_t colour : {page.red, page.green, page.blue})
+		EXPECT_GT(colour / pixels, 0.01) << page.red << " " << page.green << " " << page.blue;
+}
+
+TEST_F(ChartPageInChromium, PlaysTheAnimationAndPausesIt)
+{
+	const surfax::test::HostRun run =
+	    surfax::test::RunHost(dir, {"--quiet", "plot", "Sin(x + t * 360) * Cos(z)", "--with", "mesh", "--frames",
+	                                "0..29", "-o", "wave.html"});
+	ASSERT_EQ(run.exitCode, 0) << run.err;
+	const BrowserReport report = OpenInChromium(dir / "wave.html", dir / "first.png", dir / "second.png");
+	ASSERT_EQ(report.exitCode, 0) << report.text;
+	ExpectNoRequestsOrErrors(report);
+	const std::map<std::string, std::string>& f = report.facts;
+	const auto number = [&](const char* key) { return std::atof(f.at(key).c_str()); };
+	// Playing, the time runs; paused, it stands and the button offers to play; played again, it runs on.
+	EXPECT_GT(number("time1"), number("time0")) << report.text;
+	EXPECT_EQ(f.at("paused"), "paused");
+	EXPECT_EQ(f.at("pausedTime1"), f.at("pausedTime0"));
+	EXPECT_EQ(f.at("button"), "Play");
+	EXPECT_EQ(f.at("resumed"), "playing");
+	EXPECT_GT(number("resumedTime"), number("pausedTime1")) << report.text;
+	// And the surface moves: the two pictures a quarter second apart differ.
+	const surfax::io::Image first = LoadPicture(dir / "first.png"), second = LoadPicture(dir / "second.png");
+	ASSERT_EQ(first.rgba.size(), second.rgba.size());
+	std::size_t changed = 0;
+	for (std::size_t i = 0; i < first.rgba.size(); i += 4)
+		changed += std::equal(&first.rgba[i], &first.rgba[i] + 3, &second.rgba[i]) ? 0 : 1;
+	EXPECT_GT(changed, first.rgba.size() / 4 / 20) << changed;
+}

@@ -1,0 +1,167 @@
+#!/usr/bin/env node
+// Opens a chart page (surfax-host plot -o chart.html) in headless Chromium and reports what a person would see:
+//
+//   node chart_page_check.js CHROMIUM PAGE.html SCREENSHOT.png [--animation SECOND.png]
+//
+// It drives Chromium over the DevTools protocol through a pipe (--remote-debugging-pipe: no port, no npm package),
+// at an 800x600 window, waits until the page reports data-surfax-state "loaded" or "error" (at most 60 s), takes a
+// screenshot, and prints one line per fact, "key=value":
+//   state       the page's data-surfax-state at the end
+//   title       document.title
+//   requests    how many requests the page made besides loading itself (every URL follows on a line "request=")
+//   errors      console errors and uncaught exceptions (each follows on a line "error=")
+//   captionWidth, captionHeight   the caption's corner (right and bottom edge in pixels), which covers the chart
+// With --animation it also checks the play/pause control: the animation time while playing, after a pause, and
+// after playing again ("time0", "time1", "paused", "pausedTime0", "pausedTime1", "resumed", "button"), and takes the
+// second screenshot a quarter second after the first (while playing).
+// Every network request is also sent to a proxy on a closed port of this machine, so none can leave it.
+// Exit status 0 when the page loaded, 1 otherwise, 2 for a wrong command line.
+'use strict';
+
+const { spawn } = require('child_process');
+const fs = require('fs');
+const path = require('path');
+
+const args = process.argv.slice(2);
+if (args.length !== 3 && !(args.length === 5 && args[3] === '--animation')) {
+	console.error('usage: chart_page_check.js CHROMIUM PAGE.html SCREENSHOT.png [--animation SECOND.png]');
+	process.exit(2);
+}
+const [chromium, pagePath, screenshotPath] = args;
+const secondShot = args.length === 5 ? args[4] : null;
+const pageUrl = 'file://' + path.resolve(pagePath);
+
+const kLoadSeconds = 60;
+const profile = fs.mkdtempSync(path.join(require('os').tmpdir(), 'surfax-chromium-'));
+const browser = spawn(chromium, [
+	'--headless', '--no-sandbox', '--remote-debugging-pipe', '--user-data-dir=' + profile, '--window-size=800,600',
+	'--hide-scrollbars', '--no-first-run', '--no-default-browser-check', '--disable-background-networking',
+	'--disable-component-update', '--disable-sync', '--disable-extensions', '--use-angle=swiftshader',
+	'--enable-unsafe-swiftshader', '--proxy-server=127.0.0.1:9', '--proxy-bypass-list=<-loopback>', 'about:blank',
+], { stdio: ['ignore', 'ignore', 'pipe', 'pipe', 'pipe'] });
+let browserLog = '';
+browser.stderr.on('data', (chunk) => { browserLog += chunk; });
+
+let nextId = 1;
+const pending = new Map();
+const listeners = [];
+let buffer = Buffer.alloc(0);
+browser.stdio[4].on('data', (chunk) => {
+	buffer = Buffer.concat([buffer, chunk]);
+	for (let end = buffer.indexOf(0); end >= 0; end = buffer.indexOf(0)) {
+		const message = JSON.parse(buffer.subarray(0, end).toString('utf8'));
+		buffer = buffer.subarray(end + 1);
+		if (message.id !== undefined && pending.has(message.id)) {
+			const { resolve, reject } = pending.get(message.id);
+			pending.delete(message.id);
+			if (message.error)
+				reject(new Error(JSON.stringify(message.error)));
+			else
+				resolve(message.result);
+		} else if (message.method) {
+			for (const listener of listeners)
+				listener(message);
+		}
+	}
+});
+
+function send(method, params = {}, sessionId = undefined) {
+	const id = nextId++;
+	const message = { id, method, params };
+	if (sessionId)
+		message.sessionId = sessionId;
+	browser.stdio[3].write(JSON.stringify(message) + '\0');
+	return new Promise((resolve, reject) => pending.set(id, { resolve, reject }));
+}
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+function finish(code, lines) {
+	for (const line of lines)
+		console.log(line);
+	browser.kill('SIGKILL');
+	fs.rmSync(profile, { recursive: true, force: true });
+	process.exit(code);
+}
+
+async function main() {
+	const lines = [];
+	const requests = [];
+	const errors = [];
+	const { targetId } = await send('Target.createTarget', { url: 'about:blank' });
+	const { sessionId } = await send('Target.attachToTarget', { targetId, flatten: true });
+	listeners.push((message) => {
+		if (message.sessionId !== sessionId)
+			return;
+		const p = message.params;
+		if (message.method === 'Network.requestWillBeSent' && p.request.url !== pageUrl)
+			requests.push(p.request.url.slice(0, 200));
+		else if (message.method === 'Runtime.consoleAPICalled' && (p.type === 'error' || p.type === 'assert'))
+			errors.push('console: ' + p.args.map((a) => a.value !== undefined ? a.value : a.description).join(' '));
+		else if (message.method === 'Runtime.exceptionThrown')
+			errors.push('exception: ' + (p.exceptionDetails.exception ? p.exceptionDetails.exception.description :
+				p.exceptionDetails.text));
+		else if (message.method === 'Log.entryAdded' && p.entry.level === 'error')
+			errors.push('log: ' + p.entry.text);
+	});
+	for (const domain of ['Network', 'Runtime', 'Log', 'Page'])
+		await send(domain + '.enable', {}, sessionId);
+	await send('Emulation.setDeviceMetricsOverride', { width: 800, height: 600, deviceScaleFactor: 1, mobile: false },
+		sessionId);
+	await send('Page.navigate', { url: pageUrl }, sessionId);
+
+	const evaluate = async (expression) =>
+		(await send('Runtime.evaluate', { expression, returnByValue: true }, sessionId)).result.value;
+	let state = null;
+	for (const start = Date.now(); Date.now() - start < kLoadSeconds * 1000; await sleep(100)) {
+		state = await evaluate('document.documentElement.getAttribute("data-surfax-state")');
+		if (state === 'loaded' || state === 'error')
+			break;
+	}
+	// A few more frames, so that the picture is the settled one.
+	await sleep(300);
+	const shot = async (file) => {
+		const { data } = await send('Page.captureScreenshot', { format: 'png' }, sessionId);
+		fs.writeFileSync(file, Buffer.from(data, 'base64'));
+	};
+	await shot(screenshotPath);
+	if (secondShot) {
+		const time = () => evaluate('window.surfaxChart ? window.surfaxChart.animationTime() : null');
+		const animation = () => evaluate('document.documentElement.getAttribute("data-surfax-animation")');
+		const click = () => evaluate('document.getElementById("play").click()');
+		lines.push('time0=' + await time());
+		await sleep(250);
+		await shot(secondShot);
+		lines.push('time1=' + await time());
+		await click();
+		lines.push('paused=' + await animation());
+		lines.push('pausedTime0=' + await time());
+		await sleep(300);
+		lines.push('pausedTime1=' + await time());
+		lines.push('button=' + await evaluate('document.getElementById("play").textContent'));
+		await click();
+		await sleep(300);
+		lines.push('resumed=' + await animation());
+		lines.push('resumedTime=' + await time());
+	}
+	const corner = await evaluate('(() => { const r = document.getElementById("caption").getBoundingClientRect(); ' +
+		'return [Math.ceil(r.right), Math.ceil(r.bottom)]; })()');
+	lines.push('captionWidth=' + corner[0]);
+	lines.push('captionHeight=' + corner[1]);
+	lines.push('state=' + state);
+	lines.push('title=' + await evaluate('document.title'));
+	lines.push('requests=' + requests.length);
+	for (const url of requests)
+		lines.push('request=' + url);
+	lines.push('errors=' + errors.length);
+	for (const error of errors)
+		lines.push('error=' + error.replace(/\s+/g, ' ').slice(0, 300));
+	finish(state === 'loaded' ? 0 : 1, lines);
+}
+
+const timer = setTimeout(() => finish(1, ['state=timeout', 'chromium: ' + browserLog.slice(-2000)]),
+	(kLoadSeconds + 30) * 1000);
+timer.unref();
+browser.on('exit', (code) => finish(1, ['state=chromium-exited', 'chromium exited with ' + code + ': ' +
+	browserLog.slice(-2000)]));
+main().catch((error) => finish(1, ['state=failed', 'failure=' + error.message, 'chromium: ' + browserLog.slice(-2000)]));
