@@ -76,12 +76,27 @@ function send(method, params = {}, sessionId = undefined) {
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
+// Prints the report once, ends Chromium and removes its profile once it has exited (it writes there until then).
+let finished = false;
 function finish(code, lines) {
+	if (finished)
+		return;
+	finished = true;
 	for (const line of lines)
 		console.log(line);
+	const done = () => {
+		try {
+			fs.rmSync(profile, { recursive: true, force: true });
+		} catch (error) {
+			console.log('profile=' + profile + ' not removed: ' + error.message);
+		}
+		process.exit(code);
+	};
+	if (browser.exitCode !== null || browser.signalCode !== null)
+		return done();
+	browser.once('exit', done);
 	browser.kill('SIGKILL');
-	fs.rmSync(profile, { recursive: true, force: true });
-	process.exit(code);
+	setTimeout(done, 5000);
 }
 
 async function main() {
