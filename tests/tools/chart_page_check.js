@@ -76,7 +76,8 @@ function send(method, params = {}, sessionId = undefined) {
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// Prints the report once, ends Chromium and removes its profile once it has exited (it writes there until then).
+// Prints the report once, closes Chromium (Browser.close ends its helper processes too; a kill after 5 s) and removes
+// its profile once it has exited, since it writes there until then.
 let finished = false;
 function finish(code, lines) {
 	if (finished)
@@ -86,7 +87,7 @@ function finish(code, lines) {
 		console.log(line);
 	const done = () => {
 		try {
-			fs.rmSync(profile, { recursive: true, force: true });
+			fs.rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
 		} catch (error) {
 			console.log('profile=' + profile + ' not removed: ' + error.message);
 		}
@@ -95,8 +96,9 @@ function finish(code, lines) {
 	if (browser.exitCode !== null || browser.signalCode !== null)
 		return done();
 	browser.once('exit', done);
-	browser.kill('SIGKILL');
-	setTimeout(done, 5000);
+	send('Browser.close').catch(() => {});
+	setTimeout(() => browser.kill('SIGKILL'), 5000);
+	setTimeout(done, 8000);
 }
 
 async function main() {
