@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -82,7 +84,9 @@ const surfax::io::ExportItem& ItemAt(const ExportScene& scene, std::size_t i)
 
 std::string TempPath(const std::string& name)
 {
-	const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "surfax-gltf-export";
+	// One folder per process: test runs of other build folders may share the temporary folder at the same time.
+	const std::filesystem::path dir =
+	    std::filesystem::path(testing::TempDir()) / ("surfax-gltf-export-" + std::to_string(::getpid()));
 	std::filesystem::create_directories(dir);
 	return (dir / name).string();
 }

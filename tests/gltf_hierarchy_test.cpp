@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
 #include <fstream>
 #include <map>
@@ -107,7 +109,8 @@ bool Validate(const std::vector<std::string>& files, std::string& report)
 	    "node '" + std::string(SURFAX_SOURCE_DIR) + "/tests/tools/validate_gltf.js' '" + modules + "'";
 	for (const std::string& f : files)
 		command += " '" + f + "'";
-	const fs::path out = fs::path(testing::TempDir()) / "surfax-hierarchy-validator.txt";
+	const fs::path out =
+	    fs::path(testing::TempDir()) / ("surfax-hierarchy-validator-" + std::to_string(::getpid()) + ".txt");
 	const int status = std::system((command + " > '" + out.string() + "' 2>&1").c_str());
 	std::ifstream in(out);
 	report.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
