@@ -169,6 +169,20 @@ TEST(Extrusion, BadInputGivesNothing)
 	EXPECT_FALSE(BuildExtrusion(set, Vector(0, 0, 1), mesh));
 }
 
+TEST(Extrusion, NoContoursGiveAnEmptyMeshAlsoWhenTheCacheAnswers)
+{
+	// A label of size zero has no outline: the second request is answered from the cache of extrusions, whose
+	// comparison of the (empty) point arrays once handed null pointers to memcmp.
+	const ContourSet none;
+	for (int request = 0; request < 2; ++request)
+	{
+		MeshData mesh;
+		mesh.points = {Vector(1, 2, 3)};
+		EXPECT_TRUE(BuildExtrusion(none, Vector(0, 0, 1), mesh));
+		EXPECT_TRUE(mesh.points.empty() && mesh.polygons.empty());
+	}
+}
+
 TEST(TextSpline, ReportsItsSizeBeforeEvaluationAndExtrudesIntoPolygons)
 {
 	surfax::test::TestDocument doc;
