@@ -29,7 +29,9 @@ bool LoadChartViewerScript(std::string& script, std::string& message)
 		std::error_code ec;
 		if (std::filesystem::exists(path, ec))
 			return render::LoadChartViewer(path, script, message);
-		places += (places.empty() ? "" : ", ") + path;
+		if (!places.empty())
+			places += ", ";
+		places += path;
 	}
 	message = std::string("the glTF viewer for chart pages (three.js, ") + render::kChartViewerFileName +
 	          ") is missing: no file at " + places + " (the build copies it from third_party/three/; " +
