@@ -153,9 +153,5 @@ BENCHMARK(GridRebuild)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-	benchmark::Initialize(&argc, argv);
-	benchmark::RunSpecifiedBenchmarks();
-	benchmark::Shutdown();
-	surfax::plugins::UnloadAllPlugins();
-	return 0;
+	return surfax::bench::RunAndUnload(argc, argv);
 }

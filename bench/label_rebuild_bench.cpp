@@ -9,6 +9,7 @@
 // label component it then presses the label's update button and the new labels are built in the same evaluation.
 //
 // Run after building the plug-in (the `surfax` target); it is loaded from the build's plug-in folder.
+#include "bench/surfax_plugin.h"
 #include "host/eval/evaluate.h"
 #include "host/plugins/loader.h"
 #include "host/plugins/registry.h"
@@ -157,9 +158,5 @@ BENCHMARK(ResampleWithLabel)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-	benchmark::Initialize(&argc, argv);
-	benchmark::RunSpecifiedBenchmarks();
-	benchmark::Shutdown();
-	surfax::plugins::UnloadAllPlugins();
-	return 0;
+	return surfax::bench::RunAndUnload(argc, argv);
 }

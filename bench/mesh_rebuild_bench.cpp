@@ -170,9 +170,5 @@ BENCHMARK(IcosahedronMarkers)->Arg(250)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-	benchmark::Initialize(&argc, argv);
-	benchmark::RunSpecifiedBenchmarks();
-	benchmark::Shutdown();
-	surfax::plugins::UnloadAllPlugins();
-	return 0;
+	return surfax::bench::RunAndUnload(argc, argv);
 }

@@ -164,9 +164,5 @@ BENCHMARK(RippleFormula)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-	benchmark::Initialize(&argc, argv);
-	benchmark::RunSpecifiedBenchmarks();
-	benchmark::Shutdown();
-	surfax::plugins::UnloadAllPlugins();
-	return 0;
+	return surfax::bench::RunAndUnload(argc, argv);
 }

@@ -44,6 +44,17 @@ inline const cinema::BaseObject* TimeRebuilds(benchmark::State& state, cinema::B
 	}
 	return cache;
 }
+
+/// The benchmarks' main: runs those the command line selects, then unloads the plug-ins before the host's statics
+/// go, as the application does when it quits.
+inline int RunAndUnload(int argc, char** argv)
+{
+	benchmark::Initialize(&argc, argv);
+	benchmark::RunSpecifiedBenchmarks();
+	benchmark::Shutdown();
+	surfax::plugins::UnloadAllPlugins();
+	return 0;
+}
 } // namespace surfax::bench
 
 #endif // SURFAX_BENCH_SURFAX_PLUGIN_H
