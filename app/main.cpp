@@ -204,7 +204,7 @@ int Run(int argc, char** argv)
 	            },
 	            ""));
 	plotCommand
-	    ->add_option("-o", plot.outputs, "Output file, by extension: .glb .gltf .obj .png .html .json (repeatable)")
+	    ->add_option("-o", plot.outputs, "Output file, by extension: .glb .gltf .obj .png .html/.htm .json (repeatable)")
 	    ->type_name("FILE")
 	    ->allow_extra_args(false);
 	plotCommand

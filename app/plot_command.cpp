@@ -88,7 +88,7 @@ bool OutputKindOf(const std::string& path, OutputKind& kind)
 		kind = OutputKind::Obj;
 	else if (ext == ".png")
 		kind = OutputKind::Png;
-	else if (ext == ".html")
+	else if (ext == ".html" || ext == ".htm")
 		kind = OutputKind::Page;
 	else if (ext == ".json")
 		kind = OutputKind::Dump;
@@ -357,7 +357,7 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 		OutputKind kind;
 		if (!OutputKindOf(path, kind))
 		{
-			PrintError("-o " + path, "unknown file type (expected .glb, .gltf, .obj, .png, .html or .json)");
+			PrintError("-o " + path, "unknown file type (expected .glb, .gltf, .obj, .png, .html (.htm) or .json)");
 			return kExitUsage;
 		}
 		outputs.push_back(Output{path, kind});
@@ -480,7 +480,7 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 			keptCoordinates += CoordinateCount(scene);
 			if (keptCoordinates > kMaxAnimationCoordinates)
 			{
-				PrintError("--frames", "the animation is too large for one glTF file (more than " +
+				PrintError("--frames", "the animation is too large for one animated glTF or chart page (more than " +
 				                           std::to_string(kMaxAnimationCoordinates) +
 				                           " coordinates in all frames): choose fewer frames or a lower resolution");
 				return kExitError;

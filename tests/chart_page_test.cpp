@@ -284,6 +284,10 @@ TEST_F(ChartPageCommand, AMissingViewerFailsNamingItAndWritesNothing)
 	setenv("SURFAX_VIEWER", (std::string(SURFAX_BINARY_DIR) + "/viewer/surfax-three.js").c_str(), 1);
 	EXPECT_EQ(surfax::test::RunHost(dir, {"plot", "--with", "mesh", "-o", "chart.html"}).exitCode, 0);
 	EXPECT_EQ(surfax::test::FilesIn(dir), std::vector<std::string>{"chart.html"});
+
+	// The short extension is a page too, not an unknown file type.
+	EXPECT_EQ(surfax::test::RunHost(dir, {"plot", "--with", "mesh", "-o", "chart.HTM"}).exitCode, 0);
+	EXPECT_EQ(ReadFile(dir / "chart.HTM"), ReadFile(dir / "chart.html"));
 }
 
 // ------------------------------------------------------------------------------------------------------------------
