@@ -139,7 +139,7 @@ Bool FormulaTemplate::Init(const String& formula)
 			return false;
 		pieceStart = pos + 1;
 	}
-	return _pieces.Append(formula.SubStr(pieceStart, length - pieceStart)) != maxon::FAILED;
+	return _pieces.Append(formula.SubStr(pieceStart, length - pieceStart)) == maxon::OK;
 }
 
 Bool FormulaTemplate::BindRow(const String* const (&valueTexts)[kVariableCount])

@@ -42,7 +42,7 @@ Bool LoadIcons()
 	return true;
 }
 
-BaseBitmap* GetIcon(Int32 slot)
+BaseBitmap* GetPluginIcon(Int32 slot)
 {
 	return g_icons != nullptr ? g_icons[slot] : nullptr;
 }
@@ -53,11 +53,11 @@ namespace cinema
 Bool PluginStart()
 {
 	// Each type stands alone: one that fails to register does not keep the others away.
-	RegisterPlotObject(GetIcon(0));
-	RegisterPlotMesh(GetIcon(1));
-	RegisterPlotGrid(GetIcon(2));
-	RegisterPlotCage(GetIcon(3));
-	RegisterPlotLabel(GetIcon(4));
+	RegisterPlotObject(GetPluginIcon(0));
+	RegisterPlotMesh(GetPluginIcon(1));
+	RegisterPlotGrid(GetPluginIcon(2));
+	RegisterPlotCage(GetPluginIcon(3));
+	RegisterPlotLabel(GetPluginIcon(4));
 	return true;
 }
 

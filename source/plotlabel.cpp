@@ -147,7 +147,7 @@ BaseObject* MakeLabel(const maxon::String& name, const maxon::String& text, Int3
 		bc.SetInt32(PRIM_TEXT_ALIGN, align);
 		bc.SetFloat(PRIM_TEXT_HEIGHT, style.size);
 		if (style.font != nullptr)
-			bc.SetData(PRIM_TEXT_FONT, GeData(FONTCHOOSER_DATA, *style.font));
+			bc.SetData(PRIM_TEXT_FONT, GeData(*style.font, FONTCHOOSER_DATA));
 		spline->InsertUnderLast(label);
 		*textOut = spline;
 	}
@@ -368,7 +368,8 @@ private:
 		BaseContainer fonts;
 		GeClipMap::EnumerateFonts(&fonts, GE_CM_FONTSORT::FLAT);
 		const String preferred(kPreferredFont);
-		for (Int32 i = 0; i < fonts.GetCount(); ++i)
+		// The container has no count: its entries are browsed until GetIndexId answers NOTOK.
+		for (Int32 i = 0; fonts.GetIndexId(i) != NOTOK; ++i)
 		{
 			const GeData* entry = fonts.GetIndexData(i);
 			if (entry == nullptr || entry->GetType() != DA_CONTAINER || entry->GetContainer() == nullptr)

@@ -57,7 +57,7 @@ TEST(BaseContainerLookups, ReplaceInPlaceAndKeepInsertionOrder)
 	bc.SetInt32(10, 2);
 	bc.SetInt32(20, 3);
 	bc.SetInt32(10, 4);
-	ASSERT_EQ(bc.GetCount(), 3);
+	ASSERT_EQ(bc.GetEntryCount(), 3);
 	EXPECT_EQ(bc.GetIndexId(0), 30);
 	EXPECT_EQ(bc.GetIndexId(1), 10);
 	EXPECT_EQ(bc.GetIndexId(2), 20);

@@ -49,7 +49,7 @@ void ExpectDefaults(const BaseObject* op, const std::vector<Default>& defaults)
 		EXPECT_TRUE(value == expected.value) << "parameter " << expected.id;
 	}
 	std::vector<Int32> written;
-	for (Int32 index = 0; index < bc.GetCount(); ++index)
+	for (Int32 index = 0; index < bc.GetEntryCount(); ++index)
 	{
 		for (const Default& expected : defaults)
 		{

@@ -230,7 +230,7 @@ TEST(Fonts, TheFontListNamesItsFacesAndTheDefaultIsOneOfThem)
 {
 	BaseContainer list;
 	GeClipMap::EnumerateFonts(&list, GE_CM_FONTSORT::FLAT);
-	ASSERT_GT(list.GetCount(), 0);
+	ASSERT_GT(list.GetEntryCount(), 0);
 	const BaseContainer* first = list.GetContainerInstance(0);
 	ASSERT_NE(first, nullptr);
 	String display, family;

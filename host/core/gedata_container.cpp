@@ -437,7 +437,7 @@ Bool BaseContainer::RemoveData(Int32 id)
 
 Bool BaseContainer::RemoveIndex(Int32 index)
 {
-	if (index < 0 || index >= GetCount())
+	if (index < 0 || index >= GetEntryCount())
 		return false;
 	_entries.erase(_entries.begin() + index);
 	return true;
@@ -455,12 +455,12 @@ Int32 BaseContainer::FindIndex(Int32 id) const
 
 Int32 BaseContainer::GetIndexId(Int32 index) const
 {
-	return (index >= 0 && index < GetCount()) ? _entries[static_cast<std::size_t>(index)].first : NOTOK;
+	return (index >= 0 && index < GetEntryCount()) ? _entries[static_cast<std::size_t>(index)].first : NOTOK;
 }
 
 const GeData* BaseContainer::GetIndexData(Int32 index) const
 {
-	return (index >= 0 && index < GetCount()) ? &_entries[static_cast<std::size_t>(index)].second : nullptr;
+	return (index >= 0 && index < GetEntryCount()) ? &_entries[static_cast<std::size_t>(index)].second : nullptr;
 }
 
 Bool BaseContainer::CopyTo(BaseContainer* dst, COPYFLAGS, AliasTrans*) const

@@ -246,7 +246,7 @@ bool ContainerHasForm(const BaseContainer& bc, int depth)
 {
 	if (depth >= kMaxValueNesting)
 		return false;
-	for (Int32 i = 0; i < bc.GetCount(); ++i)
+	for (Int32 i = 0; i < bc.GetEntryCount(); ++i)
 	{
 		const GeData* entry = bc.GetIndexData(i);
 		if (entry != nullptr && !HasUntypedForm(*entry, depth + 1))
@@ -673,8 +673,8 @@ std::vector<std::pair<Int32, const GeData*>> SortedEntries(const BaseContainer& 
 {
 	// By id, so that the text does not depend on the order the values were set in.
 	std::vector<std::pair<Int32, const GeData*>> entries;
-	entries.reserve(static_cast<std::size_t>(bc.GetCount()));
-	for (Int32 i = 0; i < bc.GetCount(); ++i)
+	entries.reserve(static_cast<std::size_t>(bc.GetEntryCount()));
+	for (Int32 i = 0; i < bc.GetEntryCount(); ++i)
 		entries.emplace_back(bc.GetIndexId(i), bc.GetIndexData(i));
 	std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 	return entries;

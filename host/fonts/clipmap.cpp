@@ -32,7 +32,7 @@ void GeClipMap::EnumerateFonts(BaseContainer* dst, GE_CM_FONTSORT sort_mode)
 		BaseContainer& family = families[face.family];
 		BaseContainer description;
 		surfax::fonts::WriteFontDescription(face, description);
-		family.SetContainer(family.GetCount(), description);
+		family.SetContainer(family.GetEntryCount(), description);
 	}
 	Int32 id = 0;
 	for (const auto& entry : families)
@@ -87,7 +87,7 @@ Bool GeClipMap::GetFontDescription(const String& name, GeFontNameType type, Base
 		return false;
 	BaseContainer list;
 	EnumerateFonts(&list, GE_CM_FONTSORT::FLAT);
-	for (Int32 i = 0; i < list.GetCount(); ++i)
+	for (Int32 i = 0; i < list.GetEntryCount(); ++i)
 	{
 		const BaseContainer* description = list.GetContainerInstance(list.GetIndexId(i));
 		String candidate;

@@ -3,6 +3,7 @@
 
 #include "host/core/diagnostics.h"
 #include "host/core/memory.h"
+#include "lib_iconcollection.h"
 
 #include <atomic>
 #include <filesystem>
@@ -158,5 +159,10 @@ void BaseBitmap::SetPixel(Int32 x, Int32 y, Int32 r, Int32 g, Int32 b)
 	for (int k = 0; k < 3; ++k)
 		image.rgba[at + k] = static_cast<std::uint8_t>(rgb[k] < 0 ? 0 : (rgb[k] > 255 ? 255 : rgb[k]));
 	image.rgba[at + 3] = 255;
+}
+Bool GetIcon(Int32 /*iconId*/, IconData* /*data*/)
+{
+	// The stand-in host has no icons of its own to hand out.
+	return false;
 }
 } // namespace cinema

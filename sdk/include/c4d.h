@@ -24,5 +24,6 @@
 #include "c4d_general.h"
 #include "c4d_gui.h"
 #include "obase.h"
+#include "lib_iconcollection.h"
 
 #endif // C4D_H__

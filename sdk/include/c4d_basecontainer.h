@@ -22,7 +22,9 @@ public:
 
 	Int32 GetId() const { return _id; }
 	void SetId(Int32 id) { _id = id; }
-	Int32 GetCount() const { return static_cast<Int32>(_entries.size()); }
+	/// Stand-in only (sdk/standin/standin_only.h): the number of entries. The SDK's container has no count; its
+	/// entries are browsed with GetIndexId until it answers NOTOK.
+	Int32 GetEntryCount() const { return static_cast<Int32>(_entries.size()); }
 	void FlushAll() { _entries.clear(); }
 
 	Bool GetBool(Int32 id, Bool preset = false) const;
@@ -91,8 +93,6 @@ private:
 	Int32 _id = 0;
 	std::vector<std::pair<Int32, GeData>> _entries;
 };
-
-constexpr Int32 NOTOK = -1;
 } // namespace cinema
 
 #endif // C4D_BASECONTAINER_H__

@@ -75,8 +75,6 @@ public:
 	GeData(const BaseContainer& n);
 	/// Copies a custom data value of the given registered type. Holds nothing when the type is unknown.
 	GeData(const CustomDataType& data, Int32 type);
-	/// The same, with the type first as the application's header has it: GeData(FONTCHOOSER_DATA, fontData).
-	GeData(Int32 type, const CustomDataType& data) : GeData(data, type) {}
 	template <typename DATATYPE, size_t = sizeof(DATATYPE::DATATYPEID)>
 	explicit GeData(const DATATYPE& data) : GeData(static_cast<const CustomDataType&>(data), DATATYPE::DATATYPEID)
 	{

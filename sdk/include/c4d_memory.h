@@ -68,6 +68,24 @@ void DeleteObjImpl(T* p)
 
 namespace maxon
 {
+/// How a collection's memory follows its count when it grows or shrinks. The values NONE, DEFAULT, FIT_TO_SIZE,
+/// ON_GROW_UNSPECIFIED and POD_UNINITIALIZED are the SDK's; the stand-in's arrays accept every flag and always grow
+/// as with DEFAULT.
+enum class COLLECTION_RESIZE_FLAGS
+{
+	NONE = 0,
+	ON_SHRINK_KEEP_CAPACITY = 0,
+	ON_SHRINK_FIT_TO_SIZE = 1,
+	ON_GROW_RESERVE_CAPACITY = 0,
+	ON_GROW_FIT_TO_SIZE = 2,
+	ON_GROW_UNINITIALIZED = 4,
+	ON_GROW_UNSPECIFIED = 8,
+	ON_RESIZE_UNSPECIFIED = 16,
+	FIT_TO_SIZE = 3,
+	DEFAULT = 2,
+	POD_UNINITIALIZED = 6,
+};
+
 /// Growable array whose growth reports failure instead of throwing; memory comes from the host.
 template <typename T>
 class BaseArray
@@ -95,14 +113,17 @@ public:
 	const T* begin() const { return _data; }
 	const T* end() const { return _data + _count; }
 
-	/// Makes room for at least count elements without changing the count.
-	Result<void> EnsureCapacity(Int count)
+	/// Makes room for at least requestedCapacity elements without changing the count.
+	ResultMem EnsureCapacity(Int requestedCapacity,
+		COLLECTION_RESIZE_FLAGS resizeFlags = COLLECTION_RESIZE_FLAGS::ON_GROW_RESERVE_CAPACITY)
 	{
-		if (count <= _capacity)
+		(void)resizeFlags;
+		if (requestedCapacity <= _capacity)
 			return OK;
-		if (count < 0 || static_cast<UInt>(count) > static_cast<UInt>(INT64_MAX) / sizeof(T))
+		if (static_cast<UInt>(requestedCapacity) > static_cast<UInt>(INT64_MAX) / sizeof(T))
 			return FAILED;
-		T* fresh = static_cast<T*>(::cinema::hostbridge::AllocMem(count * static_cast<Int>(sizeof(T)), false));
+		T* fresh =
+			static_cast<T*>(::cinema::hostbridge::AllocMem(requestedCapacity * static_cast<Int>(sizeof(T)), false));
 		if (fresh == nullptr)
 			return FAILED;
 		for (Int i = 0; i < _count; ++i)
@@ -112,11 +133,13 @@ public:
 		}
 		::cinema::hostbridge::FreeMem(_data);
 		_data = fresh;
-		_capacity = count;
+		_capacity = requestedCapacity;
 		return OK;
 	}
-	/// Appends a copy of value; refers to the new element, or fails (the array is unchanged).
-	ResultRef<T> Append(const T& value)
+	/// Appends a new element made from x (a copy, or a move of an rvalue); refers to it, or fails (the array is
+	/// unchanged).
+	template <typename ARG>
+	ResultRef<T> Append(ARG&& x)
 	{
 		if (_count == _capacity)
 		{
@@ -124,22 +147,23 @@ public:
 			if (EnsureCapacity(grown) == FAILED)
 				return FAILED;
 		}
-		T* slot = new (_data + _count) T(value);
+		T* slot = new (_data + _count) T(std::forward<ARG>(x));
 		++_count;
 		return ResultRef<T>(*slot);
 	}
 	/// Sets the count; new elements are value-initialised. Fails (unchanged) when memory is out.
-	Result<void> Resize(Int count)
+	ResultMem Resize(Int newCnt, COLLECTION_RESIZE_FLAGS resizeFlags = COLLECTION_RESIZE_FLAGS::DEFAULT)
 	{
-		if (count < 0)
+		(void)resizeFlags;
+		if (newCnt < 0)
 			return FAILED;
-		if (count > _capacity && EnsureCapacity(count) == FAILED)
+		if (newCnt > _capacity && EnsureCapacity(newCnt) == FAILED)
 			return FAILED;
-		for (Int i = _count; i < count; ++i)
+		for (Int i = _count; i < newCnt; ++i)
 			new (_data + i) T();
-		for (Int i = count; i < _count; ++i)
+		for (Int i = newCnt; i < _count; ++i)
 			_data[i].~T();
-		_count = count;
+		_count = newCnt;
 		return OK;
 	}
 	/// Count 0; the memory stays for reuse.
@@ -157,15 +181,22 @@ public:
 		_data = nullptr;
 		_capacity = 0;
 	}
-	/// Replaces the content with a copy of src. Fails (this array emptied) when memory is out.
-	Result<void> CopyFrom(const BaseArray& src)
+	/// Replaces the content with a copy of the elements of other (an array of T). Fails (this array emptied) when
+	/// memory is out.
+	template <typename COLLECTION2>
+	Result<void> CopyFrom(COLLECTION2&& other,
+		COLLECTION_RESIZE_FLAGS resizeFlags = COLLECTION_RESIZE_FLAGS::FIT_TO_SIZE)
 	{
+		(void)resizeFlags;
+		if (static_cast<const void*>(&other) == static_cast<const void*>(this))
+			return OK;
 		Flush();
-		if (EnsureCapacity(src._count) == FAILED)
+		const Int count = other.GetCount();
+		if (EnsureCapacity(count) == FAILED)
 			return FAILED;
-		for (Int i = 0; i < src._count; ++i)
-			new (_data + i) T(src._data[i]);
-		_count = src._count;
+		for (Int i = 0; i < count; ++i)
+			new (_data + i) T(other[i]);
+		_count = count;
 		return OK;
 	}
 

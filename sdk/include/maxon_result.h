@@ -2,7 +2,7 @@
 //
 // Stand-in note: the real error system carries rich error objects and an `iferr (decl)` form that declares a
 // variable; this stand-in keeps the expression form `iferr (expression)`, `iferr_scope` with `iferr_return` in
-// functions that return a Result, `== maxon::FAILED` / `== maxon::OK` comparisons, GetValue() and GetPointer().
+// functions that return a Result, `== maxon::FAILED` / `== maxon::OK` comparisons (no `!=`, as in the SDK), GetValue() and GetPointer().
 #ifndef MAXON_RESULT_H__
 #define MAXON_RESULT_H__
 
@@ -21,9 +21,14 @@ enum ERROR_FAILED
 	FAILED
 };
 
-/// Result without a value.
+// Every result class is must-use, as the SDK declares them (MAXON_WARN_UNUSED_CLASS): a call whose result is
+// dropped warns, and fails under -Werror. Results compare with == only: the SDK defines no operator!= on Result,
+// ResultRef or ResultMemT, so `r != maxon::FAILED` compiles only where C++20 rewrites it from ==, and the SDK builds
+// plug-ins as C++17. Write `r == maxon::OK`.
+
+/// Result with a value of type T (Result<void>: none).
 template <typename T>
-class Result
+class [[nodiscard]] Result
 {
 public:
 	Result(ERROR_OK) : _ok(true) {}
@@ -32,9 +37,7 @@ public:
 	Result(T&& value) : _ok(true), _value(std::move(value)) {}
 
 	Bool operator==(ERROR_OK) const { return _ok; }
-	Bool operator!=(ERROR_OK) const { return !_ok; }
 	Bool operator==(ERROR_FAILED) const { return !_ok; }
-	Bool operator!=(ERROR_FAILED) const { return _ok; }
 	/// The value; a default value when the result failed.
 	const T& GetValue() const& { return _value; }
 	T& GetValue() & { return _value; }
@@ -45,16 +48,22 @@ private:
 	T _value{};
 };
 
+template <typename T>
+class ResultMemT;
+
 template <>
-class Result<void>
+class [[nodiscard]] Result<void>
 {
 public:
 	Result(ERROR_OK) : _ok(true) {}
 	Result(ERROR_FAILED) : _ok(false) {}
+	/// An out-of-memory result of a collection converts to a plain one, as in the SDK.
+	template <typename T>
+	Result(const ResultMemT<T>& r) : _ok(r == OK)
+	{
+	}
 	Bool operator==(ERROR_OK) const { return _ok; }
-	Bool operator!=(ERROR_OK) const { return !_ok; }
 	Bool operator==(ERROR_FAILED) const { return !_ok; }
-	Bool operator!=(ERROR_FAILED) const { return _ok; }
 
 private:
 	Bool _ok;
@@ -62,19 +71,39 @@ private:
 
 /// Result that refers to an element (for example the one an array appended).
 template <typename T>
-class ResultRef
+class [[nodiscard]] ResultRef
 {
 public:
 	ResultRef(ERROR_FAILED) : _ptr(nullptr) {}
 	explicit ResultRef(T& value) : _ptr(&value) {}
 	Bool operator==(ERROR_OK) const { return _ptr != nullptr; }
 	Bool operator==(ERROR_FAILED) const { return _ptr == nullptr; }
-	Bool operator!=(ERROR_FAILED) const { return _ptr != nullptr; }
 	T& GetValue() const { return *_ptr; }
 
 private:
 	T* _ptr;
 };
+
+/// Result of an operation whose only error is running out of memory (growing a collection): a value of T, or the
+/// failure. ResultMem, what BaseArray's EnsureCapacity and Resize give, is ResultMemT<Bool>.
+template <typename T>
+class [[nodiscard]] ResultMemT
+{
+public:
+	ResultMemT() : _value(), _ok(false) {}
+	ResultMemT(ERROR_OK) : _value(T(true)), _ok(true) {}
+	ResultMemT(ERROR_FAILED) : _value(), _ok(false) {}
+	ResultMemT(const T& value) : _value(value), _ok(true) {}
+	Bool operator==(ERROR_OK) const { return _ok; }
+	Bool operator==(ERROR_FAILED) const { return !_ok; }
+	const T& GetValue() const& { return _value; }
+
+private:
+	T _value;
+	Bool _ok;
+};
+
+using ResultMem = ResultMemT<Bool>;
 
 /// Result that holds a pointer to new memory (what NewMemClear gives): the pointer, or an error. There is no
 /// conversion to T*; GetPointer() reads it after the result was checked.
@@ -85,9 +114,7 @@ public:
 	ResultPtr(ERROR_FAILED) : _ptr(nullptr) {}
 	explicit ResultPtr(T* ptr) : _ptr(ptr) {}
 	Bool operator==(ERROR_OK) const { return _ptr != nullptr; }
-	Bool operator!=(ERROR_OK) const { return _ptr == nullptr; }
 	Bool operator==(ERROR_FAILED) const { return _ptr == nullptr; }
-	Bool operator!=(ERROR_FAILED) const { return _ptr != nullptr; }
 	/// The pointer; null when the result failed.
 	T* GetPointer() const { return _ptr; }
 
@@ -112,6 +139,11 @@ inline Bool IsFailure(const ResultPtr<T>& r)
 {
 	return r == FAILED;
 }
+template <typename T>
+inline Bool IsFailure(const ResultMemT<T>& r)
+{
+	return r == FAILED;
+}
 
 /// What iferr_scope declares: whether a result passed to iferr_return in the scope failed.
 struct ErrorScope
@@ -125,6 +157,11 @@ inline T operator%(Result<T>&& r, ErrorScope& scope)
 	return std::move(r).GetValue();
 }
 inline void operator%(Result<void>&& r, ErrorScope& scope)
+{
+	scope.failed = r == FAILED;
+}
+template <typename T>
+inline void operator%(ResultMemT<T>&& r, ErrorScope& scope)
 {
 	scope.failed = r == FAILED;
 }

@@ -15,8 +15,19 @@
 #pragma GCC poison hostbridge LocalResourceData
 // c4d_baselist.h, c4d_baseobject.h, c4d_nodedata.h: the host's record of a node.
 #pragma GCC poison HostNode HostAccess GetHostNode
-// c4d_string.h: the text's bytes for the host.
-#pragma GCC poison GetUtf8 GetUtf8Writable
+// c4d_string.h: the text's bytes for the host, and the host's table behind ""_s.
+#pragma GCC poison GetUtf8 GetUtf8Writable InternLiteral
+// c4d_basecontainer.h: the number of entries (the SDK's container is browsed with GetIndexId until NOTOK). A
+// member named GetCount cannot be poisoned here: BaseArray::GetCount is real.
+#pragma GCC poison GetEntryCount
+// c4d_basecontainer.h, c4d_baselist.h: writable value pointers and the untyped node-data access; the SDK has
+// FindIndex(id, &data) and GetNodeData<T>() for them.
+#pragma GCC poison GetDataPointerWritable GetNodeDataI
+// customgui_fontchooser.h, customgui_gradient.h: the host's font values and shared ramp data; GRADIENT_INTERPOLATION
+// is the pre-R20 container id (the SDK has the knot's own interpolation).
+#pragma GCC poison AllocFontValue FreeFontValue GradientRenderDataImpl GRADIENT_INTERPOLATION
+// c4d_enumflags.h: what `flags & FLAG` gives in the stand-in.
+#pragma GCC poison EnumFlagTest
 // lib_description.h: the depth limit of ids.
 #pragma GCC poison kMaxLevels
 // c4d_memory.h, maxon_result.h: what NewObjClear, NewMemClear, DeleteObj, iferr and iferr_return expand to.
