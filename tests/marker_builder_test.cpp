@@ -113,8 +113,8 @@ TEST_F(MarkerBuilder, CubesFollowTheTablesAroundEverySample)
 	const Markers m = Read();
 	ASSERT_NE(m.object, nullptr);
 	ASSERT_EQ(m.points.size(), 4u * 8u);
-	const Vector corners[8] = {{-1, 1, -1},  {-1, 1, 1},  {1, 1, 1},  {1, 1, -1},
-	                           {-1, -1, -1}, {-1, -1, 1}, {1, -1, 1}, {1, -1, -1}};
+	const Vector corners[8] = {Vector(-1, 1, -1),  Vector(-1, 1, 1),  Vector(1, 1, 1),  Vector(1, 1, -1),
+	                           Vector(-1, -1, -1), Vector(-1, -1, 1), Vector(1, -1, 1), Vector(1, -1, -1)};
 	const CPolygon faces[6] = {{0, 1, 2, 3}, {4, 5, 6, 7}, {0, 1, 5, 4}, {3, 2, 6, 7}, {0, 3, 7, 4}, {1, 2, 6, 5}};
 	for (Int32 i = 0; i < 4; ++i)
 	{
@@ -137,7 +137,8 @@ TEST_F(MarkerBuilder, PyramidsRepeatTheirTablesWithShiftedIndices)
 	const Markers m = Read();
 	ASSERT_NE(m.object, nullptr);
 	ASSERT_EQ(m.points.size(), 4u * 5u);
-	const Vector corners[5] = {{-1, -1, 0}, {0, -1, -1}, {1, -1, 0}, {0, -1, 1}, {0, 1, 0}};
+	const Vector corners[5] = {Vector(-1, -1, 0), Vector(0, -1, -1), Vector(1, -1, 0), Vector(0, -1, 1),
+	                           Vector(0, 1, 0)};
 	for (Int32 i = 0; i < 4; ++i)
 		for (Int32 k = 0; k < 5; ++k)
 			EXPECT_EQ(m.points[size_t(i * 5 + k)], Samples()[i].position + corners[k]) << i << "/" << k;

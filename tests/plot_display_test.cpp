@@ -249,6 +249,9 @@ TEST_F(PlotDisplay, HandlePassDrawsBothHandlesWithLinesToTheOrigin)
 	EXPECT_EQ(calls[0].kind, DrawCallKind::Matrix);
 	EXPECT_EQ(calls[0].matrix, plot->GetMg());
 	ASSERT_EQ(calls[1].kind, DrawCallKind::Pen);
+	// The handle colour, the application's id 91, which is not that of an active point (12).
+	static_assert(VIEWCOLOR_HANDLES == 91 && VIEWCOLOR_ACTIVEPOINT == 12);
+	ASSERT_NE(GetViewColor(VIEWCOLOR_HANDLES), GetViewColor(VIEWCOLOR_ACTIVEPOINT));
 	ExpectSameVector(calls[1].a, GetViewColor(VIEWCOLOR_HANDLES));
 	const Vector positions[] = {Vector(60.0, 0.0, 0.0), Vector(0.0, 15.0, 0.0)};
 	for (int h = 0; h < 2; ++h)

@@ -77,6 +77,30 @@ std::string LibraryIn(const fs::path& folder, const char* name)
 	return (folder / (std::string(name) + surfax::plugins::kPluginExtension)).string();
 }
 
+using EntryPoint = Int32 (*)(Int32, void*, void*, void*);
+
+/// Opens the surfax library of folder by hand (without the host's loader): its c4d_main, or null with the reason on
+/// stderr.
+EntryPoint OpenSurfaxEntry(const fs::path& folder, void*& library)
+{
+	library = dlopen(LibraryIn(folder, "surfax").c_str(), RTLD_NOW | RTLD_LOCAL);
+	if (library == nullptr)
+	{
+		Fail(dlerror());
+		return nullptr;
+	}
+	return reinterpret_cast<EntryPoint>(dlsym(library, "c4d_main"));
+}
+
+/// Ends a plug-in opened with OpenSurfaxEntry and removes its folder.
+void CloseSurfax(EntryPoint entry, void* library, const fs::path& folder)
+{
+	entry(C4DPL_END, nullptr, nullptr, nullptr);
+	surfax::plugins::RemovePluginTypes();
+	dlclose(library);
+	fs::remove_all(folder);
+}
+
 /// Loads the plug-in in folder and checks which of the five types registered and whether they have icons.
 /// Unloads it again, so the child's leak check sees what PluginEnd left behind.
 bool LoadsWith(const fs::path& folder, const std::vector<Int32>& registered, bool icons, bool names = true)
@@ -334,14 +358,14 @@ TEST(PlotRegistration, PluginMessageAnswersFalseEvenAfterLoadingResourceAndIcons
 	    []
 	    {
 		    const fs::path folder = CopyOfSurfax("messages");
-		    void* library = dlopen(LibraryIn(folder, "surfax").c_str(), RTLD_NOW | RTLD_LOCAL);
-		    if (library == nullptr)
-			    return Fail(dlerror());
-		    using EntryPoint = Int32 (*)(Int32, void*, void*, void*);
-		    const auto entry = reinterpret_cast<EntryPoint>(dlsym(library, "c4d_main"));
+		    void* library = nullptr;
+		    const EntryPoint entry = OpenSurfaxEntry(folder, library);
+		    if (entry == nullptr)
+			    return false;
 		    const auto message = [entry](std::intptr_t id)
 		    { return entry(C4DPL_MESSAGE, reinterpret_cast<void*>(id), nullptr, nullptr); };
-		    Filename path{String(folder.string())};
+		    // The application hands over the library file; the glue keeps its directory as the plug-in's folder.
+		    Filename path{String(LibraryIn(folder, "surfax"))};
 		    bool ok = entry(C4DPL_INIT_SYS, reinterpret_cast<void*>(std::intptr_t(2025200)), nullptr, &path) == 1 ||
 		              Fail("the version check refused the host");
 		    // The glue turns PluginMessage's false into C4DPL_ERROR.
@@ -358,10 +382,36 @@ TEST(PlotRegistration, PluginMessageAnswersFalseEvenAfterLoadingResourceAndIcons
 		    const ObjectType* plot = FindObjectType(ID_PLOTOBJECT);
 		    if (plot == nullptr || plot->displayName != "3D Plot" || !plot->hasIcon)
 			    ok = Fail("the plot type lacks its name or icon");
-		    entry(C4DPL_END, nullptr, nullptr, nullptr);
-		    surfax::plugins::RemovePluginTypes();
-		    dlclose(library);
-		    fs::remove_all(folder);
+		    CloseSurfax(entry, library, folder);
+		    return ok;
+	    });
+}
+
+TEST(PlotRegistration, TheGlueNeedsTheLibraryFileAndTakesItsFolderForResourcesAndIcons)
+{
+	RunIsolated(
+	    []
+	    {
+		    const fs::path folder = CopyOfSurfax("pluginpath");
+		    void* library = nullptr;
+		    const EntryPoint entry = OpenSurfaxEntry(folder, library);
+		    if (entry == nullptr)
+			    return false;
+		    void* const version = reinterpret_cast<void*>(std::intptr_t(2025200));
+		    bool ok = true;
+		    // Without the library file the glue refuses, as the application's does.
+		    if (entry(C4DPL_INIT_SYS, version, nullptr, nullptr) != C4DPL_ERROR_VERSION)
+			    ok = Fail("a missing library file was not refused with C4DPL_ERROR_VERSION");
+		    Filename file{String(LibraryIn(folder, "surfax"))};
+		    if (entry(C4DPL_INIT_SYS, version, nullptr, &file) != 1)
+			    ok = Fail("the library file was refused");
+		    entry(C4DPL_MESSAGE, reinterpret_cast<void*>(std::intptr_t(C4DPL_INIT_SYS)), nullptr, nullptr);
+		    entry(C4DPL_INIT, nullptr, nullptr, nullptr);
+		    // The description, the name and the icon all come from the file's folder (GeGetPluginPath).
+		    const ObjectType* plot = FindObjectType(ID_PLOTOBJECT);
+		    if (plot == nullptr || plot->description == nullptr || plot->displayName != "3D Plot" || !plot->hasIcon)
+			    ok = Fail("the plot type did not find its resources beside the library file");
+		    CloseSurfax(entry, library, folder);
 		    return ok;
 	    });
 }

@@ -76,7 +76,7 @@ void ExpectSolid(const Solid& s, MeshData& mesh)
 		{
 			const Vector n = FaceNormal(mesh.points, p).GetNormalized();
 			const Vector& a = mesh.points[static_cast<std::size_t>(p.a)];
-			EXPECT_LT(std::fabs(cinema::Dot(n, mesh.points[static_cast<std::size_t>(p.d)] - a)), 1e-9) << "bent quad";
+			EXPECT_LT(std::fabs(Dot(n, mesh.points[static_cast<std::size_t>(p.d)] - a)), 1e-9) << "bent quad";
 		}
 	}
 	EXPECT_EQ(used.size(), mesh.points.size());
@@ -173,8 +173,8 @@ TEST(Primitives, PyramidsStandOnTheirBaseWithEveryPointOnAFace)
 			bool onFace = p.y == -1.0;
 			for (int side = 0; side < 4; ++side)
 			{
-				const Vector normal = cinema::Cross(corners[(side + 1) % 4] - corners[side], apex - corners[side]);
-				onFace = onFace || std::fabs(cinema::Dot(normal.GetNormalized(), p - apex)) < 1e-9;
+				const Vector normal = Cross(corners[(side + 1) % 4] - corners[side], apex - corners[side]);
+				onFace = onFace || std::fabs(Dot(normal.GetNormalized(), p - apex)) < 1e-9;
 			}
 			EXPECT_TRUE(onFace) << p.x << " " << p.y << " " << p.z;
 		}

@@ -75,7 +75,7 @@ double VolumeTimesSix(const Vector* points, const CPolygon& p, const Vector& ori
 	const Vector a = points[v[0]] - origin;
 	double sum = 0.0;
 	for (int k = 1; k + 1 < n; ++k)
-		sum += cinema::Dot(a, cinema::Cross(points[v[k]] - origin, points[v[k + 1]] - origin));
+		sum += Dot(a, Cross(points[v[k]] - origin, points[v[k + 1]] - origin));
 	return sum;
 }
 

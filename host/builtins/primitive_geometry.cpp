@@ -101,8 +101,8 @@ void AddOutward(MeshData& mesh, const CPolygon& p)
 	const Vector& b = mesh.points[static_cast<std::size_t>(p.b)];
 	const Vector& c = mesh.points[static_cast<std::size_t>(p.c)];
 	const Vector& d = mesh.points[static_cast<std::size_t>(p.d)];
-	const Vector normal = cinema::Cross(b - a, c - a);
-	mesh.polygons.push_back(cinema::Dot(normal, a + b + c + d) < 0.0 ? Reversed(p) : p);
+	const Vector normal = Cross(b - a, c - a);
+	mesh.polygons.push_back(Dot(normal, a + b + c + d) < 0.0 ? Reversed(p) : p);
 }
 
 // Triangles of a convex solid whose faces are equilateral triangles of the shortest point distance
@@ -174,9 +174,9 @@ void BuildDodecahedron(MeshData& mesh)
 			if (found == 0)
 			{
 				reference = offset;
-				side = cinema::Cross(axis, reference);
+				side = Cross(axis, reference);
 			}
-			ring[found++] = {std::atan2(cinema::Dot(offset, side), cinema::Dot(offset, reference)), f};
+			ring[found++] = {std::atan2(Dot(offset, side), Dot(offset, reference)), f};
 		}
 		std::sort(ring.begin(), ring.end());
 		AddOutward(mesh, CPolygon(ring[0].second, ring[1].second, ring[2].second, ring[3].second));

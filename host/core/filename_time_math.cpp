@@ -109,17 +109,3 @@ void BaseTime::Quantize(Float fps)
 }
 } // namespace cinema
 
-namespace maxon
-{
-Matrix HPBToMatrix(const Vector& hpb)
-{
-	// Heading about y, then pitch about x, then bank about z (left-handed, y up).
-	const double ch = std::cos(hpb.x), sh = std::sin(hpb.x);
-	const double cp = std::cos(hpb.y), sp = std::sin(hpb.y);
-	const double cb = std::cos(hpb.z), sb = std::sin(hpb.z);
-	const Matrix heading(Vector(), Vector(ch, 0, -sh), Vector(0, 1, 0), Vector(sh, 0, ch));
-	const Matrix pitch(Vector(), Vector(1, 0, 0), Vector(0, cp, sp), Vector(0, -sp, cp));
-	const Matrix bank(Vector(), Vector(cb, sb, 0), Vector(-sb, cb, 0), Vector(0, 0, 1));
-	return heading * pitch * bank;
-}
-} // namespace maxon

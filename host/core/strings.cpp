@@ -6,6 +6,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <deque>
+#include <mutex>
+#include <string_view>
+#include <unordered_map>
 
 namespace maxon
 {
@@ -137,6 +141,25 @@ Result<void> String::Insert(Int position, Utf32Char ch)
 	const char c = static_cast<char>(ch);
 	return Insert(position, String(&c, 1));
 }
+namespace details
+{
+const String& InternLiteral(const char* text, Int length)
+{
+	// One String per literal text for the life of the program: the deque keeps addresses stable as it grows, and
+	// the map's keys view the stored texts. Plug-ins may run on several threads, so the table is locked.
+	static std::mutex lock;
+	static std::deque<String> strings;
+	static std::unordered_map<std::string_view, const String*> byText;
+	const std::string_view key(text, static_cast<std::size_t>(length));
+	const std::lock_guard<std::mutex> guard(lock);
+	const auto found = byText.find(key);
+	if (found != byText.end())
+		return *found->second;
+	const String& stored = strings.emplace_back(text, length);
+	byText.emplace(std::string_view(stored.GetUtf8()), &stored);
+	return stored;
+}
+} // namespace details
 } // namespace maxon
 
 namespace cinema

@@ -298,17 +298,22 @@ const Matrix& BaseDrawHelp::GetMg()
 	return static_cast<surfax::draw::RecordingHelp*>(this)->mg;
 }
 
-Vector GetViewColor(Int32 colid)
+Vector GetViewColor(Int32 colid, Vector* defaultColor)
 {
-	// The application's default colours for the two view elements the plug-ins use.
+	// The application's default colours for the view elements the plug-ins use; another id answers the caller's
+	// default, or black.
 	switch (colid)
 	{
+	case VIEWCOLOR_ACTIVEPOINT:
+		return Vector(1.0, 0.6, 0.0);
+	case VIEWCOLOR_INACTIVEPOINT:
+		return Vector(0.2, 0.2, 0.8);
 	case VIEWCOLOR_SELECTION_PREVIEW:
 		return Vector(1.0, 0.8, 0.2);
 	case VIEWCOLOR_HANDLES:
 		return Vector(0.2, 0.6, 1.0);
 	default:
-		return Vector(0.5, 0.5, 0.5);
+		return defaultColor != nullptr ? *defaultColor : Vector(0.0);
 	}
 }
 } // namespace cinema

@@ -17,13 +17,13 @@ struct FontDataImpl final : cinema::FontData
 
 cinema::CustomDataType* AllocFont()
 {
-	return cinema::FontData::Alloc();
+	return cinema::FontData::AllocFontValue();
 }
 
 void FreeFont(cinema::CustomDataType* data)
 {
 	cinema::FontData* font = static_cast<cinema::FontData*>(data);
-	cinema::FontData::Free(font);
+	cinema::FontData::FreeFontValue(font);
 }
 
 bool CopyFont(const cinema::CustomDataType* src, cinema::CustomDataType* dst)
@@ -46,7 +46,7 @@ const bool g_registered = (core::RegisterCustomDataClass(&kFontClass), true);
 
 namespace cinema
 {
-FontData* FontData::Alloc()
+FontData* FontData::AllocFontValue()
 {
 	(void)surfax::fonts::g_registered;
 	if (surfax::core::ShouldFailAllocation())
@@ -54,7 +54,7 @@ FontData* FontData::Alloc()
 	return new (std::nothrow) surfax::fonts::FontDataImpl();
 }
 
-void FontData::Free(FontData*& data)
+void FontData::FreeFontValue(FontData*& data)
 {
 	delete static_cast<surfax::fonts::FontDataImpl*>(data);
 	data = nullptr;

@@ -11,12 +11,18 @@ namespace
 constexpr cinema::Float kMinBias = 1e-6;
 constexpr cinema::Float kExpScale = 1.71828182845904523536; // e - 1: maps ln(t k + 1) onto 0..1
 
+// Clamps to 0..1; NaN stays NaN.
+cinema::Float Clamp01(cinema::Float v)
+{
+	return v < 0.0 ? 0.0 : (v > 1.0 ? 1.0 : v);
+}
+
 cinema::Float ClampPosition(cinema::Float t)
 {
 	// NaN fails every comparison, so test for it first: it must land on the first knot.
 	if (std::isnan(t))
 		return 0.0;
-	return cinema::ClampValue01(t);
+	return Clamp01(t);
 }
 
 // 1 / d when d is a power of two whose reciprocal is a double as well, else 0: then x * (1 / d) is x / d bit for bit.
@@ -133,7 +139,7 @@ maxon::Color Ramp::Sample(cinema::Float t) const
 	const cinema::Float span = r.position - l.position;
 	if (!(span > 0.0))
 		return r.color;
-	const cinema::Float local = cinema::ClampValue01(Divide(pos - l.position, span, l.spanReciprocal));
+	const cinema::Float local = Clamp01(Divide(pos - l.position, span, l.spanReciprocal));
 	const cinema::Float u = RemapBias(local, l);
 
 	switch (static_cast<Interpolation>(l.interpolation))

@@ -1,5 +1,6 @@
 // Loading plug-in libraries the way the application does: dlopen, c4d_main with the host's API version and the
-// plug-in's folder, PluginMessage(C4DPL_INIT_SYS), PluginStart; and C4DPL_END at unload.
+// library's file (the SDK glue keeps its directory as the plug-in's folder), PluginMessage(C4DPL_INIT_SYS),
+// PluginStart; and C4DPL_END at unload.
 #ifndef SURFAX_HOST_PLUGINS_LOADER_H
 #define SURFAX_HOST_PLUGINS_LOADER_H
 

@@ -4,6 +4,7 @@
 #include "host/core/memory.h"
 #include "host/plugins/registry.h"
 
+#include <cmath>
 #include <new>
 
 namespace surfax::scene
@@ -369,6 +370,22 @@ HostNode* CloneNode(const HostNode* src, COPYFLAGS flags)
 	}
 	return dst;
 }
+
+namespace
+{
+// Rotation from heading, pitch and bank (radians) in the application's order: heading about y, then pitch about x,
+// then bank about z (left-handed, y up).
+Matrix HPBToMatrix(const Vector& hpb)
+{
+	const double ch = std::cos(hpb.x), sh = std::sin(hpb.x);
+	const double cp = std::cos(hpb.y), sp = std::sin(hpb.y);
+	const double cb = std::cos(hpb.z), sb = std::sin(hpb.z);
+	const Matrix heading(Vector(), Vector(ch, 0, -sh), Vector(0, 1, 0), Vector(sh, 0, ch));
+	const Matrix pitch(Vector(), Vector(1, 0, 0), Vector(0, cp, sp), Vector(0, -sp, cp));
+	const Matrix bank(Vector(), Vector(cb, sb, 0), Vector(-sb, cb, 0), Vector(0, 0, 1));
+	return heading * pitch * bank;
+}
+} // namespace
 
 Matrix LocalMatrix(const HostNode* node)
 {

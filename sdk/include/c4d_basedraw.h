@@ -33,8 +33,6 @@ enum class HANDLECONSTRAINTTYPE : Int32
 // and gives them no other meaning.
 #define NOCLIP_D (1 << 11)
 #define NOCLIP_Z (1 << 12)
-#define VIEWCOLOR_HANDLES 12
-#define VIEWCOLOR_SELECTION_PREVIEW 47
 
 /// An interactive handle: position and the axis or plane it moves along.
 class HandleInfo
@@ -76,9 +74,6 @@ protected:
 	BaseDrawHelp() = default;
 	~BaseDrawHelp() = default;
 };
-
-/// The user's colour for a view element.
-Vector GetViewColor(Int32 colid);
 } // namespace cinema
 
 #endif // C4D_BASEDRAW_H__

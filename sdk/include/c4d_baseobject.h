@@ -14,12 +14,13 @@ class BaseThread;
 class BaseDraw;
 class SplineObject;
 
-/// Display colour of an object.
+/// Display colour of an object. Plain data without initialisers, as in the SDK: set every member before
+/// SetColorProperties.
 struct ObjectColorProperties
 {
 	Vector color;
-	Int32 usecolor = ID_BASEOBJECT_USECOLOR_OFF;
-	Bool xray = false;
+	Int32 usecolor;
+	Bool xray;
 };
 
 /// Context of one generator call: level of detail, build flags, the generator's global matrix, the document.
@@ -180,7 +181,7 @@ public:
 	Int32 GetTangentCount();
 	SPLINETYPE GetInterpolationType() const;
 	Bool IsClosed() const;
-	/// Resizes points and segments.
+	/// Resizes points and segments. Added points are at the origin and added segments cleared (no points, open).
 	Bool ResizeObject(Int32 pcnt, Int32 scnt);
 	/// Position at t (0..1) along a segment.
 	Vector GetSplinePoint(Float t, Int32 segment = 0, const Vector* padr = nullptr) const;

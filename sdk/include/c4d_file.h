@@ -15,7 +15,6 @@ public:
 	Filename(const maxon::String& string) : _path(string) {}
 
 	Bool IsPopulated() const { return _path.IsPopulated(); }
-	Bool IsEmpty() const { return _path.IsEmpty(); }
 	String GetString() const { return _path; }
 	void SetString(const maxon::String& str) { _path = str; }
 	/// Everything before the last component ("" when there is none).

@@ -11,6 +11,9 @@ class AtomArray;
 /// Asks the host for a redraw (more passes of the scene evaluation).
 void EventAdd(EVENT eventflag = EVENT::NONE);
 void SpecialEventAdd(Int32 messageid, UInt p1 = 0, UInt p2 = 0);
+/// The user's colour (RGB, 0 to 1) for a view element (VIEWCOLOR_*). An unknown id gives *defaultColor when one is
+/// passed, else black.
+Vector GetViewColor(Int32 colid, Vector* defaultColor = nullptr);
 /// Halts the host's running evaluation and drawing threads before a document is changed.
 void StopAllThreads();
 void StopDrawViewsThread();

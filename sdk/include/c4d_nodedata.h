@@ -25,8 +25,9 @@ public:
 class NodeData : public BaseData
 {
 public:
-	/// The node this instance belongs to.
-	GeListNode* Get() const { return _node; }
+	/// The node this instance belongs to (const from a const operation, as in the SDK).
+	GeListNode* Get() { return _node; }
+	const GeListNode* Get() const { return _node; }
 
 	virtual Bool Init(GeListNode* node, Bool isCloneInit) { return true; }
 	virtual void Free(GeListNode* node) {}

@@ -35,8 +35,4 @@ void PluginEnd();
 Bool PluginMessage(Int32 id, void* data);
 } // namespace cinema
 
-/// The entry point the host calls; implemented by the SDK glue.
-extern "C" __attribute__((visibility("default"))) cinema::Int32 c4d_main(cinema::Int32 action, void* p1, void* p2,
-	void* p3);
-
 #endif // C4D_PLUGIN_H__

@@ -24,10 +24,11 @@ struct CPolygon
 };
 
 /// One spline segment: the number of its points (they follow the previous segment's) and whether it is closed.
+/// Plain data without initialisers, as in the SDK: whoever fills a segment table sets every member it relies on.
 struct Segment
 {
-	Int32 cnt = 0;
-	Bool closed = false;
+	Int32 cnt;
+	Bool closed;
 };
 
 /// Left and right tangent of a spline point (object space).

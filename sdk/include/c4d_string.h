@@ -11,8 +11,24 @@
 #include <string>
 #include <string_view>
 
+namespace cinema::hostbridge
+{
+/// Stand-in only (sdk/standin/standin_only.h): what DebugStop reports, and the host's table of literal strings.
+void ReportDebugStop(const char* file, maxon::Int32 line, const char* message);
+} // namespace cinema::hostbridge
+
 namespace maxon
 {
+class String;
+namespace details
+{
+/// Stand-in only: the one String of a literal's text, kept by the host for the program's lifetime.
+const String& InternLiteral(const char* text, Int length);
+} // namespace details
+
+/// A position in a string, counted in characters (bytes in the stand-in, see above).
+using StringPosition = Int;
+
 enum class STRINGCOMPARISON
 {
 	MEMORY = 0,
@@ -46,7 +62,7 @@ public:
 	Bool IsPopulated() const { return !_text.empty(); }
 	Int GetLength() const { return static_cast<Int>(_text.size()); }
 
-	String& operator+=(const String& s)
+	const String& operator+=(const String& s)
 	{
 		_text += s._text;
 		return *this;
@@ -60,6 +76,17 @@ public:
 	Bool operator==(const String& s) const { return _text == s._text; }
 	Bool operator!=(const String& s) const { return _text != s._text; }
 	Bool operator<(const String& s) const { return _text < s._text; }
+
+	/// The character at position. A position outside the text is a debug stop (reported by the host) and gives 0.
+	Utf32Char operator[](StringPosition position) const
+	{
+		if (position < 0 || position >= GetLength())
+		{
+			::cinema::hostbridge::ReportDebugStop(__FILE__, __LINE__, "String::operator[]: position out of range");
+			return 0;
+		}
+		return static_cast<unsigned char>(_text[static_cast<std::size_t>(position)]);
+	}
 
 	/// Compares by the given mode. UNICODE_NUMBERS compares digit runs by value ("a2" < "a10").
 	COMPARERESULT Compare(const String& s, STRINGCOMPARISON mode = STRINGCOMPARISON::UNICODE_NUMBERS) const;
@@ -88,12 +115,16 @@ protected:
 
 inline namespace literals
 {
-inline String operator""_s(const char* text, std::size_t length)
+/// A string literal as a String: one constant String per literal text, as in the SDK (which keeps literals as
+/// static strings).
+inline const String& operator""_s(const char* text, std::size_t length)
 {
-	return String(text, static_cast<Int>(length));
+	return details::InternLiteral(text, static_cast<Int>(length));
 }
 } // namespace literals
 } // namespace maxon
+
+using maxon::operator""_s;
 
 namespace cinema
 {
@@ -106,12 +137,6 @@ public:
 	String(const Char* text) : maxon::String(text) {}
 	explicit String(std::string text) : maxon::String(std::move(text)) {}
 	explicit String(std::string_view text) : maxon::String(text) {}
-
-	/// Character at pos, 0 when pos is outside the text.
-	Utf32Char operator[](Int pos) const
-	{
-		return (pos >= 0 && pos < GetLength()) ? static_cast<unsigned char>(_text[static_cast<std::size_t>(pos)]) : 0;
-	}
 
 	/// Finds ch at or after start; true and *pos set when found, else *pos = -1.
 	Bool FindFirst(Utf32Char ch, Int32* pos, Int start = 0) const;
@@ -132,8 +157,6 @@ public:
 	static String IntToString(Int32 v) { return maxon::String::IntToString(v); }
 	static String IntToString(Int64 v) { return maxon::String::IntToString(v); }
 };
-
-using maxon::operator""_s;
 } // namespace cinema
 
 #endif // C4D_STRING_H__

@@ -11,14 +11,15 @@
 namespace cinema
 {
 /// A font, as the font chooser stores it: a copy of a font description container (GeClipMap::EnumerateFonts,
-/// GetDefaultFont). Made and copied by the host; write it with GeData(FONTCHOOSER_DATA, fd) or
+/// GetDefaultFont). Made and copied by the host; write it with GeData(fd, FONTCHOOSER_DATA) or
 /// BaseContainer::SetData, read it with GetCustomDataType<FontData>().
 class FontData : public CustomDataTypeT<FONTCHOOSER_DATA>
 {
 public:
-	/// A new font value holding an empty description, or null when memory is out. Free with Free.
-	static FontData* Alloc();
-	static void Free(FontData*& data);
+	/// Stand-in only (sdk/standin/standin_only.h): the host makes and frees font values; a plug-in gets one from a
+	/// GeData (GetCustomDataTypeWritable<FontData>()).
+	static FontData* AllocFontValue();
+	static void FreeFontValue(FontData*& data);
 
 	/// A copy of the font description (empty when none was set).
 	BaseContainer GetFont() const;

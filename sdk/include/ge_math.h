@@ -11,6 +11,9 @@
 #include <cstdint>
 #include <limits>
 
+/// An index or id that marks "none" (BaseContainer::GetIndexId past the end, for example).
+#define NOTOK -1
+
 namespace maxon
 {
 using Bool = bool;
@@ -49,7 +52,8 @@ struct Vec3
 
 	constexpr Vec3() = default;
 	constexpr explicit Vec3(T v) : x(v), y(v), z(v) {}
-	constexpr Vec3(T ix, T iy, T iz) : x(ix), y(iy), z(iz) {}
+	/// Explicit as in the SDK: `Vector v = {x, y, z};` and `return {x, y, z};` do not compile there.
+	constexpr explicit Vec3(T ix, T iy, T iz) : x(ix), y(iy), z(iz) {}
 	template <typename U, Int S2>
 	constexpr explicit Vec3(const Vec3<U, S2>& v) : x(T(v.x)), y(T(v.y)), z(T(v.z))
 	{
@@ -89,6 +93,14 @@ struct Vec3
 	constexpr bool operator==(const Vec3& v) const { return x == v.x && y == v.y && z == v.z; }
 	constexpr bool operator!=(const Vec3& v) const { return !(*this == v); }
 
+	/// Dot and cross products are hidden friends, as in the SDK: found by argument-dependent lookup of an
+	/// unqualified call only (`Dot(a, b)`, never `maxon::Dot(a, b)`).
+	friend constexpr T Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+	friend constexpr Vec3 Cross(const Vec3& a, const Vec3& b)
+	{
+		return Vec3(a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x);
+	}
+
 	T GetLength() const { return std::sqrt(x * x + y * y + z * z); }
 	T GetSquaredLength() const { return x * x + y * y + z * z; }
 	Vec3 GetNormalized() const
@@ -108,18 +120,6 @@ constexpr Vec3<T, S> operator*(T s, const Vec3<T, S>& v)
 	return v * s;
 }
 
-template <typename T, Int S>
-constexpr T Dot(const Vec3<T, S>& a, const Vec3<T, S>& b)
-{
-	return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
-template <typename T, Int S>
-constexpr Vec3<T, S> Cross(const Vec3<T, S>& a, const Vec3<T, S>& b)
-{
-	return Vec3<T, S>(a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x);
-}
-
 /// Two-component vector.
 template <typename T>
 struct Vec2
@@ -127,7 +127,7 @@ struct Vec2
 	T x = T(0);
 	T y = T(0);
 	constexpr Vec2() = default;
-	constexpr Vec2(T ix, T iy) : x(ix), y(iy) {}
+	constexpr explicit Vec2(T ix, T iy) : x(ix), y(iy) {}
 	constexpr bool operator==(const Vec2& v) const { return x == v.x && y == v.y; }
 };
 
@@ -140,7 +140,7 @@ struct Vec4
 	T z = T(0);
 	T w = T(0);
 	constexpr Vec4() = default;
-	constexpr Vec4(T ix, T iy, T iz, T iw) : x(ix), y(iy), z(iz), w(iw) {}
+	constexpr explicit Vec4(T ix, T iy, T iz, T iw) : x(ix), y(iy), z(iz), w(iw) {}
 	constexpr bool operator==(const Vec4& v) const { return x == v.x && y == v.y && z == v.z && w == v.w; }
 };
 
@@ -153,7 +153,7 @@ struct Col3
 	T b = T(0);
 	constexpr Col3() = default;
 	constexpr explicit Col3(T v) : r(v), g(v), b(v) {}
-	constexpr Col3(T ir, T ig, T ib) : r(ir), g(ig), b(ib) {}
+	constexpr explicit Col3(T ir, T ig, T ib) : r(ir), g(ig), b(ib) {}
 	template <typename U, Int S>
 	constexpr explicit Col3(const Vec3<U, S>& v) : r(T(v.x)), g(T(v.y)), b(T(v.z))
 	{
@@ -174,7 +174,7 @@ struct Col4
 	T b = T(0);
 	T a = T(1);
 	constexpr Col4() = default;
-	constexpr Col4(T ir, T ig, T ib, T ia) : r(ir), g(ig), b(ib), a(ia) {}
+	constexpr explicit Col4(T ir, T ig, T ib, T ia) : r(ir), g(ig), b(ib), a(ia) {}
 	constexpr bool operator==(const Col4& c) const { return r == c.r && g == c.g && b == c.b && a == c.a; }
 };
 
@@ -262,9 +262,6 @@ inline Int32 Abs(Int32 v)
 {
 	return v < 0 ? -v : v;
 }
-
-/// Rotation matrix from heading, pitch, bank (radians) in the application's HPB order.
-Matrix HPBToMatrix(const Vector& hpb);
 } // namespace maxon
 
 namespace cinema
@@ -294,22 +291,12 @@ using maxon::Vector32;
 using maxon::Vector4d;
 using maxon::Vector64;
 
-using maxon::Cross;
-using maxon::Dot;
-
 constexpr Float64 PI = maxon::PI;
 constexpr Float64 PI05 = maxon::PI05;
 constexpr Float64 PI2 = maxon::PI2;
 
 using maxon::DegToRad;
 using maxon::RadToDeg;
-using maxon::HPBToMatrix;
-
-/// Clamps to 0..1.
-inline Float64 ClampValue01(Float64 v)
-{
-	return v < 0.0 ? 0.0 : (v > 1.0 ? 1.0 : v);
-}
 } // namespace cinema
 
 #endif // GE_MATH_H__

@@ -73,11 +73,11 @@ namespace cinema
 #define MODE_OFF 1
 #define MODE_UNDEF 2
 
-// Object colour properties.
-#define ID_BASEOBJECT_USECOLOR_OFF 0
-#define ID_BASEOBJECT_USECOLOR_AUTOMATIC 1
-#define ID_BASEOBJECT_USECOLOR_ALWAYS 2
-#define ID_BASEOBJECT_USECOLOR_LAYER 3
+// Colours of view elements (GetViewColor).
+#define VIEWCOLOR_ACTIVEPOINT 12
+#define VIEWCOLOR_INACTIVEPOINT 13
+#define VIEWCOLOR_SELECTION_PREVIEW 47
+#define VIEWCOLOR_HANDLES 91
 
 // Modelling commands.
 #define MCOMMAND_REVERSENORMALS 217

@@ -1,8 +1,9 @@
 // The entry point every plug-in exports, and the plug-in's folder.
 //
-// The host calls c4d_main with C4DPL_INIT_SYS (its API version in p1, the plug-in's folder as a Filename* in
+// The host calls c4d_main with C4DPL_INIT_SYS (its API version in p1, the plug-in's library file as a Filename* in
 // p3), then C4DPL_MESSAGE for PluginMessage, C4DPL_INIT for PluginStart and C4DPL_END for PluginEnd.
 #include "c4d.h"
+#include "c4d_pmain.h"
 
 namespace cinema
 {
@@ -15,9 +16,10 @@ Filename* g_pathStorage = nullptr;
 Int32 g_initCount = 0;
 } // namespace
 
+// The library file is kept; the plug-in's folder is its directory.
 const Filename GeGetPluginPath()
 {
-	return g_pathStorage ? *g_pathStorage : Filename();
+	return g_pathStorage ? g_pathStorage->GetDirectory() : Filename();
 }
 
 Filename GeGetPluginResourcePath()
@@ -41,7 +43,7 @@ extern "C" cinema::Int32 c4d_main(cinema::Int32 action, void* p1, void* p2, void
 				if (hostVersion < g_minimumApiVersion)
 					return C4DPL_ERROR_VERSION;
 				if (p3 == nullptr)
-					return C4DPL_ERROR;
+					return C4DPL_ERROR_VERSION;
 				g_pathStorage = new (std::nothrow) Filename(*static_cast<const Filename*>(p3));
 				if (g_pathStorage == nullptr)
 					return C4DPL_ERROR;

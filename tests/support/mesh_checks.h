@@ -26,7 +26,7 @@ inline std::vector<cinema::Int32> Corners(const cinema::CPolygon& p)
 inline cinema::Vector FaceNormal(const std::vector<cinema::Vector>& points, const cinema::CPolygon& p)
 {
 	const cinema::Vector& a = points[static_cast<std::size_t>(p.a)];
-	return cinema::Cross(points[static_cast<std::size_t>(p.b)] - a, points[static_cast<std::size_t>(p.c)] - a);
+	return Cross(points[static_cast<std::size_t>(p.b)] - a, points[static_cast<std::size_t>(p.c)] - a);
 }
 
 inline cinema::Vector FaceCentre(const std::vector<cinema::Vector>& points, const cinema::CPolygon& p)
@@ -45,7 +45,7 @@ inline int CountFacesNotPointingAwayFrom(const std::vector<cinema::Vector>& poin
 {
 	int wrong = 0;
 	for (const cinema::CPolygon& p : polygons)
-		if (!(cinema::Dot(FaceNormal(points, p), FaceCentre(points, p) - centre) > 0.0))
+		if (!(Dot(FaceNormal(points, p), FaceCentre(points, p) - centre) > 0.0))
 			++wrong;
 	return wrong;
 }
