@@ -244,6 +244,47 @@ TEST(GltfHierarchy, AnObjectScaledToNothingKeepsItsGeometryInWorldSpace)
 	ExpectSamePoints(WorldPositions(file, *squashed), expected, 1e-6);
 }
 
+TEST(GltfHierarchy, ItemsWithoutAUsableNodeEachGetANodeOfTheirOwnInWorldSpace)
+{
+	// A node scaled to nothing holding two items, and a point set that names no node: each lands on a node of its
+	// own below the root, in world space, while the tree's other nodes are written first.
+	ExportScene scene;
+	surfax::io::ExportMatrix squashed = surfax::io::kIdentityMatrix;
+	squashed[5] = 0.0;
+	scene.nodes.push_back(surfax::io::ExportNode{"Top", -1, surfax::io::kIdentityMatrix, surfax::io::kIdentityMatrix});
+	scene.nodes.push_back(surfax::io::ExportNode{"Flat", 0, squashed, squashed});
+	scene.nodes.push_back(surfax::io::ExportNode{"Side", 0, surfax::io::kIdentityMatrix, surfax::io::kIdentityMatrix});
+	for (const char* name : {"Wire A", "Wire B"})
+	{
+		surfax::io::ExportLines l;
+		l.name = name;
+		l.node = 1;
+		l.positions = {1, 2, 3, 4, 5, 6};
+		l.stripCounts = {2};
+		scene.lines.push_back(l);
+	}
+	surfax::io::ExportPoints loose;
+	loose.name = "Loose";
+	loose.positions = {7, 8, 9};
+	scene.points.push_back(loose);
+
+	const GltfFile file = Encode(scene);
+	const json& nodes = file.json.at("nodes");
+	ASSERT_EQ(nodes.size(), 7u) << "root, three objects, three items of their own";
+	EXPECT_EQ(ChildNames(file, 0), (std::vector<std::string>{"Top", "Loose", "Wire A", "Wire B"}));
+	const std::vector<NodeInScene> inScene = surfax::test::NodesInScene(file);
+	for (const char* name : {"Wire A", "Wire B", "Loose"})
+	{
+		const NodeInScene* node = NodeNamed(inScene, file, name);
+		ASSERT_NE(node, nullptr) << name;
+		EXPECT_EQ(node->depth, 1) << name;
+		const std::vector<std::array<double, 3>> written = WorldPositions(file, *node);
+		ASSERT_FALSE(written.empty()) << name;
+		EXPECT_NEAR(written[0][0], name[0] == 'L' ? 0.07 : 0.01, 1e-7) << name;
+	}
+	EXPECT_FALSE(nodes.at(NodeNamed(inScene, file, "Flat")->index).contains("mesh"));
+}
+
 TEST(GltfAnimation, FramesOfTheSameTopologyBecomeMorphTargetsAndOthersSwitchedFrames)
 {
 	// Two frames of a triangle whose top moves up, then one whose triangle count changes.

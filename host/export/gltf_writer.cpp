@@ -426,7 +426,7 @@ private:
 			if (node >= 0 && static_cast<std::size_t>(node) < scene.nodes.size())
 				byNode[static_cast<std::size_t>(node)].push_back(i);
 			else
-				_nodes[parent].children.push_back(AddFlatItem(items[i]));
+				AddFlatChild(parent, items[i]);
 		}
 		for (std::size_t n = 0; n < scene.nodes.size(); ++n)
 		{
@@ -437,7 +437,7 @@ private:
 			if (!IsIdentity(world) && !InvertAffine(world, inverse))
 			{
 				for (const std::size_t i : byNode[n])
-					_nodes[parent].children.push_back(AddFlatItem(items[i]));
+					AddFlatChild(parent, items[i]);
 				continue;
 			}
 			std::vector<Primitive> primitives;
@@ -459,6 +459,14 @@ private:
 			if (!targets.empty() && _lastMeshMorphs)
 				AddChannel(base + n, "weights", _morph.times, _morph.weights, "LINEAR");
 		}
+	}
+
+	// A node of its own for an item, in world space, below `parent`. The node is added before the parent is looked up:
+	// adding it can move every node.
+	void AddFlatChild(std::size_t parent, const ItemRef& item)
+	{
+		const std::size_t child = AddFlatItem(item);
+		_nodes[parent].children.push_back(child);
 	}
 
 	// A node of its own for an item, in world space.
