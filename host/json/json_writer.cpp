@@ -8,67 +8,76 @@
 
 namespace surfax::io
 {
+namespace
+{
+// The escape of one ASCII byte, or null when it stands for itself.
+const char* ShortEscape(unsigned char c)
+{
+	switch (c)
+	{
+	case '"':
+		return "\\\"";
+	case '\\':
+		return "\\\\";
+	case '\n':
+		return "\\n";
+	case '\r':
+		return "\\r";
+	case '\t':
+		return "\\t";
+	case '\b':
+		return "\\b";
+	case '\f':
+		return "\\f";
+	default:
+		return nullptr;
+	}
+}
 
-void AppendJsonString(std::string& out, std::string_view text)
+void AppendAsciiChar(std::string& out, unsigned char c, ControlEscapes escapes)
 {
 	static const char kHex[] = "0123456789abcdef";
+	const bool quoteOrBackslash = c == '"' || c == '\\';
+	const char* escape = escapes == ControlEscapes::Short || quoteOrBackslash ? ShortEscape(c) : nullptr;
+	if (escape != nullptr)
+	{
+		out += escape;
+	}
+	else if (c < 0x20)
+	{
+		out += "\\u00";
+		out += kHex[c >> 4];
+		out += kHex[c & 15];
+	}
+	else
+	{
+		out += static_cast<char>(c);
+	}
+}
+} // namespace
+
+void AppendJsonString(std::string& out, std::string_view text, ControlEscapes escapes)
+{
 	out += '"';
 	std::size_t i = 0;
 	while (i < text.size())
 	{
 		const unsigned char c = static_cast<unsigned char>(text[i]);
-		if (c >= 0x80)
+		if (c < 0x80)
 		{
-			const std::size_t length = core::ValidUtf8Length(text.substr(i));
-			if (length == 0)
-			{
-				out += "\xEF\xBF\xBD";
-				++i;
-			}
-			else
-			{
-				out.append(text.substr(i, length));
-				i += length;
-			}
+			AppendAsciiChar(out, c, escapes);
+			++i;
 			continue;
 		}
-		switch (c)
+		const std::size_t length = core::ValidUtf8Length(text.substr(i));
+		if (length == 0)
 		{
-		case '"':
-			out += "\\\"";
-			break;
-		case '\\':
-			out += "\\\\";
-			break;
-		case '\n':
-			out += "\\n";
-			break;
-		case '\r':
-			out += "\\r";
-			break;
-		case '\t':
-			out += "\\t";
-			break;
-		case '\b':
-			out += "\\b";
-			break;
-		case '\f':
-			out += "\\f";
-			break;
-		default:
-			if (c < 0x20)
-			{
-				out += "\\u00";
-				out += kHex[c >> 4];
-				out += kHex[c & 15];
-			}
-			else
-			{
-				out += static_cast<char>(c);
-			}
-			break;
+			out += "\xEF\xBF\xBD";
+			++i;
+			continue;
 		}
-		++i;
+		out.append(text.substr(i, length));
+		i += length;
 	}
 	out += '"';
 }
@@ -93,7 +102,7 @@ void JsonWriter::BeforeValue()
 		_out += ',';
 	if (frame.inlineLayout)
 	{
-		if (!frame.empty)
+		if (!frame.empty && !Compact())
 			_out += ' ';
 	}
 	else
@@ -101,6 +110,14 @@ void JsonWriter::BeforeValue()
 		NewLine(_frames.size());
 	}
 	frame.empty = false;
+}
+
+void JsonWriter::Begin(char bracket, Layout layout)
+{
+	BeforeValue();
+	_out += bracket;
+	const bool parentInline = !_frames.empty() && _frames.back().inlineLayout;
+	_frames.push_back(Frame{layout == Layout::Inline || parentInline || Compact(), true});
 }
 
 void JsonWriter::End(char bracket)
@@ -114,10 +131,7 @@ void JsonWriter::End(char bracket)
 
 void JsonWriter::BeginObject(Layout layout)
 {
-	BeforeValue();
-	_out += '{';
-	const bool parentInline = !_frames.empty() && _frames.back().inlineLayout;
-	_frames.push_back(Frame{layout == Layout::Inline || parentInline, true});
+	Begin('{', layout);
 }
 
 void JsonWriter::EndObject()
@@ -127,10 +141,7 @@ void JsonWriter::EndObject()
 
 void JsonWriter::BeginArray(Layout layout)
 {
-	BeforeValue();
-	_out += '[';
-	const bool parentInline = !_frames.empty() && _frames.back().inlineLayout;
-	_frames.push_back(Frame{layout == Layout::Inline || parentInline, true});
+	Begin('[', layout);
 }
 
 void JsonWriter::EndArray()
@@ -141,8 +152,8 @@ void JsonWriter::EndArray()
 void JsonWriter::Key(std::string_view key)
 {
 	BeforeValue();
-	AppendJsonString(_out, key);
-	_out += ": ";
+	AppendJsonString(_out, key, Escapes());
+	_out += Compact() ? ":" : ": ";
 	_afterKey = true;
 }
 
@@ -166,20 +177,36 @@ void JsonWriter::Int(std::int64_t value)
 	_out.append(buffer, r.ptr);
 }
 
-void JsonWriter::Float(double value)
+void JsonWriter::Number(double value, std::string_view text)
 {
 	BeforeValue();
-	char buffer[40];
-	const std::size_t length = core::FormatShortest(value, buffer);
 	if (!std::isfinite(value))
 	{
-		AppendJsonString(_out, std::string_view(buffer, length));
+		AppendJsonString(_out, text);
 		return;
 	}
-	_out.append(buffer, length);
-	// "-0" would read back as the integer 0 and lose its sign.
-	if (value == 0.0 && std::signbit(value))
+	_out.append(text);
+	// In a readable document "-0" would read back as the integer 0 and lose its sign.
+	if (value == 0.0 && std::signbit(value) && !Compact())
 		_out += ".0";
+}
+
+void JsonWriter::Float(double value)
+{
+	char buffer[40];
+	Number(value, std::string_view(buffer, core::FormatShortest(value, buffer)));
+}
+
+void JsonWriter::Float32(float value)
+{
+	if (!std::isfinite(value))
+	{
+		Float(static_cast<double>(value));
+		return;
+	}
+	char buffer[40];
+	const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof(buffer), value);
+	Number(static_cast<double>(value), std::string_view(buffer, static_cast<std::size_t>(r.ptr - buffer)));
 }
 
 void JsonWriter::FloatMarked(double value)
@@ -201,16 +228,61 @@ void JsonWriter::FloatMarked(double value)
 void JsonWriter::String(std::string_view text)
 {
 	BeforeValue();
-	AppendJsonString(_out, text);
+	AppendJsonString(_out, text, Escapes());
 }
 
 void JsonWriter::Vector3(double x, double y, double z)
 {
+	const double values[3] = {x, y, z};
+	FloatArray(values);
+}
+
+void JsonWriter::IntArray(std::span<const std::size_t> values)
+{
 	BeginArray(Layout::Inline);
-	Float(x);
-	Float(y);
-	Float(z);
+	for (const std::size_t v : values)
+		Int(static_cast<std::int64_t>(v));
 	EndArray();
+}
+
+void JsonWriter::FloatArray(std::span<const double> values)
+{
+	BeginArray(Layout::Inline);
+	for (const double v : values)
+		Float(v);
+	EndArray();
+}
+
+void JsonWriter::Float32Array(std::span<const float> values)
+{
+	BeginArray(Layout::Inline);
+	for (const float v : values)
+		Float32(v);
+	EndArray();
+}
+
+void JsonWriter::IntMember(std::string_view key, std::int64_t value)
+{
+	Key(key);
+	Int(value);
+}
+
+void JsonWriter::FloatMember(std::string_view key, double value)
+{
+	Key(key);
+	Float(value);
+}
+
+void JsonWriter::BoolMember(std::string_view key, bool value)
+{
+	Key(key);
+	Bool(value);
+}
+
+void JsonWriter::StringMember(std::string_view key, std::string_view text)
+{
+	Key(key);
+	String(text);
 }
 
 void JsonWriter::Finish()
