@@ -2,6 +2,7 @@
 
 #include "host/core/base64.h"
 #include "host/core/output_file.h"
+#include "host/json/json_writer.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -191,25 +192,20 @@ void AppendScript(std::string& out, const std::string& script)
 	out.append(script, at, std::string::npos);
 }
 
-// The shortest text that reads back to the same float: the camera and the lighting are floats, and their doubles'
-// digits past a float's precision mean nothing.
-void AppendNumber(std::string& out, double value)
+// The camera and the lighting are floats: their doubles' digits past a float's precision mean nothing.
+void FloatMember(io::JsonWriter& w, std::string_view key, double value)
 {
-	char text[32];
-	const std::to_chars_result r = std::to_chars(text, text + sizeof(text), static_cast<float>(value));
-	out.append(text, r.ptr);
+	w.Key(key);
+	w.Float32(static_cast<float>(value));
 }
 
-void AppendVector(std::string& out, const float* v, double scale)
+void VectorMember(io::JsonWriter& w, std::string_view key, const float* v, double scale)
 {
-	out += '[';
-	for (int k = 0; k < 3; ++k)
-	{
-		if (k > 0)
-			out += ',';
-		AppendNumber(out, static_cast<double>(v[k]) * scale);
-	}
-	out += ']';
+	const float scaled[3] = {static_cast<float>(static_cast<double>(v[0]) * scale),
+	                         static_cast<float>(static_cast<double>(v[1]) * scale),
+	                         static_cast<float>(static_cast<double>(v[2]) * scale)};
+	w.Key(key);
+	w.Float32Array(scaled);
 }
 
 io::Bounds BoundsOfFrames(const std::vector<io::ExportScene>& frames)
@@ -241,46 +237,44 @@ std::string ChartSettings(const std::vector<io::ExportScene>& frames, const Char
 	for (int k = 0; k < 3; ++k)
 		distance += double(camera.eye[k] - camera.target[k]) * double(camera.eye[k] - camera.target[k]);
 	distance = std::sqrt(distance) * scale;
-	std::string json = "{\"camera\":{\"eye\":";
-	AppendVector(json, camera.eye, scale);
-	json += ",\"target\":";
-	AppendVector(json, camera.target, scale);
-	json += ",\"fov\":";
-	AppendNumber(json, kPreviewFovYDegrees);
-	json += ",\"aspect\":";
-	AppendNumber(json, static_cast<double>(options.width) / static_cast<double>(options.height));
+	std::string json;
+	io::JsonWriter w(json, io::JsonStyle::Compact);
+	w.BeginObject();
+	w.Key("camera");
+	w.BeginObject();
+	VectorMember(w, "eye", camera.eye, scale);
+	VectorMember(w, "target", camera.target, scale);
+	FloatMember(w, "fov", kPreviewFovYDegrees);
+	FloatMember(w, "aspect", static_cast<double>(options.width) / static_cast<double>(options.height));
 	// Near and far planes around the chart: it can be zoomed close and far without being cut.
-	json += ",\"near\":";
-	AppendNumber(json, distance * 0.005);
-	json += ",\"far\":";
-	AppendNumber(json, distance * 200.0);
-	json += "},\"background\":[";
+	FloatMember(w, "near", distance * 0.005);
+	FloatMember(w, "far", distance * 200.0);
+	w.EndObject();
+	float background[4];
 	for (int k = 0; k < 4; ++k)
-	{
-		if (k > 0)
-			json += ',';
-		AppendNumber(json, options.background[k] / 255.0);
-	}
-	json += "],\"light\":{\"ambient\":";
-	AppendNumber(json, kPreviewAmbient);
-	json += ",\"key\":";
-	AppendNumber(json, kPreviewDiffuse);
+		background[k] = static_cast<float>(options.background[k] / 255.0);
+	w.Key("background");
+	w.Float32Array(background);
+	w.Key("light");
+	w.BeginObject();
+	FloatMember(w, "ambient", kPreviewAmbient);
+	FloatMember(w, "key", kPreviewDiffuse);
 	// The key light's place in the camera's own axes: right, up, and towards the viewer (+z).
-	json += ",\"direction\":[";
-	AppendNumber(json, kKeyLightRight);
-	json += ',';
-	AppendNumber(json, kKeyLightUp);
-	json += ",1]}}";
+	const float direction[3] = {kKeyLightRight, kKeyLightUp, 1.0f};
+	w.Key("direction");
+	w.Float32Array(direction);
+	w.EndObject();
+	w.EndObject();
 	return json;
 }
 
-// The page's background behind the canvas, as CSS.
+// The page's background behind the canvas, as CSS; the alpha as the shortest text of its float, as in the settings.
 std::string CssColor(const std::uint8_t rgba[4])
 {
-	std::string css =
-	    "rgba(" + std::to_string(rgba[0]) + "," + std::to_string(rgba[1]) + "," + std::to_string(rgba[2]) + ",";
-	AppendNumber(css, rgba[3] / 255.0);
-	return css + ")";
+	char alpha[32];
+	const std::to_chars_result r = std::to_chars(alpha, alpha + sizeof(alpha), static_cast<float>(rgba[3] / 255.0));
+	return "rgba(" + std::to_string(rgba[0]) + "," + std::to_string(rgba[1]) + "," + std::to_string(rgba[2]) + "," +
+	       std::string(alpha, r.ptr) + ")";
 }
 
 struct StringSink
