@@ -28,7 +28,7 @@ BaseContainer DefaultContainer(Int32 typeId)
 	return data;
 }
 
-const GeData* DefaultValue(const BaseContainer& defaults, const plugins::ParamDesc& param)
+const GeData* DefaultValue(const BaseContainer& defaults, const resources::ParamDesc& param)
 {
 	const GeData* value = defaults.GetDataPointer(param.id);
 	return value != nullptr && io::HasJsonForm(&param, *value) ? value : nullptr;
@@ -43,7 +43,7 @@ void WriteOptionalNumber(JsonWriter& w, const char* key, const std::optional<dou
 		w.Null();
 }
 
-void WriteParam(JsonWriter& w, const plugins::ParamDesc& param, const BaseContainer& defaults)
+void WriteParam(JsonWriter& w, const resources::ParamDesc& param, const BaseContainer& defaults)
 {
 	w.BeginObject();
 	w.Key("id");
@@ -51,7 +51,7 @@ void WriteParam(JsonWriter& w, const plugins::ParamDesc& param, const BaseContai
 	w.Key("symbol");
 	w.String(param.symbol);
 	w.Key("type");
-	w.String(plugins::ParamTypeKeyword(param.type));
+	w.String(resources::ParamTypeKeyword(param.type));
 	w.Key("text");
 	w.String(param.text);
 	w.Key("default");
@@ -63,7 +63,7 @@ void WriteParam(JsonWriter& w, const plugins::ParamDesc& param, const BaseContai
 	WriteOptionalNumber(w, "max", param.max);
 	w.Key("cycle");
 	w.BeginArray();
-	for (const plugins::CycleEntry& entry : param.cycle)
+	for (const resources::CycleEntry& entry : param.cycle)
 	{
 		w.BeginObject(Layout::Inline);
 		w.Key("value");
@@ -94,7 +94,7 @@ void WriteType(JsonWriter& w, const plugins::ObjectType& type)
 	if (type.description != nullptr)
 	{
 		const BaseContainer defaults = DefaultContainer(type.id);
-		for (const plugins::ParamDesc& param : type.description->params)
+		for (const resources::ParamDesc& param : type.description->params)
 		{
 			if (param.hasId)
 				WriteParam(w, param, defaults);
@@ -166,7 +166,7 @@ std::string DescribeJson(const std::vector<std::string>& folders)
 }
 
 // A value on one line, as JSON.
-std::string InlineValue(const plugins::ParamDesc& param, const GeData& value)
+std::string InlineValue(const resources::ParamDesc& param, const GeData& value)
 {
 	std::string text;
 	JsonWriter w(text);
@@ -194,12 +194,12 @@ std::string DescribeText(const std::vector<std::string>& folders)
 			if (type->description == nullptr)
 				continue;
 			const BaseContainer defaults = DefaultContainer(type->id);
-			for (const plugins::ParamDesc& param : type->description->params)
+			for (const resources::ParamDesc& param : type->description->params)
 			{
 				if (!param.hasId)
 					continue;
 				text += "    " + std::to_string(param.id) + " " + param.symbol + " " +
-				        plugins::ParamTypeKeyword(param.type);
+				        resources::ParamTypeKeyword(param.type);
 				if (const GeData* value = DefaultValue(defaults, param))
 					text += " = " + InlineValue(param, *value);
 				if (param.min || param.max)
@@ -207,7 +207,7 @@ std::string DescribeText(const std::vector<std::string>& folders)
 					text += " [" + (param.min ? core::FormatShortest(*param.min) : std::string()) + " .. " +
 					        (param.max ? core::FormatShortest(*param.max) : std::string()) + "]";
 				}
-				for (const plugins::CycleEntry& entry : param.cycle)
+				for (const resources::CycleEntry& entry : param.cycle)
 					text += "\n      " + std::to_string(entry.value) + " " + entry.symbol + " \"" + entry.text + "\"";
 				text += "\n";
 			}

@@ -3,7 +3,7 @@
 #include "host/core/diagnostics.h"
 #include "host/expr/expression.h"
 #include "host/plugins/registry.h"
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 
 #include <string_view>
 
@@ -109,7 +109,7 @@ bool FormulaWatch::ValueRange(const BaseObject* op, double& lowest, double& high
 bool FormulaOf(const BaseObject* op, std::string& formula)
 {
 	const plugins::ObjectType* type = plugins::FindObjectType(op->GetType());
-	const plugins::ParamDesc* param =
+	const resources::ParamDesc* param =
 	    type != nullptr && type->description != nullptr ? type->description->FindParam(kFormulaSymbol) : nullptr;
 	if (param == nullptr)
 		return false;

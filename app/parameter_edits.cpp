@@ -28,7 +28,7 @@ BaseObject* NextObject(BaseObject* op)
 	return op != nullptr ? op->GetNext() : nullptr;
 }
 
-const plugins::ParamDesc* DeclaredParam(const BaseObject& op, const std::string& symbol)
+const resources::ParamDesc* DeclaredParam(const BaseObject& op, const std::string& symbol)
 {
 	const plugins::ObjectType* type = plugins::FindObjectType(op.GetType());
 	if (type == nullptr || type->description == nullptr)
@@ -42,7 +42,7 @@ const plugins::ParamDesc* DeclaredParam(const BaseObject& op, const std::string&
 }
 
 // The first object in document order that declares the symbol (and has the name, when one is given).
-bool FindTarget(BaseDocument& doc, std::string_view target, BaseObject*& op, const plugins::ParamDesc*& param,
+bool FindTarget(BaseDocument& doc, std::string_view target, BaseObject*& op, const resources::ParamDesc*& param,
                 std::string& message)
 {
 	std::string objectName;
@@ -62,7 +62,7 @@ bool FindTarget(BaseDocument& doc, std::string_view target, BaseObject*& op, con
 				continue;
 			nameFound = true;
 		}
-		if (const plugins::ParamDesc* declared = DeclaredParam(*candidate, symbol))
+		if (const resources::ParamDesc* declared = DeclaredParam(*candidate, symbol))
 		{
 			op = candidate;
 			param = declared;
@@ -130,7 +130,7 @@ std::string ValueText(const GeData& value)
 	}
 }
 
-std::string LimitsText(const plugins::ParamDesc& param)
+std::string LimitsText(const resources::ParamDesc& param)
 {
 	if (param.min && param.max)
 		return "its limits are " + core::FormatShortest(*param.min) + " to " + core::FormatShortest(*param.max);
@@ -162,17 +162,17 @@ bool ApplySet(BaseDocument& doc, std::string_view edit, std::string& message)
 		return false;
 	}
 	BaseObject* op = nullptr;
-	const plugins::ParamDesc* param = nullptr;
+	const resources::ParamDesc* param = nullptr;
 	if (!FindTarget(doc, edit.substr(0, equals), op, param, message))
 		return false;
-	if (param->type == plugins::ParamType::Button)
+	if (param->type == resources::ParamType::Button)
 	{
 		message = param->symbol + " is a button: press it with --press";
 		return false;
 	}
 	GeData value;
 	const std::string_view text = edit.substr(equals + 1);
-	const bool named = param->type == plugins::ParamType::Gradient && gradient::IsNamedGradient(text);
+	const bool named = param->type == resources::ParamType::Gradient && gradient::IsNamedGradient(text);
 	if (named && !gradient::MakeNamedGradient(text, value))
 	{
 		message = param->symbol + ": out of memory";
@@ -181,7 +181,7 @@ bool ApplySet(BaseDocument& doc, std::string_view edit, std::string& message)
 	if (!named && !io::ParamValueFromText(*param, text, value, message))
 	{
 		message = param->symbol + ": " + message;
-		if (param->type == plugins::ParamType::Gradient)
+		if (param->type == resources::ParamType::Gradient)
 			message += ", or a name: " + gradient::NamedGradientList();
 		return false;
 	}
@@ -222,11 +222,11 @@ bool ApplyDrag(BaseDocument& doc, std::string_view drag, std::string& message)
 bool ApplyPress(BaseDocument& doc, std::string_view target, std::string& message)
 {
 	BaseObject* op = nullptr;
-	const plugins::ParamDesc* param = nullptr;
+	const resources::ParamDesc* param = nullptr;
 	if (!FindTarget(doc, target, op, param, message))
 		return false;
-	const bool cycleButton = param->type == plugins::ParamType::Long && param->customGui == "CYCLEBUTTON";
-	if (param->type != plugins::ParamType::Button && !cycleButton)
+	const bool cycleButton = param->type == resources::ParamType::Long && param->customGui == "CYCLEBUTTON";
+	if (param->type != resources::ParamType::Button && !cycleButton)
 	{
 		message = param->symbol + " is not a button";
 		return false;

@@ -1,7 +1,7 @@
 // Description resources: the layout, symbol header and string table of a plug-in folder, read as the application
 // reads them, and every malformed variant rejected at its file and line.
 #include "host/core/diagnostics.h"
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
-using namespace surfax::plugins;
+using namespace surfax::resources;
 
 namespace
 {

@@ -263,7 +263,7 @@ TEST_F(DocumentRoundTrip, NonFiniteWordsAreSpelledAlikeInDocumentsAndOnTheComman
 {
 	const surfax::plugins::ObjectType* type = surfax::plugins::FindObjectType(kDocumentTestType);
 	ASSERT_NE(type, nullptr);
-	const surfax::plugins::ParamDesc* scale = type->description->FindParam(DOC_SCALE);
+	const surfax::resources::ParamDesc* scale = type->description->FindParam(DOC_SCALE);
 	ASSERT_NE(scale, nullptr);
 	const std::pair<const char*, double> accepted[] = {{"nan", kNaN}, {"NaN", kNaN}, {"NAN", kNaN}, {"inf", kInf},
 	                                                   {"Inf", kInf}, {"-inf", -kInf}, {"-INF", -kInf}};

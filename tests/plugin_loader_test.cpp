@@ -4,7 +4,7 @@
 #include "host/core/diagnostics.h"
 #include "host/plugins/loader.h"
 #include "host/plugins/registry.h"
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 
 #include <gtest/gtest.h>
 

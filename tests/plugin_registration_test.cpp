@@ -189,7 +189,7 @@ TEST(PlotRegistration, TheProfileLoadedSecondRegistersNothingAndLeavesTheFirstOn
 {
 	surfax::core::SetQuiet(true);
 	ASSERT_TRUE(surfax::test::EnsurePluginLoaded("surfax"));
-	std::vector<const surfax::plugins::DescriptionResource*> descriptions;
+	std::vector<const surfax::resources::DescriptionResource*> descriptions;
 	for (const Int32 id : kAllIds)
 		descriptions.push_back(surfax::plugins::FindRegisteredDescription(id));
 	ASSERT_TRUE(surfax::test::EnsurePluginLoaded("SurfaxR2025"));

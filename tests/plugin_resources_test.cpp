@@ -3,7 +3,7 @@
 #include "source/main.h"
 
 #include "host/plugins/registry.h"
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 #include "support/host_fixture.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@
 #include <string>
 
 using namespace cinema;
-using surfax::plugins::DescriptionResource;
+using surfax::resources::DescriptionResource;
 
 namespace
 {
@@ -24,8 +24,8 @@ const char* const kNames[] = {"o3dplot", "o3dplotmesh", "o3dplotgrid", "o3dplotc
 DescriptionResource Load(const std::string& name)
 {
 	DescriptionResource resource;
-	surfax::plugins::SourceError error;
-	EXPECT_TRUE(surfax::plugins::LoadDescriptionResource(kResources, name, resource, error)) << error.Format();
+	surfax::resources::SourceError error;
+	EXPECT_TRUE(surfax::resources::LoadDescriptionResource(kResources, name, resource, error)) << error.Format();
 	return resource;
 }
 } // namespace
@@ -52,21 +52,21 @@ TEST(PlotResources, LayoutsDeclareEverySymbolOfTheirHeaderWithALabel)
 	{
 		const DescriptionResource resource = Load(name);
 		std::set<std::string> declared;
-		for (const surfax::plugins::ParamDesc& param : resource.params)
+		for (const surfax::resources::ParamDesc& param : resource.params)
 		{
 			if (!param.hasId)
 				continue; // separators
 			declared.insert(param.symbol);
 			EXPECT_FALSE(param.text.empty()) << param.symbol << " has no label";
-			for (const surfax::plugins::CycleEntry& entry : param.cycle)
+			for (const surfax::resources::CycleEntry& entry : param.cycle)
 			{
 				declared.insert(entry.symbol);
 				EXPECT_FALSE(entry.text.empty()) << entry.symbol << " has no label";
 			}
 		}
-		surfax::plugins::SymbolList symbols;
-		surfax::plugins::SourceError error;
-		ASSERT_TRUE(surfax::plugins::ParseSymbolHeader(kResources + "/description/" + name + ".h", symbols, error));
+		surfax::resources::SymbolList symbols;
+		surfax::resources::SourceError error;
+		ASSERT_TRUE(surfax::resources::ParseSymbolHeader(kResources + "/description/" + name + ".h", symbols, error));
 		for (const auto& [symbol, id] : symbols)
 			EXPECT_TRUE(declared.count(symbol)) << symbol << " (" << id << ") is not in " << name << ".res";
 	}
@@ -83,6 +83,6 @@ TEST(PlotResources, LimitsKeepResolutionStepsAndSizesInRange)
 	    {"o3dplotmesh", "PLOTMESH_SIZE"}, {"o3dplotlabel", "PLOTLABEL_SIZE"}, {"o3dplotlabel", "PLOTLABEL_DEPTH"}};
 	for (const auto& [name, symbol] : notNegative)
 		EXPECT_EQ(Load(name).FindParam(symbol)->min, 0.0) << symbol;
-	EXPECT_EQ(Load("o3dplotlabel").FindParam("PLOTLABEL_FONT")->type, surfax::plugins::ParamType::Font);
-	EXPECT_EQ(plot.FindParam("PLOT_GRADIENT")->type, surfax::plugins::ParamType::Gradient);
+	EXPECT_EQ(Load("o3dplotlabel").FindParam("PLOTLABEL_FONT")->type, surfax::resources::ParamType::Font);
+	EXPECT_EQ(plot.FindParam("PLOT_GRADIENT")->type, surfax::resources::ParamType::Gradient);
 }

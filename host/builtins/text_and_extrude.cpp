@@ -8,7 +8,7 @@
 #include "host/builtins/extrusion.h"
 #include "host/fonts/glyph_outlines.h"
 #include "host/plugins/registry.h"
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 #include "host/scene/node.h"
 
 #include <algorithm>
@@ -272,24 +272,24 @@ constexpr char kExtrudeRes[] = R"(CONTAINER Oextrude
 }
 )";
 
-std::shared_ptr<const plugins::DescriptionResource> Describe(const char* text, const char* name,
-	const plugins::SymbolList& symbols)
+std::shared_ptr<const resources::DescriptionResource> Describe(const char* text, const char* name,
+	const resources::SymbolList& symbols)
 {
-	auto description = std::make_shared<plugins::DescriptionResource>();
-	plugins::SourceError error;
-	if (!plugins::ParseDescriptionText(text, name, symbols, *description, error))
+	auto description = std::make_shared<resources::DescriptionResource>();
+	resources::SourceError error;
+	if (!resources::ParseDescriptionText(text, name, symbols, *description, error))
 		return nullptr;
 	return description;
 }
 
 bool RegisterTypes()
 {
-	const plugins::SymbolList textSymbols = {{"PRIM_TEXT_TEXT", PRIM_TEXT_TEXT}, {"PRIM_TEXT_ALIGN", PRIM_TEXT_ALIGN},
+	const resources::SymbolList textSymbols = {{"PRIM_TEXT_TEXT", PRIM_TEXT_TEXT}, {"PRIM_TEXT_ALIGN", PRIM_TEXT_ALIGN},
 		{"PRIM_TEXT_ALIGN_LEFT", PRIM_TEXT_ALIGN_LEFT}, {"PRIM_TEXT_ALIGN_MIDDLE", PRIM_TEXT_ALIGN_MIDDLE},
 		{"PRIM_TEXT_ALIGN_RIGHT", PRIM_TEXT_ALIGN_RIGHT}, {"PRIM_TEXT_HSPACING", PRIM_TEXT_HSPACING},
 		{"PRIM_TEXT_VSPACING", PRIM_TEXT_VSPACING}, {"PRIM_TEXT_HEIGHT", PRIM_TEXT_HEIGHT},
 		{"PRIM_TEXT_SEPARATE", PRIM_TEXT_SEPARATE}, {"PRIM_TEXT_FONT", PRIM_TEXT_FONT}};
-	const plugins::SymbolList extrudeSymbols = {{"EXTRUDEOBJECT_ISOPARM", EXTRUDEOBJECT_ISOPARM},
+	const resources::SymbolList extrudeSymbols = {{"EXTRUDEOBJECT_ISOPARM", EXTRUDEOBJECT_ISOPARM},
 		{"EXTRUDEOBJECT_SUB", EXTRUDEOBJECT_SUB}, {"EXTRUDEOBJECT_MOVE", EXTRUDEOBJECT_MOVE},
 		{"EXTRUDEOBJECT_FLIPNORMALS", EXTRUDEOBJECT_FLIPNORMALS}, {"EXTRUDEOBJECT_HIERARCHIC", EXTRUDEOBJECT_HIERARCHIC},
 		{"EXTRUDEOBJECT_EXTRUSIONOFFSET", EXTRUDEOBJECT_EXTRUSIONOFFSET}};

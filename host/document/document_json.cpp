@@ -109,7 +109,7 @@ const plugins::ObjectType* ResolveObjectType(const json& value)
 	return ParseIntKey(name, id) ? plugins::FindObjectType(id) : nullptr;
 }
 
-bool ReadParams(const json& params, const plugins::DescriptionResource* description, std::string_view typeName,
+bool ReadParams(const json& params, const resources::DescriptionResource* description, std::string_view typeName,
                 BaseContainer& data, std::string& path, JsonError& error)
 {
 	PathScope scope(path, "params");
@@ -120,7 +120,7 @@ bool ReadParams(const json& params, const plugins::DescriptionResource* descript
 	{
 		PathScope member(path, key);
 		Int32 id = 0;
-		const plugins::ParamDesc* param = nullptr;
+		const resources::ParamDesc* param = nullptr;
 		if (ParseIntKey(key, id))
 		{
 			param = description != nullptr ? description->FindParam(id) : nullptr;

@@ -63,19 +63,19 @@ void WritePoints(JsonWriter& w, const PointObject& op)
 }
 } // namespace
 
-const plugins::DescriptionResource* DescriptionOf(const BaseObject& op)
+const resources::DescriptionResource* DescriptionOf(const BaseObject& op)
 {
 	const plugins::ObjectType* type = plugins::FindObjectType(op.GetType());
 	return type != nullptr ? type->description.get() : nullptr;
 }
 
-void WriteParamsMember(JsonWriter& w, const BaseContainer& data, const plugins::DescriptionResource* description)
+void WriteParamsMember(JsonWriter& w, const BaseContainer& data, const resources::DescriptionResource* description)
 {
 	w.Key("params");
 	w.BeginObject();
 	if (description != nullptr)
 	{
-		for (const plugins::ParamDesc& param : description->params)
+		for (const resources::ParamDesc& param : description->params)
 		{
 			if (!param.hasId || !IsValueType(param.type))
 				continue;

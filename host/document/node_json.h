@@ -13,16 +13,16 @@
 
 #include "c4d.h"
 #include "host/json/json_writer.h"
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 
 namespace surfax::io
 {
 /// The description of the object's type, or null (built-in types).
-const plugins::DescriptionResource* DescriptionOf(const cinema::BaseObject& op);
+const resources::DescriptionResource* DescriptionOf(const cinema::BaseObject& op);
 
 /// "params": {...} as above.
 void WriteParamsMember(JsonWriter& writer, const cinema::BaseContainer& data,
-                       const plugins::DescriptionResource* description);
+                       const resources::DescriptionResource* description);
 
 /// "colorProperties": {"color": [r, g, b], "usecolor": N, "xray": bool}.
 void WriteColorPropertiesMember(JsonWriter& writer, const cinema::BaseObject& op);

@@ -18,8 +18,8 @@ namespace surfax::io
 {
 using namespace cinema;
 using nlohmann::json;
-using plugins::ParamDesc;
-using plugins::ParamType;
+using resources::ParamDesc;
+using resources::ParamType;
 
 namespace
 {
@@ -79,7 +79,7 @@ bool NonFiniteFromText(std::string_view text, double& out)
 std::string CycleValues(const ParamDesc& param)
 {
 	std::string list;
-	for (const plugins::CycleEntry& entry : param.cycle)
+	for (const resources::CycleEntry& entry : param.cycle)
 	{
 		if (!list.empty())
 			list += ", ";
@@ -91,12 +91,12 @@ std::string CycleValues(const ParamDesc& param)
 bool InCycle(const ParamDesc& param, std::int64_t value)
 {
 	return std::any_of(param.cycle.begin(), param.cycle.end(),
-	                   [&](const plugins::CycleEntry& entry) { return entry.value == value; });
+	                   [&](const resources::CycleEntry& entry) { return entry.value == value; });
 }
 
-const plugins::CycleEntry* CycleBySymbol(const ParamDesc& param, std::string_view symbol)
+const resources::CycleEntry* CycleBySymbol(const ParamDesc& param, std::string_view symbol)
 {
-	for (const plugins::CycleEntry& entry : param.cycle)
+	for (const resources::CycleEntry& entry : param.cycle)
 	{
 		if (entry.symbol == symbol)
 			return &entry;
@@ -761,7 +761,7 @@ bool ReadParamValue(const json& value, const ParamDesc* param, std::string& path
 		std::int64_t v = 0;
 		if (value.is_string() && !param->cycle.empty())
 		{
-			const plugins::CycleEntry* entry = CycleBySymbol(*param, value.get_ref<const std::string&>());
+			const resources::CycleEntry* entry = CycleBySymbol(*param, value.get_ref<const std::string&>());
 			if (entry == nullptr)
 				return Fail(error, path, "not a cycle entry; expected one of " + CycleValues(*param));
 			out = GeData(static_cast<Int32>(entry->value));
@@ -823,7 +823,7 @@ bool ReadParamValue(const json& value, const ParamDesc* param, std::string& path
 	}
 	default:
 		return Fail(error, path,
-		            std::string("a ") + plugins::ParamTypeKeyword(param->type) + " parameter holds no value");
+		            std::string("a ") + resources::ParamTypeKeyword(param->type) + " parameter holds no value");
 	}
 }
 
@@ -871,7 +871,7 @@ bool ParamValueFromText(const ParamDesc& param, std::string_view text, GeData& o
 	{
 	case ParamType::Long:
 	{
-		if (const plugins::CycleEntry* entry = CycleBySymbol(param, Trim(text)))
+		if (const resources::CycleEntry* entry = CycleBySymbol(param, Trim(text)))
 		{
 			out = GeData(static_cast<Int32>(entry->value));
 			return true;
@@ -989,7 +989,7 @@ bool ParamValueFromText(const ParamDesc& param, std::string_view text, GeData& o
 		return true;
 	}
 	default:
-		message = std::string("a ") + plugins::ParamTypeKeyword(param.type) + " parameter holds no value";
+		message = std::string("a ") + resources::ParamTypeKeyword(param.type) + " parameter holds no value";
 		return false;
 	}
 }

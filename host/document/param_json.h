@@ -26,7 +26,7 @@
 #include "c4d.h"
 #include "host/json/json_error.h"
 #include "host/json/json_writer.h"
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 
 #include <nlohmann/json.hpp>
 
@@ -50,25 +50,25 @@ bool ReadJsonNumber(const nlohmann::json& value, double& out);
 bool ReadJsonVector(const nlohmann::json& value, cinema::Vector& out);
 
 /// True when the parameter type holds a value (not a button, separator, static text, link or spline).
-bool IsValueType(plugins::ParamType type);
+bool IsValueType(resources::ParamType type);
 
 /// True when WriteParamValue writes something for value: param may be null (untyped); false for DA_NIL and
 /// DA_VOID values, value-less parameter types, and values whose kind does not fit the parameter's type.
-bool HasJsonForm(const plugins::ParamDesc* param, const cinema::GeData& value);
+bool HasJsonForm(const resources::ParamDesc* param, const cinema::GeData& value);
 
 /// Writes value as one JSON value, typed by param (null: untyped). Call only when HasJsonForm is true.
-void WriteParamValue(JsonWriter& writer, const plugins::ParamDesc* param, const cinema::GeData& value);
+void WriteParamValue(JsonWriter& writer, const resources::ParamDesc* param, const cinema::GeData& value);
 
 /// Reads one JSON value typed by param (null: untyped) into out. False with error (path set from `path`, which must
 /// name the value) when the value does not fit or memory is out.
-bool ReadParamValue(const nlohmann::json& value, const plugins::ParamDesc* param, std::string& path,
+bool ReadParamValue(const nlohmann::json& value, const resources::ParamDesc* param, std::string& path,
                     cinema::GeData& out, JsonError& error);
 
 /// Parses command-line text as a value of param: numbers ("2.5", "-180", "1e3", "inf", "NaN"; out of range is an error), "true"/"false", strings as
 /// given, vectors as "x,y,z" or "[x, y, z]", cycle entries by value or by symbol, gradients as the JSON above,
 /// fonts by their display name ("DejaVu Sans Bold") or as the JSON above.
 /// False with a message (no place) when the text does not fit.
-bool ParamValueFromText(const plugins::ParamDesc& param, std::string_view text, cinema::GeData& out,
+bool ParamValueFromText(const resources::ParamDesc& param, std::string_view text, cinema::GeData& out,
                         std::string& message);
 } // namespace surfax::io
 

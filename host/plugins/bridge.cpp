@@ -4,7 +4,7 @@
 #include "host/core/diagnostics.h"
 #include "host/plugins/bitmap.h"
 #include "host/plugins/loader.h"
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 
 #include <map>
 
@@ -22,10 +22,10 @@ Int32 GetApiVersion()
 
 Bool RegisterDescription(const Filename& pluginFolder, Int32 id, const maxon::String& idstr)
 {
-	auto resource = std::make_shared<surfax::plugins::DescriptionResource>();
-	surfax::plugins::SourceError error;
+	auto resource = std::make_shared<surfax::resources::DescriptionResource>();
+	surfax::resources::SourceError error;
 	const std::string resDir = (pluginFolder + Filename("res")).GetString().GetUtf8();
-	if (!surfax::plugins::LoadDescriptionResource(resDir, idstr.GetUtf8(), *resource, error))
+	if (!surfax::resources::LoadDescriptionResource(resDir, idstr.GetUtf8(), *resource, error))
 	{
 		surfax::core::Report(error.Format());
 		return false;
@@ -59,9 +59,9 @@ Bool RegisterObjectType(const Filename& pluginFolder, Int32 id, const maxon::Str
 	type.allocator = allocator;
 	type.pluginFolder = pluginFolder.GetString().GetUtf8();
 	// The real registration takes the shared description just loaded for the id.
-	const surfax::plugins::DescriptionResource* loaded = surfax::plugins::FindRegisteredDescription(id);
+	const surfax::resources::DescriptionResource* loaded = surfax::plugins::FindRegisteredDescription(id);
 	if (loaded != nullptr)
-		type.description = std::make_shared<surfax::plugins::DescriptionResource>(*loaded);
+		type.description = std::make_shared<surfax::resources::DescriptionResource>(*loaded);
 	if (icon != nullptr)
 	{
 		const surfax::io::Image* image = surfax::plugins::BitmapImage(icon);
@@ -85,8 +85,8 @@ Bool RegisterObjectType(const Filename& pluginFolder, Int32 id, const maxon::Str
 LocalResourceData* LoadLocalResource(const Filename& resFolder)
 {
 	std::map<std::int32_t, std::string> strings;
-	surfax::plugins::SourceError error;
-	if (!surfax::plugins::LoadGlobalStrings(resFolder.GetString().GetUtf8(), strings, error))
+	surfax::resources::SourceError error;
+	if (!surfax::resources::LoadGlobalStrings(resFolder.GetString().GetUtf8(), strings, error))
 	{
 		surfax::core::Report(error.Format());
 		return nullptr;

@@ -2,7 +2,7 @@
 #include "lib_description.h"
 
 #include "host/plugins/registry.h"
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 
 #include <new>
 
@@ -12,7 +12,7 @@ namespace
 {
 struct DescriptionImpl final : cinema::Description
 {
-	const DescriptionResource* resource = nullptr;
+	const resources::DescriptionResource* resource = nullptr;
 };
 
 DescriptionImpl& Impl(cinema::Description* d)
@@ -64,10 +64,10 @@ Bool Description::LoadDescription(const maxon::String& id)
 
 const BaseContainer* Description::GetParameter(const DescID& id, BaseContainer& temp, AtomArray*) const
 {
-	const surfax::plugins::DescriptionResource* resource = Impl(this).resource;
+	const surfax::resources::DescriptionResource* resource = Impl(this).resource;
 	if (resource == nullptr || id.GetDepth() < 1)
 		return nullptr;
-	const surfax::plugins::ParamDesc* param = resource->FindParam(id[0].id);
+	const surfax::resources::ParamDesc* param = resource->FindParam(id[0].id);
 	if (param == nullptr)
 		return nullptr;
 	temp = BaseContainer(id[0].id);

@@ -19,7 +19,7 @@ std::deque<ObjectType>& Types()
 struct RegisteredDescription
 {
 	std::string name;
-	std::shared_ptr<const DescriptionResource> resource;
+	std::shared_ptr<const resources::DescriptionResource> resource;
 };
 
 std::map<cinema::Int32, RegisteredDescription>& Descriptions()
@@ -125,13 +125,13 @@ void RemoveRegisteredSince(const RegistryMark& mark)
 		it = marked(mark.descriptionIds, it->first) ? std::next(it) : descriptions.erase(it);
 }
 
-const DescriptionResource* FindRegisteredDescription(cinema::Int32 id)
+const resources::DescriptionResource* FindRegisteredDescription(cinema::Int32 id)
 {
 	const auto it = Descriptions().find(id);
 	return it != Descriptions().end() ? it->second.resource.get() : nullptr;
 }
 
-const DescriptionResource* FindRegisteredDescription(std::string_view name)
+const resources::DescriptionResource* FindRegisteredDescription(std::string_view name)
 {
 	for (const auto& entry : Descriptions())
 	{
@@ -141,13 +141,14 @@ const DescriptionResource* FindRegisteredDescription(std::string_view name)
 	return nullptr;
 }
 
-void AddRegisteredDescription(cinema::Int32 id, std::string name, std::shared_ptr<const DescriptionResource> resource)
+void AddRegisteredDescription(cinema::Int32 id, std::string name,
+                              std::shared_ptr<const resources::DescriptionResource> resource)
 {
 	Descriptions()[id] = RegisteredDescription{std::move(name), std::move(resource)};
 }
 
 bool SetBuiltinAllocator(cinema::Int32 id, cinema::DataAllocator* allocator,
-                         std::shared_ptr<const DescriptionResource> description)
+                         std::shared_ptr<const resources::DescriptionResource> description)
 {
 	RegisterBuiltinTypes();
 	for (ObjectType& type : Types())

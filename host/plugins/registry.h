@@ -9,9 +9,13 @@
 #include <string_view>
 #include <vector>
 
-namespace surfax::plugins
+namespace surfax::resources
 {
 struct DescriptionResource;
+}
+
+namespace surfax::plugins
+{
 
 /// One object type. Built-in types have no allocator and no description resource.
 struct ObjectType
@@ -21,7 +25,7 @@ struct ObjectType
 	std::string descriptionName;       // "Onull" for built-ins, the registered description name for plug-ins
 	cinema::Int32 info = 0;            // OBJECT_* and PLUGINFLAG_* bits
 	cinema::DataAllocator* allocator = nullptr;
-	std::shared_ptr<const DescriptionResource> description; // null for built-ins
+	std::shared_ptr<const resources::DescriptionResource> description; // null for built-ins
 	std::string pluginFolder;          // folder of the plug-in that registered it ("" for built-ins)
 	bool hasIcon = false;
 	int iconWidth = 0;
@@ -55,15 +59,16 @@ RegistryMark MarkRegistry();
 void RemoveRegisteredSince(const RegistryMark& mark);
 
 /// Registered description names (RegisterDescription): id -> resource, for Description::LoadDescription.
-const DescriptionResource* FindRegisteredDescription(cinema::Int32 id);
-const DescriptionResource* FindRegisteredDescription(std::string_view name);
-void AddRegisteredDescription(cinema::Int32 id, std::string name, std::shared_ptr<const DescriptionResource> resource);
+const resources::DescriptionResource* FindRegisteredDescription(cinema::Int32 id);
+const resources::DescriptionResource* FindRegisteredDescription(std::string_view name);
+void AddRegisteredDescription(cinema::Int32 id, std::string name,
+                              std::shared_ptr<const resources::DescriptionResource> resource);
 
 /// Gives the built-in type `id` a data class of the host's own (the generator code of text splines and extrude
 /// objects), and optionally a description of its parameters (their names in documents and the dump): nodes of
 /// the type made afterwards get an instance from allocator. False when id is not built in.
 bool SetBuiltinAllocator(cinema::Int32 id, cinema::DataAllocator* allocator,
-                         std::shared_ptr<const DescriptionResource> description = nullptr);
+                         std::shared_ptr<const resources::DescriptionResource> description = nullptr);
 
 /// Registers the host's built-in object types (idempotent).
 void RegisterBuiltinTypes();

@@ -2,7 +2,7 @@
 
 #include "host/core/diagnostics.h"
 #include "host/plugins/registry.h"
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 #include "host/scene/node.h"
 
 #include <algorithm>
@@ -23,7 +23,7 @@ std::vector<std::string> g_questions;
 bool g_openFiles = false;
 std::vector<std::string> g_opened;
 
-const plugins::ParamDesc* FindParam(const BaseObject* op, Int32 id)
+const resources::ParamDesc* FindParam(const BaseObject* op, Int32 id)
 {
 	const HostNode& n = Host(op);
 	if (n.objectType == nullptr || n.objectType->description == nullptr)
@@ -31,7 +31,7 @@ const plugins::ParamDesc* FindParam(const BaseObject* op, Int32 id)
 	return n.objectType->description->FindParam(id);
 }
 
-Float Clamp(Float v, const plugins::ParamDesc& p)
+Float Clamp(Float v, const resources::ParamDesc& p)
 {
 	if (p.min && v < *p.min)
 		v = *p.min;
@@ -40,25 +40,25 @@ Float Clamp(Float v, const plugins::ParamDesc& p)
 	return v;
 }
 
-bool FitsType(const plugins::ParamDesc& p, const GeData& value)
+bool FitsType(const resources::ParamDesc& p, const GeData& value)
 {
 	const Int32 t = value.GetType();
 	switch (p.type)
 	{
-		case plugins::ParamType::Long:
-		case plugins::ParamType::Real:
-		case plugins::ParamType::Bool:
+		case resources::ParamType::Long:
+		case resources::ParamType::Real:
+		case resources::ParamType::Bool:
 			return t == DA_LONG || t == DA_REAL || t == DA_LLONG;
-		case plugins::ParamType::String:
+		case resources::ParamType::String:
 			return t == DA_STRING;
-		case plugins::ParamType::Vector:
-		case plugins::ParamType::Color:
+		case resources::ParamType::Vector:
+		case resources::ParamType::Color:
 			return t == DA_VECTOR;
-		case plugins::ParamType::Gradient:
+		case resources::ParamType::Gradient:
 			return t == CUSTOMDATATYPE_GRADIENT;
-		case plugins::ParamType::Font:
+		case resources::ParamType::Font:
 			return t >= DA_CUSTOMDATATYPE;
-		case plugins::ParamType::Filename:
+		case resources::ParamType::Filename:
 			return t == DA_FILENAME || t == DA_STRING;
 		default:
 			return false;
@@ -73,7 +73,7 @@ bool SetParameter(BaseObject* op, Int32 id, const GeData& value, std::string& er
 		error = "no object";
 		return false;
 	}
-	const plugins::ParamDesc* p = FindParam(op, id);
+	const resources::ParamDesc* p = FindParam(op, id);
 	if (p == nullptr)
 	{
 		error = "the object has no parameter " + std::to_string(id);
@@ -81,29 +81,29 @@ bool SetParameter(BaseObject* op, Int32 id, const GeData& value, std::string& er
 	}
 	if (!FitsType(*p, value))
 	{
-		error = "the value does not fit parameter " + p->symbol + " (" + plugins::ParamTypeKeyword(p->type) + ")";
+		error = "the value does not fit parameter " + p->symbol + " (" + resources::ParamTypeKeyword(p->type) + ")";
 		return false;
 	}
 	GeData stored = value;
 	bool clamped = false;
 	switch (p->type)
 	{
-		case plugins::ParamType::Long:
+		case resources::ParamType::Long:
 		{
 			Float v = Clamp(static_cast<Float>(value.GetInt64()), *p);
 			stored = GeData(static_cast<Int32>(std::clamp<Float>(v, -2147483648.0, 2147483647.0)));
 			clamped = stored.GetInt64() != value.GetInt64();
 			break;
 		}
-		case plugins::ParamType::Real:
+		case resources::ParamType::Real:
 			stored = GeData(Clamp(value.GetFloat(), *p));
 			clamped = stored.GetFloat() != value.GetFloat() && value.GetFloat() == value.GetFloat();
 			break;
-		case plugins::ParamType::Bool:
+		case resources::ParamType::Bool:
 			stored = GeData(value.GetBool());
 			break;
-		case plugins::ParamType::Vector:
-		case plugins::ParamType::Color:
+		case resources::ParamType::Vector:
+		case resources::ParamType::Color:
 		{
 			const Vector v = value.GetVector();
 			const Vector used(Clamp(v.x, *p), Clamp(v.y, *p), Clamp(v.z, *p));

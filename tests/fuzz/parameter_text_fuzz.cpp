@@ -10,7 +10,7 @@
 #include "app/commands.h"
 #include "host/core/diagnostics.h"
 #include "host/plugins/registry.h"
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -56,7 +56,7 @@ void CheckLimits(const BaseObject& op)
 	if (type == nullptr || type->description == nullptr)
 		return;
 	const BaseContainer& bc = op.GetDataInstanceRef();
-	for (const surfax::plugins::ParamDesc& param : type->description->params)
+	for (const surfax::resources::ParamDesc& param : type->description->params)
 	{
 		const GeData& value = bc.GetData(param.id);
 		if (!param.hasId || (value.GetType() != DA_LONG && value.GetType() != DA_REAL))

@@ -8,7 +8,7 @@
 // - an accepted description's string table has the container's name, and every element with an id is found by it;
 // - every global string of an accepted table is known by an id of the symbol header.
 #include "tests/fuzz/fuzz_support.h"
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-using namespace surfax::plugins;
+using namespace surfax::resources;
 
 using surfax::fuzz::Require;
 

@@ -1,12 +1,12 @@
 // Feeds arbitrary bytes to the three resource parsers: each must return, with an error placed inside the text when
 // it refuses, and never crash, hang or recurse without bound.
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
-using namespace surfax::plugins;
+using namespace surfax::resources;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,7 +1,7 @@
 #include "support/document_type.h"
 
 #include "host/plugins/registry.h"
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -36,14 +36,14 @@ void EnsureDocumentTestType()
 {
 	if (plugins::FindObjectType(kDocumentTestType) != nullptr)
 		return;
-	const plugins::SymbolList symbols = {
+	const resources::SymbolList symbols = {
 	    {"DOC_COUNT", DOC_COUNT},   {"DOC_MODE", DOC_MODE}, {"DOC_MODE_A", DOC_MODE_A}, {"DOC_MODE_C", DOC_MODE_C},
 	    {"DOC_SCALE", DOC_SCALE},   {"DOC_FLAG", DOC_FLAG}, {"DOC_TEXT", DOC_TEXT},     {"DOC_FILE", DOC_FILE},
 	    {"DOC_OFFSET", DOC_OFFSET}, {"DOC_TINT", DOC_TINT}, {"DOC_RAMP", DOC_RAMP},     {"DOC_FONT", DOC_FONT},
 	    {"DOC_PRESS", DOC_PRESS}};
-	auto description = std::make_shared<plugins::DescriptionResource>();
-	plugins::SourceError sourceError;
-	ASSERT_TRUE(plugins::ParseDescriptionText(kDescription, "otestdoc.res", symbols, *description, sourceError))
+	auto description = std::make_shared<resources::DescriptionResource>();
+	resources::SourceError sourceError;
+	ASSERT_TRUE(resources::ParseDescriptionText(kDescription, "otestdoc.res", symbols, *description, sourceError))
 	    << sourceError.Format();
 	plugins::ObjectType type;
 	type.id = kDocumentTestType;

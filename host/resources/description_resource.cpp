@@ -1,12 +1,12 @@
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 
 #include "host/core/diagnostics.h"
-#include "host/plugins/resource_lexer.h"
+#include "host/resources/resource_lexer.h"
 
 #include <filesystem>
 #include <system_error>
 
-namespace surfax::plugins
+namespace surfax::resources
 {
 
 bool ParamDesc::HasFlag(std::string_view flag) const
@@ -103,4 +103,4 @@ bool LoadDescriptionResource(const std::string& resDir, const std::string& name,
 	return true;
 }
 
-} // namespace surfax::plugins
+} // namespace surfax::resources

@@ -1,9 +1,9 @@
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 
 #include <filesystem>
 #include <unordered_map>
 
-namespace surfax::plugins
+namespace surfax::resources
 {
 
 bool LoadGlobalStrings(const std::string& resDir, std::map<std::int32_t, std::string>& out, SourceError& error)
@@ -36,4 +36,4 @@ bool LoadGlobalStrings(const std::string& resDir, std::map<std::int32_t, std::st
 	return true;
 }
 
-} // namespace surfax::plugins
+} // namespace surfax::resources

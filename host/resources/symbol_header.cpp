@@ -1,12 +1,12 @@
-#include "host/plugins/resource.h"
-#include "host/plugins/resource_lexer.h"
+#include "host/resources/resource.h"
+#include "host/resources/resource_lexer.h"
 
 #include <cstdint>
 #include <limits>
 #include <string>
 #include <unordered_map>
 
-namespace surfax::plugins
+namespace surfax::resources
 {
 
 namespace
@@ -122,4 +122,4 @@ bool ParseSymbolHeader(const std::string& path, SymbolList& out, SourceError& er
 	return ParseSymbolHeaderText(text, path, out, error);
 }
 
-} // namespace surfax::plugins
+} // namespace surfax::resources

@@ -1,7 +1,7 @@
-#include "host/plugins/resource.h"
-#include "host/plugins/resource_lexer.h"
+#include "host/resources/resource.h"
+#include "host/resources/resource_lexer.h"
 
-namespace surfax::plugins
+namespace surfax::resources
 {
 
 const std::string* StringTable::Find(std::string_view symbol) const
@@ -55,4 +55,4 @@ bool ParseStringTable(const std::string& path, StringTable& out, SourceError& er
 	return ParseStringTableText(text, path, out, error);
 }
 
-} // namespace surfax::plugins
+} // namespace surfax::resources

@@ -1,13 +1,13 @@
-// Tokens of the resource formats (.res, .h, .str), shared by their parsers. Internal to host/plugins.
+// Tokens of the resource formats (.res, .h, .str), shared by their parsers. Internal to host/resources.
 #pragma once
 
-#include "host/plugins/resource.h"
+#include "host/resources/resource.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace surfax::plugins
+namespace surfax::resources
 {
 
 enum class TokenKind
@@ -92,4 +92,4 @@ std::string Describe(const Token& token);
 // text between single quotes, as messages show names and tokens: 'text'.
 std::string Quote(std::string_view text);
 
-} // namespace surfax::plugins
+} // namespace surfax::resources

@@ -6,10 +6,10 @@
 #include <optional>
 #include <string_view>
 
-namespace surfax::plugins
+namespace surfax::resources
 {
 
 // Value of a well-known host symbol such as ID_OBJECTPROPERTIES (802); nullopt when the name is not in the table.
 std::optional<std::int32_t> FindHostSymbol(std::string_view symbol);
 
-} // namespace surfax::plugins
+} // namespace surfax::resources

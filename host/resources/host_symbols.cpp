@@ -1,6 +1,6 @@
-#include "host/plugins/host_symbols.h"
+#include "host/resources/host_symbols.h"
 
-namespace surfax::plugins
+namespace surfax::resources
 {
 
 namespace
@@ -37,4 +37,4 @@ std::optional<std::int32_t> FindHostSymbol(std::string_view symbol)
 	return std::nullopt;
 }
 
-} // namespace surfax::plugins
+} // namespace surfax::resources

@@ -1,4 +1,4 @@
-#include "host/plugins/resource_lexer.h"
+#include "host/resources/resource_lexer.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
-namespace surfax::plugins
+namespace surfax::resources
 {
 
 namespace
@@ -411,4 +411,4 @@ bool ReadResourceFile(const std::string& path, std::string& text, SourceError& e
 	return true;
 }
 
-} // namespace surfax::plugins
+} // namespace surfax::resources

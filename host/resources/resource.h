@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-namespace surfax::plugins
+namespace surfax::resources
 {
 
 constexpr std::size_t kMaxResourceFileBytes = 1024 * 1024;
@@ -163,4 +163,4 @@ bool LoadDescriptionResource(const std::string& resDir, const std::string& name,
 // defined in the header. `out` maps id to text (what GeLoadString(id) returns) and is only written on success.
 bool LoadGlobalStrings(const std::string& resDir, std::map<std::int32_t, std::string>& out, SourceError& error);
 
-} // namespace surfax::plugins
+} // namespace surfax::resources

@@ -1,11 +1,11 @@
-#include "host/plugins/host_symbols.h"
-#include "host/plugins/resource.h"
-#include "host/plugins/resource_lexer.h"
+#include "host/resources/host_symbols.h"
+#include "host/resources/resource.h"
+#include "host/resources/resource_lexer.h"
 
 #include <limits>
 #include <unordered_map>
 
-namespace surfax::plugins
+namespace surfax::resources
 {
 
 namespace
@@ -513,4 +513,4 @@ bool ParseDescriptionText(std::string_view text, const std::string& fileName, co
 	return parser.Parse(out);
 }
 
-} // namespace surfax::plugins
+} // namespace surfax::resources
