@@ -4,6 +4,7 @@
 #include "host/expr/expression.h"
 #include "host/plugins/registry.h"
 #include "host/resources/resource.h"
+#include "host/scene/node.h"
 
 #include <string_view>
 
@@ -19,16 +20,6 @@ constexpr const char* kFormulaSymbol = "PLOT_FORMULA";
 bool IsWordCharacter(char c)
 {
 	return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-}
-
-// Objects of the document, parents before children, siblings in order (generator caches are not visited).
-const BaseObject* NextInDocument(const BaseObject* op)
-{
-	if (op->GetDown() != nullptr)
-		return op->GetDown();
-	while (op != nullptr && op->GetNext() == nullptr)
-		op = op->GetUp();
-	return op != nullptr ? op->GetNext() : nullptr;
 }
 
 std::string Describe(const std::string& formula, const expr::NumberEntryTally& tally, bool& noSampleHasNumber)
@@ -80,7 +71,7 @@ void FormulaWatch::AfterExecute(BaseObject* op)
 std::vector<FormulaFinding> FormulaWatch::Findings(const BaseDocument& doc) const
 {
 	std::vector<FormulaFinding> findings;
-	for (const BaseObject* op = doc.GetFirstObject(); op != nullptr; op = NextInDocument(op))
+	for (const BaseObject* op = doc.GetFirstObject(); op != nullptr; op = scene::NextInDocumentOrder(op))
 	{
 		const auto tally = _tallies.find(op);
 		if (tally == _tallies.end() || tally->second.conversions == 0 || tally->second.Failed() == 0)

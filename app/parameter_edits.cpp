@@ -6,6 +6,7 @@
 #include "host/document/param_json.h"
 #include "host/gradient/named_gradients.h"
 #include "host/plugins/registry.h"
+#include "host/scene/node.h"
 #include "host/user/actions.h"
 
 #include <algorithm>
@@ -18,16 +19,6 @@ using namespace cinema;
 
 namespace
 {
-// Objects of the document (not generator caches), parents before children, siblings in order.
-BaseObject* NextObject(BaseObject* op)
-{
-	if (op->GetDown() != nullptr)
-		return op->GetDown();
-	while (op != nullptr && op->GetNext() == nullptr)
-		op = op->GetUp();
-	return op != nullptr ? op->GetNext() : nullptr;
-}
-
 const resources::ParamDesc* DeclaredParam(const BaseObject& op, const std::string& symbol)
 {
 	const plugins::ObjectType* type = plugins::FindObjectType(op.GetType());
@@ -54,7 +45,8 @@ bool FindTarget(BaseDocument& doc, std::string_view target, BaseObject*& op, con
 		return false;
 	}
 	bool nameFound = false;
-	for (BaseObject* candidate = doc.GetFirstObject(); candidate != nullptr; candidate = NextObject(candidate))
+	for (BaseObject* candidate = doc.GetFirstObject(); candidate != nullptr;
+	     candidate = scene::NextInDocumentOrder(candidate))
 	{
 		if (!objectName.empty())
 		{
@@ -207,7 +199,8 @@ bool ApplyDrag(BaseDocument& doc, std::string_view drag, std::string& message)
 		message = "expected [OBJECTNAME:]INDEX=X,Y,Z (a handle number and a position in the object's coordinates)";
 		return false;
 	}
-	for (BaseObject* candidate = doc.GetFirstObject(); candidate != nullptr; candidate = NextObject(candidate))
+	for (BaseObject* candidate = doc.GetFirstObject(); candidate != nullptr;
+	     candidate = scene::NextInDocumentOrder(candidate))
 	{
 		const bool chosen =
 		    objectName.empty() ? HandleCount(*candidate) > index : candidate->GetName().GetUtf8() == objectName;

@@ -7,8 +7,8 @@ using namespace cinema;
 
 namespace
 {
-/// The document-order successor of op that still lies in root's subtree, or null. descend false skips op's own
-/// children.
+/// The document-order successor of op that still lies in root's subtree (anywhere in the document when root is
+/// null), or null. descend false skips op's own children.
 BaseObject* GetNextInSubtree(BaseObject* op, const BaseObject* root, Bool descend)
 {
 	if (descend && op->GetDown() != nullptr)
@@ -24,16 +24,7 @@ BaseObject* GetNextInSubtree(BaseObject* op, const BaseObject* root, Bool descen
 
 BaseObject* GetNextObject(BaseObject* op)
 {
-	if (op == nullptr)
-		return nullptr;
-	if (op->GetDown() != nullptr)
-		return op->GetDown();
-	for (; op != nullptr; op = op->GetUp())
-	{
-		if (op->GetNext() != nullptr)
-			return op->GetNext();
-	}
-	return nullptr;
+	return op != nullptr ? GetNextInSubtree(op, nullptr, true) : nullptr;
 }
 
 BaseObject* FindPlotObject(BaseObject* op)

@@ -1,6 +1,7 @@
 // The object tree: insertion, removal, document order, clones, tags, and freeing.
 #include "support/host_fixture.h"
 
+#include "host/document/document_json.h"
 #include "host/scene/node.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +38,7 @@ TEST(ObjectTree, InsertUnderMakesTheFirstChildAndInsertUnderLastTheLast)
 	EXPECT_EQ(a->GetDocument(), doc.Get());
 }
 
-TEST(ObjectTree, DocumentOrderIsDepthFirst)
+TEST(ObjectTree, DocumentOrderIsDepthFirstAndBelowARootStaysInItsSubtree)
 {
 	TestDocument doc;
 	BaseObject* a = doc.Add(Onull);
@@ -47,6 +48,53 @@ TEST(ObjectTree, DocumentOrderIsDepthFirst)
 	BaseObject* b = doc.Add(Onull);
 	EXPECT_EQ(DocumentOrder(doc.Get()), (std::vector<BaseObject*>{a, a1, a11, a2, b}));
 	EXPECT_EQ(doc->GetFirstObject(), a);
+
+	// Below a root the walk ends after the root's last descendant.
+	const auto below = [](BaseObject* root)
+	{
+		std::vector<BaseObject*> order;
+		for (BaseObject* op = surfax::scene::NextInDocumentOrder(root, root); op != nullptr;
+		     op = surfax::scene::NextInDocumentOrder(op, root))
+			order.push_back(op);
+		return order;
+	};
+	EXPECT_EQ(below(a), (std::vector<BaseObject*>{a1, a11, a2}));
+	EXPECT_EQ(below(a1), (std::vector<BaseObject*>{a11}));
+	EXPECT_EQ(below(a2), std::vector<BaseObject*>{});
+	EXPECT_EQ(below(b), std::vector<BaseObject*>{});
+	// Without a root the same objects continue into the rest of the document.
+	EXPECT_EQ(surfax::scene::NextInDocumentOrder(a11), a2);
+	EXPECT_EQ(surfax::scene::NextInDocumentOrder(a2), b);
+	EXPECT_EQ(surfax::scene::NextInDocumentOrder(static_cast<const BaseObject*>(b)), nullptr);
+	EXPECT_EQ(surfax::scene::NextInDocumentOrder(static_cast<BaseObject*>(nullptr)), nullptr);
+	// The walk of host records and the one of SDK objects agree.
+	EXPECT_EQ(surfax::scene::NextInDocumentOrder(&Host(a11), &Host(a)), &Host(a2));
+	EXPECT_EQ(surfax::scene::NextInDocumentOrder(&Host(a2), &Host(a)), nullptr);
+}
+
+TEST(ObjectTree, DocumentOrderClimbsManyLevelsAtOnce)
+{
+	// After the bottom of a deep chain the next object is the chain's top-level sibling, and the nesting count
+	// comes back up all the way.
+	constexpr int kDepth = 5000;
+	TestDocument doc;
+	BaseObject* top = doc.Add(Onull);
+	BaseObject* parent = top;
+	for (int depth = 2; depth <= kDepth; ++depth)
+		parent = doc.Add(Onull, parent);
+	BaseObject* after = doc.Add(Onull);
+	int count = 0;
+	BaseObject* last = nullptr;
+	for (BaseObject* op = top; op != nullptr; op = surfax::scene::NextInDocumentOrder(op))
+	{
+		last = op;
+		++count;
+	}
+	EXPECT_EQ(count, kDepth + 1);
+	EXPECT_EQ(last, after);
+	EXPECT_EQ(surfax::io::ObjectNesting(*doc.Get()), kDepth);
+	doc.Add(Onull, doc.Add(Onull, after));
+	EXPECT_EQ(surfax::io::ObjectNesting(*doc.Get()), kDepth);
 }
 
 TEST(ObjectTree, RemoveHandsTheObjectToTheCaller)

@@ -694,26 +694,24 @@ std::string SaveDocumentJson(const BaseDocument& doc)
 
 int ObjectNesting(const BaseDocument& doc)
 {
-	// Iterative, so that a tree of any depth is measured without deep recursion.
+	// Iterative, so that a tree of any depth is measured without deep recursion. The walk climbs each level once
+	// in all, so counting the levels it leaves costs no more than the walk.
 	int deepest = 0;
 	int depth = 1;
-	const BaseObject* op = doc.GetFirstObject();
-	while (op != nullptr)
+	for (const BaseObject* op = doc.GetFirstObject(); op != nullptr;)
 	{
 		deepest = std::max(deepest, depth);
-		if (op->GetDown() != nullptr)
+		const BaseObject* next = scene::NextInDocumentOrder(op);
+		if (next != nullptr && next == op->GetDown())
 		{
-			op = op->GetDown();
 			++depth;
-			continue;
 		}
-		while (op != nullptr && op->GetNext() == nullptr)
+		else if (next != nullptr)
 		{
-			op = op->GetUp();
-			--depth;
+			for (const BaseObject* up = op->GetUp(); up != next->GetUp(); up = up->GetUp())
+				--depth;
 		}
-		if (op != nullptr)
-			op = op->GetNext();
+		op = next;
 	}
 	return deepest;
 }

@@ -602,20 +602,11 @@ bool HasContent(const HostNode* cache)
 // Whether an object below node (not node itself) puts geometry into the scene through its cache.
 bool DescendantGenerates(const HostNode* node)
 {
-	const HostNode* n = node->down;
-	while (n != nullptr)
+	for (const HostNode* n = scene::NextInDocumentOrder(node, node); n != nullptr;
+	     n = scene::NextInDocumentOrder(n, node))
 	{
 		if (n->cache != nullptr && HasContent(&Host(n->cache)))
 			return true;
-		// Document order inside node's subtree; iterative, so deep hierarchies cannot exhaust the stack.
-		if (n->down != nullptr)
-		{
-			n = n->down;
-			continue;
-		}
-		while (n != node && n->next == nullptr)
-			n = n->up;
-		n = n == node ? nullptr : n->next;
 	}
 	return false;
 }

@@ -244,18 +244,36 @@ void SetDocumentRecursive(HostNode* node, HostNode* document)
 		SetDocumentRecursive(child, document);
 }
 
-HostNode* NextInDocumentOrder(HostNode* node)
+HostNode* NextInDocumentOrder(HostNode* node, const HostNode* root)
 {
 	if (node == nullptr)
 		return nullptr;
 	if (node->down != nullptr)
 		return node->down;
-	for (HostNode* walk = node; walk != nullptr; walk = walk->up)
+	for (HostNode* walk = node; walk != nullptr && walk != root; walk = walk->up)
 	{
 		if (walk->next != nullptr)
 			return walk->next;
 	}
 	return nullptr;
+}
+
+const HostNode* NextInDocumentOrder(const HostNode* node, const HostNode* root)
+{
+	return NextInDocumentOrder(const_cast<HostNode*>(node), root);
+}
+
+BaseObject* NextInDocumentOrder(BaseObject* op, const BaseObject* root)
+{
+	if (op == nullptr)
+		return nullptr;
+	const HostNode* next = NextInDocumentOrder(&Host(op), root != nullptr ? &Host(root) : nullptr);
+	return next != nullptr ? static_cast<BaseObject*>(next->atom) : nullptr;
+}
+
+const BaseObject* NextInDocumentOrder(const BaseObject* op, const BaseObject* root)
+{
+	return NextInDocumentOrder(const_cast<BaseObject*>(op), root);
 }
 
 void MarkDataChanged(HostNode* node)

@@ -133,8 +133,15 @@ void LinkObject(HostNode* node, HostNode* document, HostNode* parent, HostNode* 
 /// Sets the document of node and its whole subtree (objects and tags).
 void SetDocumentRecursive(HostNode* node, HostNode* document);
 
-/// Document order: first child, else next sibling, else the next sibling of the nearest ancestor that has one.
-HostNode* NextInDocumentOrder(HostNode* node);
+/// The node after node in document order (parents before children, siblings in order): its first child, else its
+/// next sibling, else the next sibling of its nearest ancestor that has one. With a root (node itself or one of its
+/// ancestors) the walk stays inside root's subtree and ends, with null, after root's last descendant. Null for null
+/// and after the last node. Generator caches are not part of the order. Constant stack, so any depth is walked.
+HostNode* NextInDocumentOrder(HostNode* node, const HostNode* root = nullptr);
+const HostNode* NextInDocumentOrder(const HostNode* node, const HostNode* root = nullptr);
+/// The same over the objects as the SDK shows them.
+cinema::BaseObject* NextInDocumentOrder(cinema::BaseObject* op, const cinema::BaseObject* root = nullptr);
+const cinema::BaseObject* NextInDocumentOrder(const cinema::BaseObject* op, const cinema::BaseObject* root = nullptr);
 
 /// Bumps the data change counter and marks the node as changed since its cache was built.
 void MarkDataChanged(HostNode* node);

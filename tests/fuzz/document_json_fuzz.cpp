@@ -13,6 +13,7 @@
 #include "host/document/dump.h"
 #include "host/eval/evaluate.h"
 #include "host/export/export_scene.h"
+#include "host/scene/node.h"
 #include "res/description/o3dplot.h"
 #include "res/description/o3dplotcage.h"
 
@@ -43,7 +44,7 @@ void ClampInt32(BaseContainer& bc, Int32 id, Int32 most)
 bool BoundWork(BaseDocument& doc)
 {
 	int count = 0;
-	for (BaseObject* op = doc.GetFirstObject(); op != nullptr; op = surfax::fuzz::NextInDocument(op))
+	for (BaseObject* op = doc.GetFirstObject(); op != nullptr; op = surfax::scene::NextInDocumentOrder(op))
 	{
 		if (++count > kMaxEvaluatedObjects)
 			return false;

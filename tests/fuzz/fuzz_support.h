@@ -62,16 +62,6 @@ inline void EnsurePluginLoaded()
 	Require(loaded);
 }
 
-/// The object after op in document order (parents before children, siblings in order); null after the last.
-inline cinema::BaseObject* NextInDocument(cinema::BaseObject* op)
-{
-	if (op->GetDown() != nullptr)
-		return op->GetDown();
-	while (op != nullptr && op->GetNext() == nullptr)
-		op = op->GetUp();
-	return op != nullptr ? op->GetNext() : nullptr;
-}
-
 /// The document saves to text that loads again and saves to the same bytes.
 inline void RequireRoundTrip(const cinema::BaseDocument& doc)
 {

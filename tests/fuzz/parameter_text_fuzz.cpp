@@ -11,6 +11,7 @@
 #include "host/core/diagnostics.h"
 #include "host/plugins/registry.h"
 #include "host/resources/resource.h"
+#include "host/scene/node.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -69,7 +70,7 @@ void CheckLimits(const BaseObject& op)
 
 void CheckDocument(BaseDocument& doc)
 {
-	for (BaseObject* op = doc.GetFirstObject(); op != nullptr; op = surfax::fuzz::NextInDocument(op))
+	for (BaseObject* op = doc.GetFirstObject(); op != nullptr; op = surfax::scene::NextInDocumentOrder(op))
 		CheckLimits(*op);
 	surfax::fuzz::RequireRoundTrip(doc);
 }
