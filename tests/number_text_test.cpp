@@ -1,0 +1,430 @@
+// Whole-text numbers as every place that reads one accepts them: parameter text and drags on the command line, the
+// camera and size options, numeric ids in documents, the SDK string's conversions and the resource files. The places
+// differ on purpose (blanks, a '+', non-finite values, ranges), so each one's answer to the same inputs is pinned
+// here: a change of what one place accepts is a change of its list.
+#include "app/commands.h"
+#include "host/document/document_json.h"
+#include "host/document/param_json.h"
+#include "host/plugins/registry.h"
+#include "host/render/png_preview.h"
+#include "host/render/view_options.h"
+#include "host/resources/resource_lexer.h"
+#include "res/description/o3dplot.h"
+#include "source/main.h"
+#include "support/host_command.h"
+#include "support/host_fixture.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
+
+using namespace cinema;
+using namespace surfax;
+
+namespace
+{
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+/// What one place made of one text: refused, or read to a value.
+struct Cell
+{
+	bool accepted = false;
+	double value = 0.0;
+};
+
+Cell Read(double value)
+{
+	return Cell{true, value};
+}
+
+Cell Refused()
+{
+	return Cell{};
+}
+
+/// The inputs every reader is asked about, beside the ones its own list accepts.
+const std::vector<std::string> kInputs = {
+    "",
+    " ",
+    "0",
+    "-0",
+    "1",
+    "-1",
+    "+1",
+    "+-1",
+    "-+1",
+    "--1",
+    "++1",
+    " 1",
+    "1 ",
+    "\t1",
+    "1\t",
+    " 1 ",
+    "01",
+    "1.5",
+    "-1.5",
+    "+1.5",
+    ".5",
+    "5.",
+    "1e3",
+    "1E3",
+    "1e+3",
+    "1e-3",
+    "1e",
+    "e3",
+    ".",
+    "-",
+    "+",
+    "0x10",
+    "0X10",
+    "0x",
+    "0x1p3",
+    "-0x10",
+    "1,5",
+    "1_000",
+    "1x",
+    "x1",
+    "1 2",
+    "inf",
+    "-inf",
+    "+inf",
+    "INF",
+    "Inf",
+    "-Inf",
+    "nan",
+    "NaN",
+    "-nan",
+    "+nan",
+    "infinity",
+    "-infinity",
+    "nan(1)",
+    "1e400",
+    "-1e400",
+    "1e-400",
+    "1e38",
+    "1e39",
+    "16384",
+    "16385",
+    "2147483647",
+    "2147483648",
+    "-2147483648",
+    "-2147483649",
+    "9007199254740992",
+    "9007199254740993",
+    "9223372036854775807",
+    "9223372036854775808",
+    "-9223372036854775808",
+    "-9223372036854775809",
+};
+
+/// A parameter of the plot object's type by its symbol, or null.
+const resources::ParamDesc* PlotParam(const char* symbol)
+{
+	const plugins::ObjectType* type = plugins::FindObjectType(ID_PLOTOBJECT);
+	return type != nullptr && type->description != nullptr ? type->description->FindParam(symbol) : nullptr;
+}
+
+Cell FromParamText(const char* symbol, const std::string& text, int component = -1)
+{
+	const resources::ParamDesc* param = PlotParam(symbol);
+	GeData value;
+	std::string message;
+	if (param == nullptr || !io::ParamValueFromText(*param, text, value, message))
+		return Refused();
+	if (component >= 0)
+		return Read(value.GetVector()[component]);
+	return Read(value.GetType() == DA_LONG ? static_cast<double>(value.GetInt32()) : value.GetFloat());
+}
+
+/// A document of one null object whose parameters are given as {"KEY": 1}: the key's id, or refused when the
+/// document does not load.
+Cell FromParamsKey(const std::string& key)
+{
+	nlohmann::json doc = {{"objects", {{{"type", "Onull"}, {"params", {{key, 1}}}}}}};
+	io::JsonError error;
+	BaseDocument* loaded = io::LoadDocumentJson(doc.dump(), error);
+	if (loaded == nullptr)
+		return Refused();
+	// The container holds the parameter and nothing else (a null object has no parameters of its own).
+	const BaseContainer& bc = loaded->GetFirstObject()->GetDataInstanceRef();
+	const Cell id = bc.GetIndexData(0) != nullptr ? Read(bc.GetIndexId(0)) : Refused();
+	BaseDocument::Free(loaded);
+	return id;
+}
+
+/// An untyped value whose ids are keys: {"font": {"KEY": 1}} or {"container": {"values": {"KEY": 1}}}.
+Cell FromUntypedKey(const char* kind, const std::string& key)
+{
+	nlohmann::json value;
+	if (std::string(kind) == "font")
+		value = {{"font", {{key, 1}}}};
+	else
+		value = {{"container", {{"values", {{key, 1}}}}}};
+	GeData out;
+	std::string path = "value";
+	io::JsonError error;
+	if (!io::ReadParamValue(value, nullptr, path, out, error))
+		return Refused();
+	return Read(1.0); // the key's id is not read back: accepted is what counts here
+}
+
+Cell FromStringToFloat(const std::string& text)
+{
+	Bool error = false;
+	const Float value = String(text.c_str()).ToFloat(&error);
+	return error ? Refused() : Read(value);
+}
+
+Cell FromStringToInt32(const std::string& text)
+{
+	Bool error = false;
+	const Int32 value = String(text.c_str()).ToInt32(&error);
+	return error ? Refused() : Read(value);
+}
+
+Cell FromResourceInteger(const std::string& text)
+{
+	std::int64_t value = 0;
+	return resources::ParseIntegerSpelling(text, value) ? Read(static_cast<double>(value)) : Refused();
+}
+
+Cell FromResourceReal(const std::string& text)
+{
+	double value = 0.0;
+	return resources::ParseRealSpelling(text, value) ? Read(value) : Refused();
+}
+
+Cell FromCamera(const std::string& text)
+{
+	render::ViewAngles view;
+	std::string error;
+	return render::ParseViewAngles(text + ",0", view, error) ? Read(view.azimuth) : Refused();
+}
+
+Cell FromPreviewSize(const std::string& text)
+{
+	int width = 0, height = 0;
+	std::string error;
+	return render::ParsePreviewSize(text + "x1", width, height, error) ? Read(width) : Refused();
+}
+
+/// --drag INDEX=1,0,0 and --drag 0=X,0,0 on a plot object (two handles; handle 0 sets the size to twice x, kept
+/// at 0 and above): the index, or half the size the drag gave.
+Cell FromDrag(const std::string& drag, bool readSize)
+{
+	test::TestDocument doc;
+	BaseObject* plot = doc.Add(ID_PLOTOBJECT);
+	std::string message;
+	if (!app::ApplyDrag(*doc.Get(), drag, message))
+		return Refused();
+	return Read(readSize ? plot->GetDataInstanceRef().GetFloat(PLOT_SIZE) * 0.5 : 1.0);
+}
+
+/// surfax-host plot with the option's text: accepted when the command line takes it (the plot runs).
+Cell FromPlotOption(const std::vector<std::string>& option)
+{
+	static const std::filesystem::path dir = test::MakeTestFolder("number-text");
+	std::vector<std::string> args = {"--quiet",           "plot", "--with",    "none", "--set",
+	                                 "PLOT_RESOLUTION=1", "-o",   "chart.json"};
+	args.insert(args.end(), option.begin(), option.end());
+	return test::RunHost(dir, args).exitCode == 0 ? Read(1.0) : Refused();
+}
+
+/// One place that reads a whole text as a number, and what it accepts: each text of `accepts` with the value it
+/// reads (1 where only acceptance can be seen); every other text of kInputs is refused.
+struct Reader
+{
+	const char* name;
+	std::function<Cell(const std::string&)> read;
+	std::vector<std::pair<std::string, double>> accepts;
+};
+
+std::vector<std::pair<std::string, double>> Accepted(std::initializer_list<const char*> texts)
+{
+	std::vector<std::pair<std::string, double>> accepted;
+	for (const char* text : texts)
+		accepted.emplace_back(text, 1.0);
+	return accepted;
+}
+
+constexpr double F(double value)
+{
+	return static_cast<float>(value);
+}
+
+/// A real number in parameter text, alone (REAL) or as a vector's component: blanks around it, a '+', and the
+/// non-finite words.
+// clang-format off
+const std::vector<std::pair<std::string, double>> kRealParameterText = {
+	{"0", 0}, {"-0", -0.0}, {"1", 1}, {"-1", -1}, {"+1", 1}, {"+-1", -1}, {" 1", 1}, {"1 ", 1},
+	{"\t1", 1}, {"1\t", 1}, {" 1 ", 1}, {"01", 1}, {"1.5", 1.5}, {"-1.5", -1.5}, {"+1.5", 1.5},
+	{".5", 0.5}, {"5.", 5}, {"1e3", 1000}, {"1E3", 1000}, {"1e+3", 1000}, {"1e-3", 0.001}, {"inf", kInf},
+	{"-inf", -kInf}, {"INF", kInf}, {"Inf", kInf}, {"-Inf", -kInf}, {"nan", kNaN}, {"NaN", kNaN},
+	{"1e38", 1e+38}, {"1e39", 1e+39}, {"16384", 16384}, {"16385", 16385}, {"2147483647", 2147483647},
+	{"2147483648", 2147483648}, {"-2147483648", -2147483648}, {"-2147483649", -2147483649},
+	{"9007199254740992", 9007199254740992.0}, {"9007199254740993", 9007199254740992.0},
+	{"9223372036854775807", 9.223372036854776e+18}, {"9223372036854775808", 9.223372036854776e+18},
+	{"-9223372036854775808", -9.223372036854776e+18}, {"-9223372036854775809", -9.223372036854776e+18}};
+// clang-format on
+
+const std::vector<Reader>& Readers()
+{
+	// One reader a block, several of its texts a line.
+	// clang-format off
+	static const std::vector<Reader> readers = {
+		{"LONG parameter text", [](const std::string& t) { return FromParamText("PLOT_RESOLUTION", t); },
+			{
+				{"0", 0}, {"-0", 0}, {"1", 1}, {"-1", -1}, {"+1", 1}, {"+-1", -1}, {" 1", 1}, {"1 ", 1}, {"\t1", 1},
+				{"1\t", 1}, {" 1 ", 1}, {"01", 1}, {"16384", 16384}, {"16385", 16385}, {"2147483647", 2147483647},
+				{"-2147483648", -2147483648}}},
+		{"REAL parameter text", [](const std::string& t) { return FromParamText("PLOT_SIZE", t); }, kRealParameterText},
+		{"VECTOR parameter text", [](const std::string& t) { return FromParamText("PLOT_COLOR", t + ",0,0", 0); },
+			kRealParameterText},
+		{"camera azimuth", FromCamera,
+			{
+				{"0", 0}, {"-0", -0.0}, {"1", 1}, {"-1", -1}, {"+1", 1}, {"+-1", -1}, {"01", 1}, {"1.5", 1.5},
+				{"-1.5", -1.5}, {"+1.5", 1.5}, {".5", 0.5}, {"5.", 5}, {"1e3", 1000}, {"1E3", 1000}, {"1e+3", 1000},
+				{"1e-3", F(0.001)}, {"1e38", F(1e+38)}, {"16384", 16384}, {"16385", 16385},
+				{"2147483647", F(2147483647.0)}, {"2147483648", 2147483648}, {"-2147483648", -2147483648},
+				{"-2147483649", F(-2147483649.0)}, {"9007199254740992", 9007199254740992.0},
+				{"9007199254740993", 9007199254740992.0}, {"9223372036854775807", 9.223372036854776e+18},
+				{"9223372036854775808", 9.223372036854776e+18}, {"-9223372036854775808", -9.223372036854776e+18},
+				{"-9223372036854775809", -9.223372036854776e+18}}},
+		{"preview width", FromPreviewSize,
+			{
+				{"1", 1}, {"01", 1}}},
+		{"document parameter id", FromParamsKey,
+			{
+				{"0", 0}, {"-0", 0}, {"1", 1}, {"-1", -1}, {"01", 1}, {"16384", 16384}, {"16385", 16385},
+				{"2147483647", 2147483647}, {"-2147483648", -2147483648}}},
+		{"font description id", [](const std::string& t) { return FromUntypedKey("font", t); },
+			Accepted({
+				"0", "-0", "1", "-1", "01", "16384", "16385", "2147483647", "-2147483648"})},
+		{"container value id", [](const std::string& t) { return FromUntypedKey("container", t); },
+			Accepted({
+				"0", "-0", "1", "-1", "01", "16384", "16385", "2147483647", "-2147483648"})},
+		{"String::ToFloat", FromStringToFloat,
+			{
+				{"0", 0}, {"-0", -0.0}, {"1", 1}, {"-1", -1}, {" 1", 1}, {"01", 1}, {"1.5", 1.5}, {"-1.5", -1.5},
+				{".5", 0.5}, {"5.", 5}, {"1e3", 1000}, {"1E3", 1000}, {"1e+3", 1000}, {"1e-3", 0.001}, {"inf", kInf},
+				{"-inf", -kInf}, {"INF", kInf}, {"Inf", kInf}, {"-Inf", -kInf}, {"nan", kNaN}, {"NaN", kNaN},
+				{"-nan", kNaN}, {"infinity", kInf}, {"-infinity", -kInf}, {"nan(1)", kNaN}, {"1e38", 1e+38},
+				{"1e39", 1e+39}, {"16384", 16384}, {"16385", 16385}, {"2147483647", 2147483647},
+				{"2147483648", 2147483648}, {"-2147483648", -2147483648}, {"-2147483649", -2147483649},
+				{"9007199254740992", 9007199254740992.0}, {"9007199254740993", 9007199254740992.0},
+				{"9223372036854775807", 9.223372036854776e+18}, {"9223372036854775808", 9.223372036854776e+18},
+				{"-9223372036854775808", -9.223372036854776e+18}, {"-9223372036854775809", -9.223372036854776e+18}}},
+		{"String::ToInt32", FromStringToInt32,
+			{
+				{"0", 0}, {"-0", 0}, {"1", 1}, {"-1", -1}, {"01", 1}, {"16384", 16384}, {"16385", 16385},
+				{"2147483647", 2147483647}, {"-2147483648", -2147483648}}},
+		{"resource integer", FromResourceInteger,
+			{
+				{"0", 0}, {"1", 1}, {"01", 1}, {"0x10", 16}, {"0X10", 16}, {"16384", 16384}, {"16385", 16385},
+				{"2147483647", 2147483647}, {"2147483648", 2147483648}, {"9007199254740992", 9007199254740992.0}}},
+		{"resource real", FromResourceReal,
+			{
+				{"0", 0}, {"1", 1}, {"01", 1}, {"1.5", 1.5}, {".5", 0.5}, {"5.", 5}, {"1e3", 1000}, {"1E3", 1000},
+				{"1e+3", 1000}, {"1e-3", 0.001}, {"1e38", 1e+38}, {"1e39", 1e+39}, {"16384", 16384},
+				{"16385", 16385}, {"2147483647", 2147483647}, {"2147483648", 2147483648},
+				{"9007199254740992", 9007199254740992.0}, {"9007199254740993", 9007199254740992.0},
+				{"9223372036854775807", 9.223372036854776e+18}, {"9223372036854775808", 9.223372036854776e+18}}},
+		{"--drag index", [](const std::string& t) { return FromDrag(t + "=1,0,0", false); },
+			Accepted({
+				"0", "-0", "1", "01"})},
+		{"--drag position", [](const std::string& t) { return FromDrag("0=" + t + ",0,0", true); },
+			{
+				{"0", 0}, {"-0", 0}, {"1", 1}, {"-1", 0}, {"+1", 1}, {"+-1", 0}, {"01", 1}, {"1.5", 1.5},
+				{"-1.5", 0}, {"+1.5", 1.5}, {".5", 0.5}, {"5.", 5}, {"1e3", 1000}, {"1E3", 1000}, {"1e+3", 1000},
+				{"1e-3", 0.001}, {"1e38", 5e+19}, {"1e39", 5e+19}, {"16384", 16384}, {"16385", 16385},
+				{"2147483647", 2147483647}, {"2147483648", 2147483648}, {"-2147483648", 0}, {"-2147483649", 0},
+				{"9007199254740992", 9007199254740992.0}, {"9007199254740993", 9007199254740992.0},
+				{"9223372036854775807", 9.223372036854776e+18}, {"9223372036854775808", 9.223372036854776e+18},
+				{"-9223372036854775808", 0}, {"-9223372036854775809", 0}}},
+		{"--frames", [](const std::string& t) { return FromPlotOption({"--frames", t + ".." + t}); },
+			Accepted({
+				"0", "-0", "1", "-1", "01", "16384", "16385", "2147483647", "-2147483648"})},
+		{"--unit-scale", [](const std::string& t) { return FromPlotOption({"--unit-scale", t}); },
+			Accepted({
+				"1", "+1", " 1", "\t1", "01", "1.5", "+1.5", ".5", "5.", "1e3", "1E3", "1e+3", "1e-3", "0x10",
+				"0X10", "0x1p3", "16384", "16385", "2147483647", "2147483648", "9007199254740992",
+				"9007199254740993", "9223372036854775807", "9223372036854775808"})},
+	};
+	// clang-format on
+	return readers;
+}
+
+std::string Show(const Cell& cell)
+{
+	if (!cell.accepted)
+		return "refused";
+	char text[64];
+	std::snprintf(text, sizeof(text), "%.17g", cell.value);
+	return text;
+}
+
+/// Both refused, or both read to the same value (NaN as NaN, -0 as -0).
+bool Same(const Cell& actual, const Cell& expected)
+{
+	if (!actual.accepted || !expected.accepted)
+		return actual.accepted == expected.accepted;
+	if (std::isnan(actual.value) || std::isnan(expected.value))
+		return std::isnan(actual.value) && std::isnan(expected.value);
+	return actual.value == expected.value && std::signbit(actual.value) == std::signbit(expected.value);
+}
+} // namespace
+
+TEST(NumberText, EachPlaceAcceptsItsListAndRefusesEveryOtherInput)
+{
+	ASSERT_TRUE(test::EnsurePluginLoaded("surfax"));
+	for (const Reader& reader : Readers())
+	{
+		std::vector<std::string> inputs = kInputs;
+		for (const auto& [text, value] : reader.accepts)
+		{
+			if (std::find(inputs.begin(), inputs.end(), text) == inputs.end())
+				inputs.push_back(text);
+		}
+		for (const std::string& input : inputs)
+		{
+			const auto pinned = std::find_if(reader.accepts.begin(), reader.accepts.end(),
+			                                 [&input](const auto& entry) { return entry.first == input; });
+			const Cell expected = pinned != reader.accepts.end() ? Read(pinned->second) : Refused();
+			const Cell actual = reader.read(input);
+			EXPECT_TRUE(Same(actual, expected))
+			    << reader.name << " of \"" << input << "\": " << Show(actual) << ", pinned " << Show(expected);
+		}
+	}
+}
+
+TEST(NumberText, ACommandLineSymbolOfDigitsNamesTheParameterOfThatId)
+{
+	ASSERT_TRUE(test::EnsurePluginLoaded("surfax"));
+	const std::string id = std::to_string(PLOT_SIZE);
+	char hex[16];
+	std::snprintf(hex, sizeof(hex), "0x%x", static_cast<unsigned>(PLOT_SIZE));
+	const std::pair<std::string, bool> cases[] = {
+	    {id, true},        {"0" + id, true},   {"+" + id, false}, {" " + id, false},
+	    {id + " ", false}, {id + ".0", false}, {"-" + id, false}, {hex, false},
+	};
+	for (const auto& [symbol, accepted] : cases)
+	{
+		test::TestDocument doc;
+		BaseObject* plot = doc.Add(ID_PLOTOBJECT);
+		std::string message;
+		EXPECT_EQ(app::ApplySet(*doc.Get(), symbol + "=50", message), accepted) << symbol << ": " << message;
+		if (accepted)
+		{
+			EXPECT_EQ(plot->GetDataInstanceRef().GetFloat(PLOT_SIZE), 50.0) << symbol;
+		}
+	}
+}
