@@ -3,6 +3,7 @@
 
 #include "host/core/diagnostics.h"
 #include "host/core/number_format.h"
+#include "host/core/number_text.h"
 #include "host/document/param_json.h"
 #include "host/gradient/named_gradients.h"
 #include "host/plugins/registry.h"
@@ -10,8 +11,6 @@
 #include "host/user/actions.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 
 namespace surfax::app
 {
@@ -25,9 +24,7 @@ const resources::ParamDesc* DeclaredParam(const BaseObject& op, const std::strin
 	if (type == nullptr || type->description == nullptr)
 		return nullptr;
 	Int32 id = 0;
-	const char* end = symbol.data() + symbol.size();
-	const std::from_chars_result r = std::from_chars(symbol.data(), end, id);
-	if (!symbol.empty() && r.ec == std::errc() && r.ptr == end)
+	if (core::ParseNumberText(symbol, id))
 		return type->description->FindParam(id);
 	return type->description->FindParam(symbol);
 }
@@ -69,36 +66,6 @@ bool FindTarget(BaseDocument& doc, std::string_view target, BaseObject*& op, con
 		message = "no object named \"" + objectName + "\" declares " + symbol;
 	return false;
 }
-bool ParseInt32(std::string_view text, Int32& value)
-{
-	const char* end = text.data() + text.size();
-	const std::from_chars_result r = std::from_chars(text.data(), end, value);
-	return !text.empty() && r.ec == std::errc() && r.ptr == end;
-}
-
-// "x,y,z" with three finite decimal numbers.
-bool ParseVector(std::string_view text, Vector& out)
-{
-	Float parts[3] = {0.0, 0.0, 0.0};
-	for (int i = 0; i < 3; ++i)
-	{
-		const std::size_t comma = text.find(',');
-		if ((i == 2) != (comma == std::string_view::npos))
-			return false;
-		std::string_view part = text.substr(0, comma);
-		if (!part.empty() && part.front() == '+')
-			part.remove_prefix(1);
-		const char* end = part.data() + part.size();
-		const std::from_chars_result r = std::from_chars(part.data(), end, parts[i]);
-		if (part.empty() || r.ec != std::errc() || r.ptr != end || !std::isfinite(parts[i]))
-			return false;
-		if (i < 2)
-			text.remove_prefix(comma + 1);
-	}
-	out = Vector(parts[0], parts[1], parts[2]);
-	return true;
-}
-
 Int32 HandleCount(const BaseObject& op)
 {
 	const ObjectData* data = op.GetNodeData<ObjectData>();
@@ -192,9 +159,10 @@ bool ApplyDrag(BaseDocument& doc, std::string_view drag, std::string& message)
 	std::string objectName, indexText;
 	SplitTarget(drag.substr(0, std::min(equals, drag.size())), objectName, indexText);
 	Int32 index = 0;
-	Vector position;
-	if (equals == std::string_view::npos || !ParseInt32(indexText, index) || index < 0 ||
-	    !ParseVector(drag.substr(equals + 1), position))
+	double position[3];
+	// "x,y,z" of three finite numbers, each with a '+' if a person types one.
+	if (equals == std::string_view::npos || !core::ParseNumberText(indexText, index) || index < 0 ||
+	    !core::ParseVectorText(drag.substr(equals + 1), position, {.plusSign = true}))
 	{
 		message = "expected [OBJECTNAME:]INDEX=X,Y,Z (a handle number and a position in the object's coordinates)";
 		return false;
@@ -205,7 +173,7 @@ bool ApplyDrag(BaseDocument& doc, std::string_view drag, std::string& message)
 		const bool chosen =
 		    objectName.empty() ? HandleCount(*candidate) > index : candidate->GetName().GetUtf8() == objectName;
 		if (chosen)
-			return user::DragHandle(candidate, index, position, message);
+			return user::DragHandle(candidate, index, Vector(position[0], position[1], position[2]), message);
 	}
 	message = !objectName.empty() ? "no object is named \"" + objectName + "\""
 	                              : "no object in the document has a handle " + std::to_string(index);

@@ -3,6 +3,7 @@
 // differ on purpose (blanks, a '+', non-finite values, ranges), so each one's answer to the same inputs is pinned
 // here: a change of what one place accepts is a change of its list.
 #include "app/commands.h"
+#include "host/core/number_text.h"
 #include "host/document/document_json.h"
 #include "host/document/param_json.h"
 #include "host/plugins/registry.h"
@@ -51,7 +52,8 @@ Cell Refused()
 	return Cell{};
 }
 
-/// The inputs every reader is asked about, beside the ones its own list accepts.
+/// The inputs every reader is asked about, beside the ones its own list accepts. A sign after a '+' ("+-1") is refused
+/// everywhere: the places that took a '+' off themselves once read it as -1.
 const std::vector<std::string> kInputs = {
     "",
     " ",
@@ -265,7 +267,7 @@ constexpr double F(double value)
 /// non-finite words.
 // clang-format off
 const std::vector<std::pair<std::string, double>> kRealParameterText = {
-	{"0", 0}, {"-0", -0.0}, {"1", 1}, {"-1", -1}, {"+1", 1}, {"+-1", -1}, {" 1", 1}, {"1 ", 1},
+	{"0", 0}, {"-0", -0.0}, {"1", 1}, {"-1", -1}, {"+1", 1}, {" 1", 1}, {"1 ", 1},
 	{"\t1", 1}, {"1\t", 1}, {" 1 ", 1}, {"01", 1}, {"1.5", 1.5}, {"-1.5", -1.5}, {"+1.5", 1.5},
 	{".5", 0.5}, {"5.", 5}, {"1e3", 1000}, {"1E3", 1000}, {"1e+3", 1000}, {"1e-3", 0.001}, {"inf", kInf},
 	{"-inf", -kInf}, {"INF", kInf}, {"Inf", kInf}, {"-Inf", -kInf}, {"nan", kNaN}, {"NaN", kNaN},
@@ -283,7 +285,7 @@ const std::vector<Reader>& Readers()
 	static const std::vector<Reader> readers = {
 		{"LONG parameter text", [](const std::string& t) { return FromParamText("PLOT_RESOLUTION", t); },
 			{
-				{"0", 0}, {"-0", 0}, {"1", 1}, {"-1", -1}, {"+1", 1}, {"+-1", -1}, {" 1", 1}, {"1 ", 1}, {"\t1", 1},
+				{"0", 0}, {"-0", 0}, {"1", 1}, {"-1", -1}, {"+1", 1}, {" 1", 1}, {"1 ", 1}, {"\t1", 1},
 				{"1\t", 1}, {" 1 ", 1}, {"01", 1}, {"16384", 16384}, {"16385", 16385}, {"2147483647", 2147483647},
 				{"-2147483648", -2147483648}}},
 		{"REAL parameter text", [](const std::string& t) { return FromParamText("PLOT_SIZE", t); }, kRealParameterText},
@@ -291,7 +293,7 @@ const std::vector<Reader>& Readers()
 			kRealParameterText},
 		{"camera azimuth", FromCamera,
 			{
-				{"0", 0}, {"-0", -0.0}, {"1", 1}, {"-1", -1}, {"+1", 1}, {"+-1", -1}, {"01", 1}, {"1.5", 1.5},
+				{"0", 0}, {"-0", -0.0}, {"1", 1}, {"-1", -1}, {"+1", 1}, {"01", 1}, {"1.5", 1.5},
 				{"-1.5", -1.5}, {"+1.5", 1.5}, {".5", 0.5}, {"5.", 5}, {"1e3", 1000}, {"1E3", 1000}, {"1e+3", 1000},
 				{"1e-3", F(0.001)}, {"1e38", F(1e+38)}, {"16384", 16384}, {"16385", 16385},
 				{"2147483647", F(2147483647.0)}, {"2147483648", 2147483648}, {"-2147483648", -2147483648},
@@ -343,7 +345,7 @@ const std::vector<Reader>& Readers()
 				"0", "-0", "1", "01"})},
 		{"--drag position", [](const std::string& t) { return FromDrag("0=" + t + ",0,0", true); },
 			{
-				{"0", 0}, {"-0", 0}, {"1", 1}, {"-1", 0}, {"+1", 1}, {"+-1", 0}, {"01", 1}, {"1.5", 1.5},
+				{"0", 0}, {"-0", 0}, {"1", 1}, {"-1", 0}, {"+1", 1}, {"01", 1}, {"1.5", 1.5},
 				{"-1.5", 0}, {"+1.5", 1.5}, {".5", 0.5}, {"5.", 5}, {"1e3", 1000}, {"1E3", 1000}, {"1e+3", 1000},
 				{"1e-3", 0.001}, {"1e38", 5e+19}, {"1e39", 5e+19}, {"16384", 16384}, {"16385", 16385},
 				{"2147483647", 2147483647}, {"2147483648", 2147483648}, {"-2147483648", 0}, {"-2147483649", 0},
@@ -427,4 +429,99 @@ TEST(NumberText, ACommandLineSymbolOfDigitsNamesTheParameterOfThatId)
 			EXPECT_EQ(plot->GetDataInstanceRef().GetFloat(PLOT_SIZE), 50.0) << symbol;
 		}
 	}
+}
+
+TEST(NumberText, ARefusedTextLeavesTheValueAsItWas)
+{
+	std::int32_t i32 = 7;
+	std::int64_t i64 = 7;
+	float f = 7.0f;
+	double d = 7.0;
+	double xyz[3] = {7.0, 7.0, 7.0};
+	for (const char* text : {"", "x", "1 ", "--1", "1e400", "nan(1)", "1,2"})
+	{
+		EXPECT_FALSE(core::ParseNumberText(text, i32)) << text;
+		EXPECT_FALSE(core::ParseNumberText(text, i64)) << text;
+		EXPECT_FALSE(core::ParseNumberText(text, f)) << text;
+		EXPECT_FALSE(core::ParseNumberText(text, d)) << text;
+		EXPECT_FALSE(core::ParseVectorText(text, xyz)) << text;
+	}
+	EXPECT_FALSE(core::ParseNumberText("2147483648", i32));
+	EXPECT_FALSE(core::ParseVectorText("1,2,x", xyz));
+	EXPECT_EQ(i32, 7);
+	EXPECT_EQ(i64, 7);
+	EXPECT_EQ(f, 7.0f);
+	EXPECT_EQ(d, 7.0);
+	EXPECT_EQ(xyz[0], 7.0);
+	EXPECT_EQ(xyz[1], 7.0);
+}
+
+TEST(NumberText, AnIntegerMustFitBothItsTypeAndTheRangeAsked)
+{
+	std::int32_t value = 0;
+	// A range wider than the type is cut to the type.
+	EXPECT_FALSE(core::ParseNumberText("-2147483649", value, {.min = -5000000000}));
+	EXPECT_TRUE(core::ParseNumberText("-2147483648", value, {.min = -5000000000}));
+	EXPECT_FALSE(core::ParseNumberText("0", value, {.min = 1, .max = 3}));
+	EXPECT_TRUE(core::ParseNumberText("3", value, {.min = 1, .max = 3}));
+	EXPECT_FALSE(core::ParseNumberText("4", value, {.min = 1, .max = 3}));
+	// Hex digits come only after the prefix, and never with a sign.
+	const core::NumberTextOptions hex = {.plusSign = true, .hexadecimal = true};
+	EXPECT_TRUE(core::ParseNumberText("0xfF", value, hex));
+	EXPECT_EQ(value, 255);
+	for (const char* text : {"ff", "0x", "0x+1", "0x-1", "-0x1", "+0x1", "0x1g", "0x 1"})
+		EXPECT_FALSE(core::ParseNumberText(text, value, hex)) << text;
+}
+
+TEST(NumberText, BlanksAreTakenOnlyWhereTheOptionsSay)
+{
+	using Blanks = core::NumberTextOptions::Blanks;
+	double value = 0.0;
+	EXPECT_TRUE(core::ParseNumberText("  2", value, {.blanks = Blanks::LeadingSpaces}));
+	EXPECT_FALSE(core::ParseNumberText("\t2", value, {.blanks = Blanks::LeadingSpaces}));
+	EXPECT_FALSE(core::ParseNumberText("2 ", value, {.blanks = Blanks::LeadingSpaces}));
+	EXPECT_TRUE(core::ParseNumberText(" \t2\t ", value, {.blanks = Blanks::SpacesAndTabsAround}));
+	EXPECT_FALSE(core::ParseNumberText("2 2", value, {.blanks = Blanks::SpacesAndTabsAround}));
+	EXPECT_FALSE(core::ParseNumberText(" \t ", value, {.blanks = Blanks::SpacesAndTabsAround}));
+	EXPECT_FALSE(core::ParseNumberText("\n2", value, {.blanks = Blanks::SpacesAndTabsAround}));
+	// The non-finite words may stand in blanks like any number.
+	EXPECT_TRUE(core::ParseNumberText(
+	    " -Inf ", value,
+	    {.blanks = Blanks::SpacesAndTabsAround, .nonFinite = core::NumberTextOptions::NonFinite::Words}));
+	EXPECT_EQ(value, -kInf);
+}
+
+TEST(NumberText, AVectorIsExactlyThreeNumbersBetweenTwoCommas)
+{
+	double xyz[3] = {0.0, 0.0, 0.0};
+	EXPECT_TRUE(core::ParseVectorText("1,-2.5,3e2", xyz));
+	EXPECT_EQ(xyz[0], 1.0);
+	EXPECT_EQ(xyz[1], -2.5);
+	EXPECT_EQ(xyz[2], 300.0);
+	for (const char* text : {"1,2", "1,2,3,", "1,2,3,4", "1,,3", ",2,3", "[1,2,3]", "1, 2,3", "1;2;3"})
+		EXPECT_FALSE(core::ParseVectorText(text, xyz)) << text;
+	EXPECT_TRUE(
+	    core::ParseVectorText(" 1 , 2 ,\t3", xyz, {.blanks = core::NumberTextOptions::Blanks::SpacesAndTabsAround}));
+	EXPECT_EQ(xyz[2], 3.0);
+	// Each component follows the options, the non-finite words included.
+	EXPECT_FALSE(core::ParseVectorText("1,nan,3", xyz));
+	EXPECT_TRUE(core::ParseVectorText("1,nan,3", xyz, {.nonFinite = core::NumberTextOptions::NonFinite::Words}));
+	EXPECT_TRUE(std::isnan(xyz[1]));
+}
+
+TEST(NumberText, RealsRoundToTheirOwnTypeAndRefuseWhatItCannotHold)
+{
+	float f = 0.0f;
+	double d = 0.0;
+	// Read straight into a float, not through a double: no second rounding.
+	EXPECT_TRUE(core::ParseNumberText("0.1", f));
+	EXPECT_EQ(f, 0.1f);
+	EXPECT_TRUE(core::ParseNumberText("1.00000005960464477539062500000001", f));
+	EXPECT_EQ(f, std::nextafter(1.0f, 2.0f));
+	EXPECT_FALSE(core::ParseNumberText("1e39", f));
+	EXPECT_TRUE(core::ParseNumberText("1e39", d));
+	EXPECT_FALSE(core::ParseNumberText("1e-400", d));
+	EXPECT_TRUE(core::ParseNumberText("-infinity", d, {.nonFinite = core::NumberTextOptions::NonFinite::AnySpelling}));
+	EXPECT_EQ(d, -kInf);
+	EXPECT_FALSE(core::ParseNumberText("-infinity", d, {.nonFinite = core::NumberTextOptions::NonFinite::Words}));
 }

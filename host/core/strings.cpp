@@ -3,6 +3,7 @@
 
 #include "host/core/memory.h"
 #include "host/core/number_format.h"
+#include "host/core/number_text.h"
 
 #include <charconv>
 #include <cmath>
@@ -223,13 +224,12 @@ String String::SubStr(Int start, Int count) const
 
 Float String::ToFloat(Bool* error) const
 {
+	// Leading spaces are skipped and every spelling of a non-finite value the C library knows is read.
 	double value = 0.0;
-	const char* first = _text.data();
-	const char* last = first + _text.size();
-	while (first < last && *first == ' ')
-		++first;
-	const std::from_chars_result r = std::from_chars(first, last, value);
-	const bool ok = r.ec == std::errc() && r.ptr == last && first < last;
+	const bool ok =
+	    surfax::core::ParseNumberText(_text, value,
+	                                  {.blanks = surfax::core::NumberTextOptions::Blanks::LeadingSpaces,
+	                                   .nonFinite = surfax::core::NumberTextOptions::NonFinite::AnySpelling});
 	if (error)
 		*error = !ok;
 	return ok ? value : 0.0;
@@ -238,10 +238,7 @@ Float String::ToFloat(Bool* error) const
 Int32 String::ToInt32(Bool* error) const
 {
 	Int32 value = 0;
-	const char* first = _text.data();
-	const char* last = first + _text.size();
-	const std::from_chars_result r = std::from_chars(first, last, value);
-	const bool ok = r.ec == std::errc() && r.ptr == last && first < last;
+	const bool ok = surfax::core::ParseNumberText(_text, value);
 	if (error)
 		*error = !ok;
 	return ok ? value : 0;

@@ -1,5 +1,6 @@
 #include "host/document/document_json.h"
 
+#include "host/core/number_text.h"
 #include "host/core/output_file.h"
 #include "host/json/json_reader.h"
 #include "host/json/json_writer.h"
@@ -12,7 +13,6 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -89,13 +89,6 @@ bool ReadVectorMember(const json& object, const char* key, std::string& path, bo
 	return true;
 }
 
-bool ParseIntKey(std::string_view text, Int32& out)
-{
-	const char* end = text.data() + text.size();
-	const std::from_chars_result r = std::from_chars(text.data(), end, out);
-	return !text.empty() && r.ec == std::errc() && r.ptr == end;
-}
-
 const plugins::ObjectType* ResolveObjectType(const json& value)
 {
 	Int32 id = 0;
@@ -106,7 +99,7 @@ const plugins::ObjectType* ResolveObjectType(const json& value)
 	const std::string& name = value.get_ref<const std::string&>();
 	if (const plugins::ObjectType* type = plugins::FindObjectTypeByName(name))
 		return type;
-	return ParseIntKey(name, id) ? plugins::FindObjectType(id) : nullptr;
+	return core::ParseNumberText(name, id) ? plugins::FindObjectType(id) : nullptr;
 }
 
 bool ReadParams(const json& params, const resources::DescriptionResource* description, std::string_view typeName,
@@ -121,7 +114,7 @@ bool ReadParams(const json& params, const resources::DescriptionResource* descri
 		PathScope member(path, key);
 		Int32 id = 0;
 		const resources::ParamDesc* param = nullptr;
-		if (ParseIntKey(key, id))
+		if (core::ParseNumberText(key, id))
 		{
 			param = description != nullptr ? description->FindParam(id) : nullptr;
 		}

@@ -4,12 +4,11 @@
 #include "customgui_gradient.h"
 #include "lib_clipmap.h"
 
+#include "host/core/number_text.h"
 #include "host/fonts/font_library.h"
 #include "host/json/json_reader.h"
 
 #include <algorithm>
-#include <cctype>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -53,27 +52,6 @@ bool JsonToInt64(const json& value, std::int64_t& out)
 bool IsInt32(std::int64_t v)
 {
 	return v >= std::numeric_limits<Int32>::min() && v <= std::numeric_limits<Int32>::max();
-}
-
-// The non-finite floats travel as strings, spelled "nan", "inf" and "-inf" in any case ("NaN", "-Inf"); no other
-// spelling ("infinity", "+inf", "-nan") is one. JsonWriter::Float writes the lower-case words.
-bool NonFiniteFromText(std::string_view text, double& out)
-{
-	const auto same = [&](std::string_view word)
-	{
-		return text.size() == word.size() &&
-		       std::equal(text.begin(), text.end(), word.begin(),
-		                  [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-	};
-	if (same("inf"))
-		out = std::numeric_limits<double>::infinity();
-	else if (same("-inf"))
-		out = -std::numeric_limits<double>::infinity();
-	else if (same("nan"))
-		out = std::numeric_limits<double>::quiet_NaN();
-	else
-		return false;
-	return true;
 }
 
 std::string CycleValues(const ParamDesc& param)
@@ -446,9 +424,7 @@ bool ReadFont(const json& value, std::string& path, GeData& out, JsonError& erro
 		}
 		else
 		{
-			const char* end = key.data() + key.size();
-			const std::from_chars_result r = std::from_chars(key.data(), end, id);
-			if (r.ec != std::errc() || r.ptr != end)
+			if (!core::ParseNumberText(key, id))
 				return Fail(error, path, "unknown key (expected family, style, display, file, index or a numeric id)");
 		}
 		GeData data;
@@ -542,9 +518,7 @@ bool ReadTagged(const std::string& tag, const json& value, std::string& path, Ge
 				{
 					PathScope entryScope(path, idText);
 					Int32 id = 0;
-					const char* end = idText.data() + idText.size();
-					const std::from_chars_result r = std::from_chars(idText.data(), end, id);
-					if (r.ec != std::errc() || r.ptr != end)
+					if (!core::ParseNumberText(idText, id))
 						return Fail(error, path, "expected a numeric id");
 					GeData data;
 					if (!ReadUntyped(entry, path, data, error, depth + 1))
@@ -652,7 +626,8 @@ bool ReadJsonNumber(const json& value, double& out)
 		out = value.get<double>();
 		return true;
 	}
-	return value.is_string() && NonFiniteFromText(value.get_ref<const std::string&>(), out);
+	// The non-finite floats travel as strings: the words JsonWriter::Float writes, in any case.
+	return value.is_string() && core::ParseNonFiniteWord(value.get_ref<const std::string&>(), out);
 }
 
 bool ReadJsonVector(const json& value, Vector& out)
@@ -838,31 +813,10 @@ std::string_view Trim(std::string_view text)
 	return text.substr(first, last - first + 1);
 }
 
-bool ParseDouble(std::string_view text, double& out)
-{
-	text = Trim(text);
-	if (NonFiniteFromText(text, out))
-		return true;
-	if (!text.empty() && text.front() == '+')
-		text.remove_prefix(1);
-	// from_chars also reads "infinity", "nan(...)" and "-nan"; the non-finite words are only those above.
-	const auto letter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) && c != 'e' && c != 'E'; };
-	if (std::any_of(text.begin(), text.end(), letter))
-		return false;
-	const char* end = text.data() + text.size();
-	const std::from_chars_result r = std::from_chars(text.data(), end, out);
-	return !text.empty() && r.ec == std::errc() && r.ptr == end;
-}
-
-bool ParseInt64(std::string_view text, std::int64_t& out)
-{
-	text = Trim(text);
-	if (!text.empty() && text.front() == '+')
-		text.remove_prefix(1);
-	const char* end = text.data() + text.size();
-	const std::from_chars_result r = std::from_chars(text.data(), end, out);
-	return !text.empty() && r.ec == std::errc() && r.ptr == end;
-}
+// A number as a person types it: blanks around it and a '+' are fine, and the non-finite words of documents.
+constexpr core::NumberTextOptions kTypedNumber = {.blanks = core::NumberTextOptions::Blanks::SpacesAndTabsAround,
+                                                  .plusSign = true,
+                                                  .nonFinite = core::NumberTextOptions::NonFinite::Words};
 } // namespace
 
 bool ParamValueFromText(const ParamDesc& param, std::string_view text, GeData& out, std::string& message)
@@ -877,7 +831,7 @@ bool ParamValueFromText(const ParamDesc& param, std::string_view text, GeData& o
 			return true;
 		}
 		std::int64_t v = 0;
-		if (!ParseInt64(text, v))
+		if (!core::ParseNumberText(text, v, kTypedNumber))
 		{
 			message = param.cycle.empty() ? "expected an integer"
 			                              : "expected an integer or a cycle entry: " + CycleValues(param);
@@ -891,7 +845,7 @@ bool ParamValueFromText(const ParamDesc& param, std::string_view text, GeData& o
 	case ParamType::Real:
 	{
 		double v = 0.0;
-		if (!ParseDouble(text, v))
+		if (!core::ParseNumberText(text, v, kTypedNumber))
 		{
 			message = "expected a number";
 			return false;
@@ -922,20 +876,13 @@ bool ParamValueFromText(const ParamDesc& param, std::string_view text, GeData& o
 		std::string_view inner = Trim(text);
 		if (inner.size() >= 2 && inner.front() == '[' && inner.back() == ']')
 			inner = inner.substr(1, inner.size() - 2);
-		Vector v;
-		for (Int i = 0; i < 3; ++i)
+		double xyz[3];
+		if (!core::ParseVectorText(inner, xyz, kTypedNumber))
 		{
-			const std::size_t comma = inner.find(',');
-			const bool last = i == 2;
-			if (last != (comma == std::string_view::npos) || !ParseDouble(inner.substr(0, comma), v[i]))
-			{
-				message = "expected x,y,z";
-				return false;
-			}
-			if (!last)
-				inner.remove_prefix(comma + 1);
+			message = "expected x,y,z";
+			return false;
 		}
-		out = GeData(v);
+		out = GeData(Vector(xyz[0], xyz[1], xyz[2]));
 		return true;
 	}
 	case ParamType::Gradient:

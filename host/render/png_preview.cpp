@@ -1,19 +1,18 @@
 #include "host/render/png_preview.h"
 
+#include "host/core/number_text.h"
 #include "host/image/image.h"
 
-#include <charconv>
+#include <string_view>
 
 namespace surfax::render
 {
 namespace
 {
-bool ParseSide(const char* first, const char* last, int& value)
+// Digits only (no sign, no blanks), 1 to kMaxPreviewSide.
+bool ParseSide(std::string_view text, int& value)
 {
-	if (first == last || *first < '0' || *first > '9')
-		return false;
-	const auto result = std::from_chars(first, last, value);
-	return result.ec == std::errc() && result.ptr == last && value >= 1 && value <= kMaxPreviewSide;
+	return core::ParseNumberText(text, value, {.minusSign = false, .min = 1, .max = kMaxPreviewSide});
 }
 } // namespace
 
@@ -21,8 +20,8 @@ bool ParsePreviewSize(const std::string& text, int& width, int& height, std::str
 {
 	const std::size_t x = text.find_first_of("xX");
 	int w = 0, h = 0;
-	if (x == std::string::npos || !ParseSide(text.data(), text.data() + x, w) ||
-	    !ParseSide(text.data() + x + 1, text.data() + text.size(), h))
+	if (x == std::string::npos || !ParseSide(std::string_view(text).substr(0, x), w) ||
+	    !ParseSide(std::string_view(text).substr(x + 1), h))
 	{
 		error = "bad size '" + text + "': expected WIDTHxHEIGHT, each 1 to " + std::to_string(kMaxPreviewSide) +
 		        " (for example 800x600)";

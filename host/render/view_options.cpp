@@ -1,9 +1,9 @@
 #include "host/render/view_options.h"
 
+#include "host/core/number_text.h"
+
 #include <algorithm>
 #include <cctype>
-#include <charconv>
-#include <cmath>
 #include <string_view>
 #include <vector>
 
@@ -11,14 +11,10 @@ namespace surfax::render
 {
 namespace
 {
+// A finite number; a person may type a leading '+'.
 bool ParseNumber(std::string_view text, float& value)
 {
-	// from_chars takes no leading '+'; a person may type one.
-	if (!text.empty() && text.front() == '+')
-		text.remove_prefix(1);
-	const char* end = text.data() + text.size();
-	const auto result = std::from_chars(text.data(), end, value);
-	return !text.empty() && result.ec == std::errc() && result.ptr == end && std::isfinite(value);
+	return core::ParseNumberText(text, value, {.plusSign = true});
 }
 
 int HexDigit(char c)

@@ -1,7 +1,7 @@
 #include "host/resources/resource_lexer.h"
 
-#include <charconv>
-#include <cmath>
+#include "host/core/number_text.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -304,27 +304,14 @@ Token TokenStream::ScanString()
 
 bool ParseIntegerSpelling(std::string_view spelling, std::int64_t& value)
 {
-	constexpr std::int64_t kMaxMagnitude = std::int64_t(1) << 53;
-	int base = 10;
-	if (spelling.size() > 2 && spelling[0] == '0' && (spelling[1] == 'x' || spelling[1] == 'X'))
-	{
-		spelling.remove_prefix(2);
-		base = 16;
-	}
-	if (spelling.empty() || spelling[0] == '-' || spelling[0] == '+')
-		return false;
-	const char* end = spelling.data() + spelling.size();
-	const auto result = std::from_chars(spelling.data(), end, value, base);
-	return result.ec == std::errc() && result.ptr == end && value <= kMaxMagnitude;
+	// A sign is a token of its own; the largest magnitude is the one every double holds exactly.
+	return core::ParseNumberText(spelling, value,
+	                             {.minusSign = false, .hexadecimal = true, .max = std::int64_t(1) << 53});
 }
 
 bool ParseRealSpelling(std::string_view spelling, double& value)
 {
-	if (spelling.empty() || spelling[0] == '-' || spelling[0] == '+')
-		return false;
-	const char* end = spelling.data() + spelling.size();
-	const auto result = std::from_chars(spelling.data(), end, value);
-	return result.ec == std::errc() && result.ptr == end && std::isfinite(value);
+	return core::ParseNumberText(spelling, value, {.minusSign = false});
 }
 
 std::string Describe(const Token& token)
