@@ -14,6 +14,8 @@ using namespace cinema;
 
 namespace
 {
+// The plug-in's variable letters and word rule (source/formula.h), which the command line cannot include; a test of
+// the plug-in's substitution holds the two together.
 constexpr std::string_view kVariableLetters = "txzhrf";
 constexpr const char* kFormulaSymbol = "PLOT_FORMULA";
 
@@ -128,7 +130,7 @@ void WarnAboutFormulas(const FormulaWatch& watch, const BaseDocument& doc, bool 
 		             finding.text);
 }
 
-bool DiagnoseFormula(const std::string& formula, const char*& error, std::size_t& offset)
+std::string WithVariablesAsOne(const std::string& formula)
 {
 	std::string text = formula;
 	for (std::size_t i = 0; i < text.size(); ++i)
@@ -139,7 +141,12 @@ bool DiagnoseFormula(const std::string& formula, const char*& error, std::size_t
 		if (variable)
 			text[i] = '1';
 	}
-	const expr::Outcome outcome = expr::EvaluateUncached(text);
+	return text;
+}
+
+bool DiagnoseFormula(const std::string& formula, const char*& error, std::size_t& offset)
+{
+	const expr::Outcome outcome = expr::EvaluateUncached(WithVariablesAsOne(formula));
 	if (outcome.hasNumber)
 		return false;
 	error = outcome.error != nullptr ? outcome.error : "not an expression";

@@ -64,6 +64,11 @@ bool AnyFormulaWithoutNumbers(const FormulaWatch& watch, const cinema::BaseDocum
 /// `nameObjects` is set (a document can hold several plots).
 void WarnAboutFormulas(const FormulaWatch& watch, const cinema::BaseDocument& doc, bool nameObjects);
 
+/// formula with every variable letter (t x z h r f standing alone, not inside a word of a-z and 0-9) replaced by the
+/// digit 1, one character for one, so that offsets in it are those of formula: the text the plug-in substitutes for
+/// the value 1 of every variable.
+std::string WithVariablesAsOne(const std::string& formula);
+
 /// Where the number entry's reading of a formula goes wrong, independent of the values put in for the variables:
 /// every variable letter (t x z h r f, standing alone, not inside a word) stands for a one-digit number, so offsets
 /// are those of the formula itself. False when the formula reads as an expression; else `error` and `offset`.

@@ -1,6 +1,8 @@
 // The plot object's formula text substitution: which letters are variables, how values are written into the
 // text, and the per-sample template that must give the same text as substituting letter by letter.
 #include "source/formula.h"
+
+#include "app/formula_report.h"
 #include "support/failing_allocations.h"
 
 #include <gtest/gtest.h>
@@ -126,6 +128,40 @@ TEST(Substitution, FailsRatherThanGiveAHalfSubstitutedTextWhenMemoryRunsOut)
 	text = SubstituteVariables(String("x * z + t"), values, time);
 	ASSERT_EQ(text, maxon::OK);
 	EXPECT_EQ(text.GetValue(), String("2 * 3 + 1"));
+}
+
+TEST(Substitution, TheCommandLinesFormulaReportFindsTheSameVariables)
+{
+	// The command line's report cannot include the plug-in's letters and word rule, so it keeps its own copy: with
+	// every variable at 1 it must mark exactly the places the plug-in substitutes.
+	const Values ones = {1.0, 1.0, 1.0, 1.0, 1.0, 1.0};
+	const auto expectSame = [&ones](const std::string& formula) {
+		EXPECT_EQ(surfax::app::WithVariablesAsOne(formula), Substitute(formula.c_str(), ones)) << '"' << formula << '"';
+	};
+	// Every printable character alone and beside a letter, a digit, an underscore and a bracket.
+	for (char c = ' '; c <= '~'; ++c)
+	{
+		const std::string one(1, c);
+		for (const std::string& formula : {one, "a" + one, one + "a", "0" + one, one + "0", "_" + one, "(" + one + ")"})
+			expectSame(formula);
+	}
+	// Every text of up to four pieces of a few that sit next to variables in formulas.
+	const std::vector<std::string> pieces = {"t", "x", "z", "h", "r", "f", "e",
+	                                         "T", "1", "_", " ", "(", ".", "\xc3\xa9"};
+	std::vector<std::string> texts = {""};
+	for (int length = 1; length <= 4; ++length)
+	{
+		std::vector<std::string> longer;
+		for (const std::string& text : texts)
+		{
+			for (const std::string& piece : pieces)
+			{
+				longer.push_back(text + piece);
+				expectSame(longer.back());
+			}
+		}
+		texts = std::move(longer);
+	}
 }
 
 TEST(StandaloneLetter, LooksOnlyAtTheNeighbours)
