@@ -28,10 +28,6 @@ cinema::BaseObject* GetNextObject(cinema::BaseObject* op);
 /// The nearest ancestor of op (never op itself) that is a plot object, or null. op may be null.
 cinema::BaseObject* FindPlotObject(cinema::BaseObject* op);
 
-/// Reads plot's size and height (PLOT_SIZE, PLOT_HEIGHT). True when either differs from lastSize or lastHeight,
-/// which then hold the new values; the components that draw in the plot's box rebuild on true.
-cinema::Bool TakePlotBox(const cinema::BaseObject& plot, cinema::Float& lastSize, cinema::Float& lastHeight);
-
 /// The first object of the plug-in type `type`, in document order, among plot's own descendants: objects whose
 /// nearest plot ancestor is plot (so the subtrees of plot objects nested below plot are not searched). Null when
 /// there is none or plot is null.

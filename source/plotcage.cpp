@@ -7,6 +7,7 @@
 #include "o3dplotcage.h"
 
 #include "main.h"
+#include "plotwatcher.h"
 
 using namespace cinema;
 
@@ -42,10 +43,8 @@ public:
 		bc.SetInt32(PLOTCAGE_LEVELS, 0);
 		bc.SetInt32(PLOTCAGE_DIVISIONS, 0);
 		bc.SetVector(PLOTCAGE_COLOR, Vector(0.8, 0.8, 0.8));
-		// Values no document has, so that the first check always sees a change.
-		_lastFrame = maxon::LIMIT<Int32>::MIN;
-		_lastHeight = -1.0;
-		_lastSize = -1.0;
+		// The first check always sees a change.
+		_watcher.Init();
 		return true;
 	}
 
@@ -55,9 +54,7 @@ public:
 		PlotCage* copy = static_cast<PlotCage*>(dest);
 		if (copy == nullptr)
 			return false;
-		copy->_lastFrame = _lastFrame;
-		copy->_lastHeight = _lastHeight;
-		copy->_lastSize = _lastSize;
+		copy->_watcher = _watcher;
 		return SUPER::CopyTo(dest, snode, dnode, flags, trn);
 	}
 
@@ -84,19 +81,14 @@ public:
 		// A contour that ran out of memory is built again at the next evaluation, changed or not.
 		if (_shortOfMemory)
 			op->SetDirty(DIRTYFLAGS::DATA);
-		const Int32 frame = doc->GetTime().GetFrame(static_cast<Float>(doc->GetFps()));
-		if (frame != _lastFrame)
+		if (_watcher.TakeFrame(GetDocumentFrame(*doc, doc->GetTime())))
 		{
 			op->SetDirty(DIRTYFLAGS::DATA);
-			_lastFrame = frame;
 			return;
 		}
 		const BaseObject* plot = FindPlotObject(op);
-		if (plot == nullptr)
-			return;
-		if (!TakePlotBox(*plot, _lastSize, _lastHeight))
-			return;
-		op->SetDirty(DIRTYFLAGS::DATA);
+		if (plot != nullptr && _watcher.TakeBox(*plot))
+			op->SetDirty(DIRTYFLAGS::DATA);
 	}
 
 	/// The box of the plot's size and height around the origin as one closed linear spline: top and bottom
@@ -188,9 +180,7 @@ public:
 	}
 
 private:
-	Int32 _lastFrame = 0;    // document frame seen by the last CheckDirty
-	Float _lastHeight = 0.0; // the plot's height and size as last seen
-	Float _lastSize = 0.0;
+	PlotWatcher _watcher;        // frame and box of the plot, taken in CheckDirty
 	Bool _shortOfMemory = false; // the last contour could not be built whole
 };
 

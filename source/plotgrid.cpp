@@ -7,6 +7,7 @@
 
 #include "main.h"
 #include "plotobject.h"
+#include "plotwatcher.h"
 
 using namespace cinema;
 
@@ -46,10 +47,8 @@ public:
 		BaseContainer& bc = static_cast<BaseObject*>(node)->GetDataInstanceRef();
 		bc.SetInt32(PLOTGRID_STEP, 1);
 		bc.SetVector(PLOTGRID_COLOR, Vector(0.8, 0.8, 0.8));
-		// -1 is no size or height a plot has, so the first check sees a change; the changed flag is left alone.
-		_lastFrame = maxon::LIMIT<Int32>::MIN;
-		_lastHeight = -1.0;
-		_lastSize = -1.0;
+		// The first check sees a change of frame and box; the changed flag is left alone.
+		_watcher.Init();
 		return true;
 	}
 
@@ -59,11 +58,8 @@ public:
 		PlotGrid* copy = static_cast<PlotGrid*>(dest);
 		if (copy == nullptr)
 			return false;
-		copy->_lastFrame = _lastFrame;
-		copy->_lastHeight = _lastHeight;
-		copy->_lastSize = _lastSize;
+		copy->_watcher = _watcher;
 		copy->_changed = _changed;
-		copy->_plotDirty = _plotDirty;
 		return SUPER::CopyTo(dest, snode, dnode, flags, trn);
 	}
 
@@ -106,23 +102,17 @@ public:
 		if (_shortOfMemory)
 			op->SetDirty(DIRTYFLAGS::DATA);
 		const BaseObject* plot = FindPlotObject(op);
-		const Float fps = static_cast<Float>(doc->GetFps());
-		const Int32 frame = doc->GetTime().GetFrame(fps);
-		if (frame != _lastFrame || frame == doc->GetMinTime().GetFrame(fps))
+		const Int32 frame = GetDocumentFrame(*doc, doc->GetTime());
+		if (_watcher.TakeFrame(frame) || frame == GetDocumentFrame(*doc, doc->GetMinTime()))
 		{
 			op->SetDirty(DIRTYFLAGS::DATA);
-			_lastFrame = frame;
 			return;
 		}
 		if (plot == nullptr)
 			return;
-		const UInt32 plotDirty = plot->GetDirty(DIRTYFLAGS::DATA);
-		if (plotDirty != _plotDirty)
-		{
+		if (_watcher.TakeDataCounter(*plot))
 			op->SetDirty(DIRTYFLAGS::DATA);
-			_plotDirty = plotDirty;
-		}
-		if (!TakePlotBox(*plot, _lastSize, _lastHeight))
+		if (!_watcher.TakeBox(*plot))
 			return;
 		op->SetDirty(DIRTYFLAGS::DATA);
 		_changed = true;
@@ -208,11 +198,8 @@ public:
 	}
 
 private:
-	Int32 _lastFrame = 0;    // document frame seen by the last CheckDirty
-	Float _lastHeight = 0.0; // the plot's height and size as last seen
-	Float _lastSize = 0.0;
-	Bool _changed = false; // the plot's size or height moved; Execute sends one more update
-	UInt32 _plotDirty = 0; // the plot's data change counter as last seen
+	PlotWatcher _watcher;        // frame, data counter and box of the plot, taken in CheckDirty
+	Bool _changed = false;       // the plot's size or height moved; Execute sends one more update
 	Bool _shortOfMemory = false; // the last contour could not be built whole
 };
 

@@ -11,6 +11,7 @@
 
 #include "main.h"
 #include "plotobject.h"
+#include "plotwatcher.h"
 
 using namespace cinema;
 
@@ -72,14 +73,14 @@ Float LegendHeading(Int32 facing)
 {
 	switch (facing)
 	{
-		case PLOTLABEL_LEGENDFACING_LEFT:
-			return kQuarterTurn;
-		case PLOTLABEL_LEGENDFACING_RIGHT:
-			return kThreeQuarterTurn;
-		case PLOTLABEL_LEGENDFACING_BACK:
-			return kHalfTurn;
-		default:
-			return 0.0;
+	case PLOTLABEL_LEGENDFACING_LEFT:
+		return kQuarterTurn;
+	case PLOTLABEL_LEGENDFACING_RIGHT:
+		return kThreeQuarterTurn;
+	case PLOTLABEL_LEGENDFACING_BACK:
+		return kHalfTurn;
+	default:
+		return 0.0;
 	}
 }
 
@@ -128,11 +129,21 @@ struct LabelStyle
 	const FontData* font = nullptr; // may be null: the text spline keeps its own font
 };
 
+/// What the tick labels of one rebuild share: the component's choices and the plot's box.
+struct TickLayout
+{
+	Bool flip = false;
+	Int32 decimals = 0;
+	Int32 sides = 0;
+	Float half = 0.0;   // half the plot's size
+	Float height = 0.0; // the plot's height
+};
+
 /// A label object as the first steps of the order of work leave it: an extrude object with its name and, when it
 /// could be allocated, a configured text spline as its child (*text, else null). Null when the extrude object
 /// cannot be allocated.
 BaseObject* MakeLabel(const maxon::String& name, const maxon::String& text, Int32 align, const LabelStyle& style,
-	BaseObject** textOut)
+                      BaseObject** textOut)
 {
 	*textOut = nullptr;
 	BaseObject* label = BaseObject::Alloc(Oextrude);
@@ -157,7 +168,7 @@ BaseObject* MakeLabel(const maxon::String& name, const maxon::String& text, Int3
 /// The remaining steps of the order of work: visibility, extrusion, placement and colour, the update message, and
 /// the label appended under the component.
 void FinishLabel(BaseObject* label, BaseObject* component, const Vector& position, Float heading, Bool shown,
-	const LabelStyle& style)
+                 const LabelStyle& style)
 {
 	SetShown(label, shown);
 	BaseContainer& bc = label->GetDataInstanceRef();
@@ -180,7 +191,7 @@ Bool SetShownForSides(Int32 index, Int32 sides)
 {
 	const Bool front = index < 3;
 	return front ? (sides == PLOTLABEL_SIDES_FRONT || sides == PLOTLABEL_SIDES_BOTH)
-				 : (sides == PLOTLABEL_SIDES_SIDE || sides == PLOTLABEL_SIDES_BOTH);
+	             : (sides == PLOTLABEL_SIDES_SIDE || sides == PLOTLABEL_SIDES_BOTH);
 }
 } // namespace
 
@@ -197,7 +208,7 @@ public:
 		(void)isCloneInit;
 		BaseContainer& bc = static_cast<BaseObject*>(node)->GetDataInstanceRef();
 		WriteDefaults(bc);
-		_plotDirty = 0;
+		_watcher.Init();
 		return true;
 	}
 
@@ -207,7 +218,7 @@ public:
 		PlotLabel* copy = static_cast<PlotLabel*>(dest);
 		if (copy == nullptr)
 			return false;
-		copy->_plotDirty = _plotDirty;
+		_watcher.CopyDataCounterTo(copy->_watcher);
 		return SUPER::CopyTo(dest, snode, dnode, flags, trn);
 	}
 
@@ -220,51 +231,51 @@ public:
 			return SUPER::Message(node, type, data);
 		switch (type)
 		{
-			case MSG_DESCRIPTION_CHECKUPDATE:
-			{
-				const DescriptionCheckUpdate* update = static_cast<const DescriptionCheckUpdate*>(data);
-				if (update != nullptr && update->descid != nullptr && update->descid->GetDepth() > 0)
-					ParameterChanged(op, (*update->descid)[0].id);
+		case MSG_DESCRIPTION_CHECKUPDATE:
+		{
+			const DescriptionCheckUpdate* update = static_cast<const DescriptionCheckUpdate*>(data);
+			if (update != nullptr && update->descid != nullptr && update->descid->GetDepth() > 0)
+				ParameterChanged(op, (*update->descid)[0].id);
+			break;
+		}
+		case MSG_DESCRIPTION_COMMAND:
+		{
+			const DescriptionCommand* command = static_cast<const DescriptionCommand*>(data);
+			if (command == nullptr || command->_descId.GetDepth() < 1)
 				break;
-			}
-			case MSG_DESCRIPTION_COMMAND:
+			const Int32 button = command->_descId[0].id;
+			if (button == PLOTLABEL_RESET)
 			{
-				const DescriptionCommand* command = static_cast<const DescriptionCommand*>(data);
-				if (command == nullptr || command->_descId.GetDepth() < 1)
-					break;
-				const Int32 button = command->_descId[0].id;
-				if (button == PLOTLABEL_RESET)
-				{
-					WriteDefaults(op->GetDataInstanceRef());
-					ChooseFont(op->GetDataInstanceRef());
-					Rebuild(op);
-				}
-				else if (button == PLOTLABEL_UPDATE)
-				{
-					Rebuild(op);
-				}
-				break;
-			}
-			case MSG_MENUPREPARE:
+				WriteDefaults(op->GetDataInstanceRef());
 				ChooseFont(op->GetDataInstanceRef());
 				Rebuild(op);
-				break;
-			case MSG_DEFORMMODECHANGED:
-				if (op->GetDeformMode())
-				{
-					Rebuild(op);
-				}
-				else
-				{
-					const Int32 sides = op->GetDataInstanceRef().GetInt32(PLOTLABEL_SIDES);
-					UpdateGroupVisibility(op, LabelGroup::Horizontal, true, sides);
-					UpdateGroupVisibility(op, LabelGroup::Vertical, true, sides);
-					if (BaseObject* legend = FindLabel(op, LegendName()))
-						SetShown(legend, false);
-				}
-				break;
-			default:
-				break;
+			}
+			else if (button == PLOTLABEL_UPDATE)
+			{
+				Rebuild(op);
+			}
+			break;
+		}
+		case MSG_MENUPREPARE:
+			ChooseFont(op->GetDataInstanceRef());
+			Rebuild(op);
+			break;
+		case MSG_DEFORMMODECHANGED:
+			if (op->GetDeformMode())
+			{
+				Rebuild(op);
+			}
+			else
+			{
+				const Int32 sides = op->GetDataInstanceRef().GetInt32(PLOTLABEL_SIDES);
+				UpdateGroupVisibility(op, LabelGroup::Horizontal, true, sides);
+				UpdateGroupVisibility(op, LabelGroup::Vertical, true, sides);
+				if (BaseObject* legend = FindLabel(op, LegendName()))
+					SetShown(legend, false);
+			}
+			break;
+		default:
+			break;
 		}
 		return SUPER::Message(node, type, data);
 	}
@@ -315,11 +326,9 @@ public:
 			return EXECUTIONRESULT::OK;
 		if (_incomplete)
 			Rebuild(op);
-		const Int32 dirty = static_cast<Int32>(plot->GetDirty(DIRTYFLAGS::DATA));
-		if (dirty == _plotDirty)
-			return EXECUTIONRESULT::OK;
-		op->Message(MSG_UPDATE);
-		_plotDirty = dirty;
+		// The update goes to the component itself, so it cannot move the plot's counter just taken.
+		if (_watcher.TakeDataCounter(*plot))
+			op->Message(MSG_UPDATE);
 		return EXECUTIONRESULT::OK;
 	}
 
@@ -389,7 +398,7 @@ private:
 	/// Deletes and re-creates the twelve tick labels and the legend from the parameters. Leaves the document as it
 	/// is (false) when the component is not below a plot object, the plot has no data of its own, or the component
 	/// is switched off.
-	static Bool Rebuild(BaseObject* op)
+	Bool Rebuild(BaseObject* op)
 	{
 		BaseObject* plot = FindPlotObject(op);
 		if (plot == nullptr)
@@ -404,23 +413,35 @@ private:
 		style.depth = bc.GetFloat(PLOTLABEL_DEPTH);
 		style.color = bc.GetVector(PLOTLABEL_COLOR);
 		style.font = bc.GetCustomDataType<FontData>(PLOTLABEL_FONT);
-		const Bool flip = bc.GetBool(PLOTLABEL_FLIP);
-		const Int32 decimals = bc.GetInt32(PLOTLABEL_DECIMALS);
-		const Int32 sides = bc.GetInt32(PLOTLABEL_SIDES);
-
 		const BaseContainer& plotBc = plot->GetDataInstanceRef();
-		const Float width = plotBc.GetFloat(PLOT_SIZE);
-		const Float height = plotBc.GetFloat(PLOT_HEIGHT);
+		TickLayout ticks;
+		ticks.flip = bc.GetBool(PLOTLABEL_FLIP);
+		ticks.decimals = bc.GetInt32(PLOTLABEL_DECIMALS);
+		ticks.sides = bc.GetInt32(PLOTLABEL_SIDES);
+		ticks.half = plotBc.GetFloat(PLOT_SIZE) * 0.5;
+		ticks.height = plotBc.GetFloat(PLOT_HEIGHT);
+		RebuildHorizontalLabels(op, plotBc, ticks, style);
+		RebuildVerticalLabels(op, *plotData, ticks, style);
+		RebuildLegend(op, plotBc, style);
+		// A rebuild that ran out of memory part way is done again at the next execution, so that the labels do
+		// not stay missing until the plot changes.
+		_incomplete = !HasEveryLabel(op, style.font != nullptr);
+		return true;
+	}
+
+	/// The six tick labels of the x and z ranges along the front and the side edge, below the plot's floor.
+	static void RebuildHorizontalLabels(BaseObject* op, const BaseContainer& plotBc, const TickLayout& ticks,
+	                                    const LabelStyle& style)
+	{
+		const Bool flip = ticks.flip;
+		const Float half = ticks.half;
 		const Float xMin = plotBc.GetFloat(PLOT_XMIN);
 		const Float xMax = plotBc.GetFloat(PLOT_XMAX);
 		const Bool separateZ = plotBc.GetBool(PLOT_SEPARATEZ);
 		const Float zMin = separateZ ? plotBc.GetFloat(PLOT_ZMIN) : xMin;
 		const Float zMax = separateZ ? plotBc.GetFloat(PLOT_ZMAX) : xMax;
-		const Float half = width * 0.5;
-
-		// Horizontal: the x range along the front edge, the z range along the side, below the plot's floor.
-		const Bool showH = bc.GetBool(PLOTLABEL_SHOWH);
-		const Float floorY = -height * 0.5 - style.size;
+		const Bool showH = op->GetDataInstanceRef().GetBool(PLOTLABEL_SHOWH);
+		const Float floorY = -ticks.height * 0.5 - style.size;
 		for (Int32 i = 0; i < kTicksPerGroup; ++i)
 			RemoveByName(op, LabelName(LabelGroup::Horizontal, i));
 		for (Int32 i = 0; i < kTicksPerGroup; ++i)
@@ -445,17 +466,24 @@ private:
 				heading = flip ? kThreeQuarterTurn : kQuarterTurn;
 			}
 			BaseObject* text = nullptr;
-			BaseObject* label = MakeLabel(LabelName(LabelGroup::Horizontal, i), FormatTick(value, decimals), align,
-				style, &text);
+			BaseObject* label =
+			    MakeLabel(LabelName(LabelGroup::Horizontal, i), FormatTick(value, ticks.decimals), align, style, &text);
 			if (label == nullptr)
 				continue;
-			FinishLabel(label, op, position, heading, showH && SetShownForSides(i, sides), style);
+			FinishLabel(label, op, position, heading, showH && SetShownForSides(i, ticks.sides), style);
 		}
+	}
 
-		// Vertical: +V, 0 and -V beside the plot, V being the larger magnitude of the value range.
-		const Bool showV = bc.GetBool(PLOTLABEL_SHOWV);
-		const Float low = plotData->GetValueMin();
-		const Float high = plotData->GetValueMax();
+	/// The six tick labels +V, 0 and -V beside the plot, V being the larger magnitude of the plot's value range.
+	static void RebuildVerticalLabels(BaseObject* op, const PlotObject& plotData, const TickLayout& ticks,
+	                                  const LabelStyle& style)
+	{
+		const Bool flip = ticks.flip;
+		const Float half = ticks.half;
+		const Float height = ticks.height;
+		const Bool showV = op->GetDataInstanceRef().GetBool(PLOTLABEL_SHOWV);
+		const Float low = plotData.GetValueMin();
+		const Float high = plotData.GetValueMax();
 		const Float extent = maxon::Abs(low) > maxon::Abs(high) ? maxon::Abs(low) : maxon::Abs(high);
 		for (Int32 i = 0; i < kTicksPerGroup; ++i)
 			RemoveByName(op, LabelName(LabelGroup::Vertical, i));
@@ -464,8 +492,8 @@ private:
 			const Int32 k = i % 3; // 0 top, 1 middle, 2 bottom
 			const Float value = k == 0 ? extent : k == 1 ? 0.0 : -extent;
 			BaseObject* text = nullptr;
-			BaseObject* label = MakeLabel(LabelName(LabelGroup::Vertical, i), FormatTick(value, decimals),
-				PRIM_TEXT_ALIGN_RIGHT, style, &text);
+			BaseObject* label = MakeLabel(LabelName(LabelGroup::Vertical, i), FormatTick(value, ticks.decimals),
+			                              PRIM_TEXT_ALIGN_RIGHT, style, &text);
 			if (label == nullptr)
 				continue;
 			// The text's own half height places the top label's top and the middle label's centre on the marks.
@@ -483,24 +511,22 @@ private:
 				position = flip ? Vector(kLabelGap - half, y, half) : Vector(half - kLabelGap, y, -half);
 				heading = flip ? kThreeQuarterTurn : kQuarterTurn;
 			}
-			FinishLabel(label, op, position, heading, showV && SetShownForSides(i, sides), style);
+			FinishLabel(label, op, position, heading, showV && SetShownForSides(i, ticks.sides), style);
 		}
+	}
 
-		// The legend: the formula above the plot.
+	/// The legend: the formula above the plot.
+	static void RebuildLegend(BaseObject* op, const BaseContainer& plotBc, const LabelStyle& style)
+	{
+		const BaseContainer& bc = op->GetDataInstanceRef();
 		RemoveByName(op, LegendName());
 		BaseObject* text = nullptr;
 		BaseObject* legend = MakeLabel(LegendName(), String("Formula: ") + plotBc.GetString(PLOT_FORMULA),
-			PRIM_TEXT_ALIGN_MIDDLE, style, &text);
-		if (legend != nullptr)
-		{
-			FinishLabel(legend, op, LegendPosition(height, bc.GetVector(PLOTLABEL_LEGENDOFFSET)),
-				LegendHeading(bc.GetInt32(PLOTLABEL_LEGENDFACING)), bc.GetBool(PLOTLABEL_SHOWLEGEND), style);
-		}
-		// A rebuild that ran out of memory part way is done again at the next execution, so that the labels do
-		// not stay missing until the plot changes.
-		if (PlotLabel* data = op->GetNodeData<PlotLabel>())
-			data->_incomplete = !HasEveryLabel(op, style.font != nullptr);
-		return true;
+		                               PRIM_TEXT_ALIGN_MIDDLE, style, &text);
+		if (legend == nullptr)
+			return;
+		FinishLabel(legend, op, LegendPosition(plotBc.GetFloat(PLOT_HEIGHT), bc.GetVector(PLOTLABEL_LEGENDOFFSET)),
+		            LegendHeading(bc.GetInt32(PLOTLABEL_LEGENDFACING)), bc.GetBool(PLOTLABEL_SHOWLEGEND), style);
 	}
 
 	/// Whether every label is there with its text spline, its text and, when one was chosen, its font.
@@ -553,8 +579,8 @@ private:
 		}
 		else
 		{
-			legend->SetRelPos(LegendPosition(plot->GetDataInstanceRef().GetFloat(PLOT_HEIGHT),
-				bc.GetVector(PLOTLABEL_LEGENDOFFSET)));
+			legend->SetRelPos(
+			    LegendPosition(plot->GetDataInstanceRef().GetFloat(PLOT_HEIGHT), bc.GetVector(PLOTLABEL_LEGENDOFFSET)));
 			legend->SetRelRot(Vector(LegendHeading(bc.GetInt32(PLOTLABEL_LEGENDFACING)), 0.0, 0.0));
 		}
 		legend->Message(MSG_UPDATE);
@@ -562,44 +588,46 @@ private:
 	}
 
 	/// Reaction to one of the component's parameters having been set (by its first-level id).
-	static void ParameterChanged(BaseObject* op, Int32 id)
+	void ParameterChanged(BaseObject* op, Int32 id)
 	{
 		const BaseContainer& bc = op->GetDataInstanceRef();
 		switch (id)
 		{
-			case PLOTLABEL_SIZE:
-			case PLOTLABEL_COLOR:
-			case PLOTLABEL_DECIMALS:
-			case PLOTLABEL_FLIP:
-			case PLOTLABEL_FONT:
-			case PLOTLABEL_DEPTH:
-				StopAllThreads();
-				Rebuild(op);
-				break;
-			case PLOTLABEL_SHOWH:
-				StopAllThreads();
-				UpdateGroupVisibility(op, LabelGroup::Horizontal, !bc.GetBool(PLOTLABEL_SHOWH), bc.GetInt32(PLOTLABEL_SIDES));
-				break;
-			case PLOTLABEL_SHOWV:
-				StopAllThreads();
-				UpdateGroupVisibility(op, LabelGroup::Vertical, !bc.GetBool(PLOTLABEL_SHOWV), bc.GetInt32(PLOTLABEL_SIDES));
-				break;
-			case PLOTLABEL_SHOWLEGEND:
-			case PLOTLABEL_LEGENDOFFSET:
-			case PLOTLABEL_LEGENDFACING:
-				StopAllThreads();
-				UpdateLegend(op, id);
-				break;
-			case PLOTLABEL_SIDES:
-				UpdateGroupVisibility(op, LabelGroup::Horizontal, !bc.GetBool(PLOTLABEL_SHOWH), bc.GetInt32(PLOTLABEL_SIDES));
-				UpdateGroupVisibility(op, LabelGroup::Vertical, !bc.GetBool(PLOTLABEL_SHOWV), bc.GetInt32(PLOTLABEL_SIDES));
-				break;
-			default:
-				break;
+		case PLOTLABEL_SIZE:
+		case PLOTLABEL_COLOR:
+		case PLOTLABEL_DECIMALS:
+		case PLOTLABEL_FLIP:
+		case PLOTLABEL_FONT:
+		case PLOTLABEL_DEPTH:
+			StopAllThreads();
+			Rebuild(op);
+			break;
+		case PLOTLABEL_SHOWH:
+			StopAllThreads();
+			UpdateGroupVisibility(op, LabelGroup::Horizontal, !bc.GetBool(PLOTLABEL_SHOWH),
+			                      bc.GetInt32(PLOTLABEL_SIDES));
+			break;
+		case PLOTLABEL_SHOWV:
+			StopAllThreads();
+			UpdateGroupVisibility(op, LabelGroup::Vertical, !bc.GetBool(PLOTLABEL_SHOWV), bc.GetInt32(PLOTLABEL_SIDES));
+			break;
+		case PLOTLABEL_SHOWLEGEND:
+		case PLOTLABEL_LEGENDOFFSET:
+		case PLOTLABEL_LEGENDFACING:
+			StopAllThreads();
+			UpdateLegend(op, id);
+			break;
+		case PLOTLABEL_SIDES:
+			UpdateGroupVisibility(op, LabelGroup::Horizontal, !bc.GetBool(PLOTLABEL_SHOWH),
+			                      bc.GetInt32(PLOTLABEL_SIDES));
+			UpdateGroupVisibility(op, LabelGroup::Vertical, !bc.GetBool(PLOTLABEL_SHOWV), bc.GetInt32(PLOTLABEL_SIDES));
+			break;
+		default:
+			break;
 		}
 	}
 
-	Int32 _plotDirty = 0; // the plot object's data change counter as last seen by Execute
+	PlotWatcher _watcher;     // the plot's data change counter, taken by Execute
 	Bool _incomplete = false; // the last rebuild could not make every label
 };
 

@@ -11,6 +11,7 @@
 
 #include "main.h"
 #include "plotobject.h"
+#include "plotwatcher.h"
 
 #include <cstring>
 
@@ -145,9 +146,8 @@ public:
 		bc.SetInt32(PLOTMESH_MARKER, PLOTMESH_MARKER_CUBE);
 		bc.SetInt32(PLOTMESH_PRIMITIVE, PLOTMESH_PRIMITIVE_CUBE);
 		bc.SetBool(PLOTMESH_RENDERONLY, false);
-		_plotDirty = 0;
+		_watcher.Init();
 		_plotChanged = false;
-		_lastFrame = maxon::LIMIT<Int32>::MIN;
 		return true;
 	}
 
@@ -158,7 +158,7 @@ public:
 		if (copy == nullptr)
 			return false;
 		// The copy keeps its own changed flag and frame: it has no cache yet and builds at its first evaluation.
-		copy->_plotDirty = _plotDirty;
+		_watcher.CopyDataCounterTo(copy->_watcher);
 		return SUPER::CopyTo(dest, snode, dnode, flags, trn);
 	}
 
@@ -213,14 +213,10 @@ public:
 		const BaseObject* plot = FindPlotObject(op);
 		if (plot == nullptr)
 			return EXECUTIONRESULT::OK;
-		if (static_cast<Int32>(plot->GetDirty(DIRTYFLAGS::DATA)) == _plotDirty)
-		{
-			_plotChanged = false;
-			return EXECUTIONRESULT::OK;
-		}
-		op->Message(MSG_UPDATE);
-		_plotDirty = static_cast<Int32>(plot->GetDirty(DIRTYFLAGS::DATA));
-		_plotChanged = true;
+		// The update goes to the component itself, so it cannot move the plot's counter just taken.
+		_plotChanged = _watcher.TakeDataCounter(*plot);
+		if (_plotChanged)
+			op->Message(MSG_UPDATE);
 		return EXECUTIONRESULT::OK;
 	}
 
@@ -242,19 +238,19 @@ public:
 			return AllocEmptyNull();
 
 		const BaseDocument* doc = hh->GetDocument();
-		const Int32 frame = doc != nullptr ? doc->GetTime().GetFrame(static_cast<Float>(doc->GetFps())) : 0;
+		const Int32 frame = doc != nullptr ? GetDocumentFrame(*doc, doc->GetTime()) : 0;
 		// With render-only on, any cache left from the editor is an empty null, so a render always builds.
 		BaseObject* cache = op->GetCache();
 		// A cache that a failed allocation left short is not kept: once memory is back, the next evaluation builds
 		// the full result without waiting for a change.
-		if ((frame == _lastFrame || !animated) && !_plotChanged && !op->IsDirty(DIRTYFLAGS::DATA) && cache != nullptr &&
-		    !renderOnly && !_shortOfMemory)
+		if ((_watcher.IsLastFrame(frame) || !animated) && !_plotChanged && !op->IsDirty(DIRTYFLAGS::DATA) &&
+		    cache != nullptr && !renderOnly && !_shortOfMemory)
 			return cache;
 
 		const maxon::BaseArray<PlotSample>& samples = plotData->GetSamples();
 		if (samples.IsEmpty())
 			return AllocEmptyNull();
-		_lastFrame = frame;
+		_watcher.TakeFrame(frame); // the frame of this rebuild
 		const Int32 n = plotData->GetResolution();
 		if (n < 1 || samples.GetCount() != (static_cast<Int>(n) + 1) * (static_cast<Int>(n) + 1))
 			return AllocEmptyNull();
@@ -538,9 +534,8 @@ private:
 		return group;
 	}
 
-	Int32 _plotDirty = 0;      // the plot object's data change counter as last seen
+	PlotWatcher _watcher;      // the plot's data counter, taken by Execute, and the document frame of the last rebuild
 	Bool _plotChanged = false; // the counter moved at the last execution
-	Int32 _lastFrame = 0;      // document frame of the last rebuild
 	Bool _shortOfMemory = false; // the last rebuild lacked memory for a part: the next evaluation builds again
 };
 

@@ -10,6 +10,7 @@
 #include "formula.h"
 #include "main.h"
 #include "plotobject.h"
+#include "plotwatcher.h"
 
 #include <cmath>
 #include <limits>
@@ -344,7 +345,7 @@ EXECUTIONRESULT PlotObject::Execute(BaseObject* op, BaseDocument* doc, BaseThrea
 	}
 
 	const BaseTime time = doc->GetTime();
-	const Int32 frame = time.GetFrame(static_cast<Float>(doc->GetFps()));
+	const Int32 frame = GetDocumentFrame(*doc, time);
 	if (_settings.animate && UsesTime(_previousSampling.formula) && frame != _lastFrame)
 		_samples.Flush();
 	_lastFrame = frame;
@@ -755,18 +756,6 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 	op->Message(MSG_UPDATE);
 	EventAdd(EVENT::FORCEREDRAW);
 	return EXECUTIONRESULT::OK;
-}
-
-Bool TakePlotBox(const BaseObject& plot, Float& lastSize, Float& lastHeight)
-{
-	const BaseContainer& bc = plot.GetDataInstanceRef();
-	const Float size = bc.GetFloat(PLOT_SIZE, 0.0);
-	const Float height = bc.GetFloat(PLOT_HEIGHT, 0.0);
-	if (size == lastSize && height == lastHeight)
-		return false;
-	lastSize = size;
-	lastHeight = height;
-	return true;
 }
 
 Bool RegisterPlotObject(BaseBitmap* icon)
