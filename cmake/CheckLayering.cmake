@@ -1,8 +1,12 @@
 # Checks that every `#include "host/FOLDER/..."` in the given source folders follows the layer table of
 # docs/ARCHITECTURE.md: a file in host/A (or in app/, source/) may include host/B only when the table's line for A
-# lists B. Prints one line per violation, "FILE:LINE: ...", and fails when there is any.
+# lists B. Prints one line per violation, "FILE:LINE: ...", and fails when there is any. With -DEXACT=ON a line that
+# names a folder none of its files includes is a violation too, so the table says what the code does.
 #
-#   cmake -DROOT=DIR -DRULES=FILE -DFOLDERS="host;app;source" -P CheckLayering.cmake
+#   cmake -DROOT=DIR -DRULES=FILE -DFOLDERS=host,app,source [-DEXACT=ON] -P CheckLayering.cmake
+#
+# FOLDERS takes commas (semicolons too): a list passed through add_test arrives with its semicolons escaped, which
+# once made the check read no folder at all and pass. A run that finds no source file fails for the same reason.
 #
 # The table is the block between "<!-- layers -->" and "<!-- /layers -->" in RULES; each of its lines is
 # "NAME  ALLOWED..." where NAME is a host folder (or app, source), and "-" means it includes no other folder.
@@ -13,6 +17,7 @@ foreach(var ROOT RULES FOLDERS)
 		message(FATAL_ERROR "CheckLayering: ${var} is not set")
 	endif()
 endforeach()
+string(REPLACE "," ";" FOLDERS "${FOLDERS}")
 
 file(READ "${RULES}" rules_text)
 string(FIND "${rules_text}" "<!-- layers -->" begin)
@@ -40,8 +45,11 @@ if(NOT layers)
 endif()
 
 set(violations 0)
+set(checked 0)
 foreach(folder IN LISTS FOLDERS)
 	file(GLOB_RECURSE sources RELATIVE "${ROOT}" "${ROOT}/${folder}/*.h" "${ROOT}/${folder}/*.cpp")
+	list(LENGTH sources count)
+	math(EXPR checked "${checked} + ${count}")
 	list(SORT sources)
 	foreach(source IN LISTS sources)
 		# The layer of a file: its host folder, or the top folder (app, source) outside host/.
@@ -70,6 +78,7 @@ foreach(folder IN LISTS FOLDERS)
 			if(target STREQUAL layer)
 				continue()
 			endif()
+			list(APPEND "used_${layer}" "${target}")
 			list(FIND "allowed_${layer}" "${target}" found)
 			if(found EQUAL -1)
 				set(may "${allowed_${layer}}")
@@ -86,7 +95,23 @@ foreach(folder IN LISTS FOLDERS)
 	endforeach()
 endforeach()
 
+if(checked EQUAL 0)
+	message(FATAL_ERROR "CheckLayering: no .h or .cpp file in '${FOLDERS}' under ${ROOT}")
+endif()
+
+if(EXACT)
+	foreach(layer IN LISTS layers)
+		foreach(granted IN LISTS "allowed_${layer}")
+			list(FIND "used_${layer}" "${granted}" found)
+			if(found EQUAL -1)
+				message("${RULES}: the line of ${layer} names ${granted}, which no file of ${layer} includes")
+				math(EXPR violations "${violations} + 1")
+			endif()
+		endforeach()
+	endforeach()
+endif()
+
 if(violations GREATER 0)
 	message(FATAL_ERROR "${violations} include(s) against the layers of ${RULES}")
 endif()
-message("includes follow the layers of ${RULES}")
+message("includes of ${checked} files follow the layers of ${RULES}")
