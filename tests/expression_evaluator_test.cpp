@@ -1,5 +1,6 @@
 #include "host/expr/degree_math.h"
 #include "host/expr/expression.h"
+#include "support/sanitizers.h"
 
 #include <gtest/gtest.h>
 
@@ -26,17 +27,8 @@ using namespace surfax::expr;
 namespace
 {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr std::size_t kSmallStack = 1024 * 1024;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr std::size_t kSmallStack = 1024 * 1024;
-#else
-constexpr std::size_t kSmallStack = 128 * 1024;
-#endif
-#else
-constexpr std::size_t kSmallStack = 128 * 1024;
-#endif
+// AddressSanitizer's padded frames need more stack.
+constexpr std::size_t kSmallStack = surfax::test::kBuiltWithAddressSanitizer ? 1024 * 1024 : 128 * 1024;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 

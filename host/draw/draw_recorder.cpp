@@ -225,9 +225,11 @@ std::vector<ObjectDrawing> DrawDocument(BaseDocument* doc)
 	std::vector<ObjectDrawing> drawings;
 	if (doc == nullptr)
 		return drawings;
-	for (HostNode* n = Host(doc).firstObject; n != nullptr; n = scene::NextInDocumentOrder(n))
+	// A snapshot whose nodes stay readable: a Draw that frees objects leaves the walk intact.
+	const scene::HeldNodes order = scene::HeldNodes::DocumentOrder(&Host(doc));
+	for (HostNode* n : order.Nodes())
 	{
-		if (n->nodeData == nullptr || !n->enabled)
+		if (n->freed || n->nodeData == nullptr || !n->enabled)
 			continue;
 		BaseObject* op = static_cast<BaseObject*>(n->atom);
 		for (DRAWPASS pass : {DRAWPASS::OBJECT, DRAWPASS::HANDLES})
@@ -239,6 +241,8 @@ std::vector<ObjectDrawing> DrawDocument(BaseDocument* doc)
 			drawings.push_back(std::move(drawing));
 		}
 	}
+	// The drawings of objects a later Draw freed go with them (their records go with the snapshot).
+	std::erase_if(drawings, [](const ObjectDrawing& drawing) { return Host(drawing.object).freed; });
 	return drawings;
 }
 } // namespace surfax::draw

@@ -28,20 +28,13 @@ struct ExecutionEntry
 struct PriorityListImpl final : PriorityList
 {
 	std::vector<ExecutionEntry> entries;
+	scene::HeldNodes held; // every node added, so that one freed before its turn is seen as freed
 };
 
-// Objects of the document in document order (a snapshot: execution may change the tree).
-std::vector<HostNode*> DocumentOrder(HostNode* document)
-{
-	std::vector<HostNode*> order;
-	for (HostNode* n = document->firstObject; n != nullptr; n = scene::NextInDocumentOrder(n))
-		order.push_back(n);
-	return order;
-}
-
+// A node the pass may still visit: not freed by an earlier call of this pass and still in the document.
 bool StillInDocument(const HostNode* node, const HostNode* document)
 {
-	return node->document == document;
+	return !node->freed && node->document == document;
 }
 
 void ReplaceCache(HostNode* node, BaseObject* output, EvalStats& stats)
@@ -63,9 +56,11 @@ void ReplaceCache(HostNode* node, BaseObject* output, EvalStats& stats)
 void RunExecution(HostNode* document, BaseDocument* doc, EvalStats& stats)
 {
 	PriorityListImpl list;
-	for (HostNode* n : DocumentOrder(document))
+	const scene::HeldNodes order = scene::HeldNodes::DocumentOrder(document);
+	for (HostNode* n : order.Nodes())
 	{
-		if (n->nodeData == nullptr || n->objectType == nullptr || !(n->objectType->info & OBJECT_CALL_ADDEXECUTION))
+		if (!StillInDocument(n, document) || n->nodeData == nullptr || n->objectType == nullptr ||
+		    !(n->objectType->info & OBJECT_CALL_ADDEXECUTION))
 			continue;
 		const std::size_t before = list.entries.size();
 		static_cast<ObjectData*>(n->nodeData)->AddToExecution(static_cast<BaseObject*>(n->atom), &list);
@@ -73,7 +68,7 @@ void RunExecution(HostNode* document, BaseDocument* doc, EvalStats& stats)
 			list.entries[i].order = i;
 	}
 	std::stable_sort(list.entries.begin(), list.entries.end(),
-		[](const ExecutionEntry& a, const ExecutionEntry& b) { return a.priority < b.priority; });
+	                 [](const ExecutionEntry& a, const ExecutionEntry& b) { return a.priority < b.priority; });
 	for (const ExecutionEntry& e : list.entries)
 	{
 		HostNode* n = &Host(e.node);
@@ -89,9 +84,18 @@ void RunExecution(HostNode* document, BaseDocument* doc, EvalStats& stats)
 	}
 }
 
+// The output of a generator that was freed during its own build has no owner left: it goes too, unless it is the cache
+// the free took with it.
+void DropOrphanedOutput(BaseObject* output, const BaseObject* cacheBefore)
+{
+	if (output != nullptr && output != cacheBefore)
+		scene::DestroyNode(&Host(output));
+}
+
 void BuildGenerators(HostNode* document, BaseDocument* doc, EvalStats& stats)
 {
-	for (HostNode* n : DocumentOrder(document))
+	const scene::HeldNodes order = scene::HeldNodes::DocumentOrder(document);
+	for (HostNode* n : order.Nodes())
 	{
 		if (!StillInDocument(n, document) || n->nodeData == nullptr || n->objectType == nullptr)
 			continue;
@@ -107,11 +111,20 @@ void BuildGenerators(HostNode* document, BaseDocument* doc, EvalStats& stats)
 		}
 		// As in the application, every generator may mark itself dirty before its rebuild is decided.
 		data->CheckDirty(op, doc);
+		if (n->freed)
+			continue;
+		const BaseObject* cacheBefore = n->cache;
 		if (info & OBJECT_ISSPLINE)
 		{
 			if (n->cache == nullptr || n->dataChangedSinceBuild)
 			{
-				ReplaceCache(n, data->GetContour(op, doc, 1.0, nullptr), stats);
+				BaseObject* output = data->GetContour(op, doc, 1.0, nullptr);
+				if (n->freed)
+				{
+					DropOrphanedOutput(output, cacheBefore);
+					continue;
+				}
+				ReplaceCache(n, output, stats);
 				n->dataChangedSinceBuild = false;
 			}
 			continue;
@@ -119,6 +132,11 @@ void BuildGenerators(HostNode* document, BaseDocument* doc, EvalStats& stats)
 		const BUILDFLAGS flags = g_rendering ? BUILDFLAGS::EXTERNALRENDERER : BUILDFLAGS::NONE;
 		const HierarchyHelp hh = HostAccess::MakeHierarchyHelp(doc, 1.0, flags, scene::GlobalMatrix(n));
 		BaseObject* output = data->GetVirtualObjects(op, &hh);
+		if (n->freed)
+		{
+			DropOrphanedOutput(output, cacheBefore);
+			continue;
+		}
 		ReplaceCache(n, output, stats);
 		// Changes the generator made to itself while building belong to this build.
 		n->dataChangedSinceBuild = false;
@@ -177,6 +195,7 @@ void PriorityList::Add(BaseList2D* node, Int32 priority, EXECUTIONFLAGS flags)
 		return;
 	auto* list = static_cast<surfax::eval::PriorityListImpl*>(this);
 	list->entries.push_back(surfax::eval::ExecutionEntry{node, priority, flags, list->entries.size()});
+	list->held.Add(&Host(node));
 }
 
 void EventAdd(EVENT)
@@ -184,28 +203,24 @@ void EventAdd(EVENT)
 	surfax::eval::g_redrawRequested = true;
 }
 
-void SpecialEventAdd(Int32, UInt, UInt)
-{
-}
+void SpecialEventAdd(Int32, UInt, UInt) {}
 
 void StopAllThreads()
 {
 	++surfax::eval::g_stopAllThreadsCalls;
 }
 
-void StopDrawViewsThread()
-{
-}
+void StopDrawViewsThread() {}
 
 Bool CheckIsRunning(CHECKISRUNNING type)
 {
 	switch (type)
 	{
-		case CHECKISRUNNING::EXTERNALRENDERING:
-		case CHECKISRUNNING::EDITORRENDERING:
-			return surfax::eval::g_rendering;
-		default:
-			return false;
+	case CHECKISRUNNING::EXTERNALRENDERING:
+	case CHECKISRUNNING::EDITORRENDERING:
+		return surfax::eval::g_rendering;
+	default:
+		return false;
 	}
 }
 

@@ -6,6 +6,9 @@
 
 #include <cmath>
 #include <new>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <utility>
 
 namespace surfax::scene
 {
@@ -14,8 +17,7 @@ using namespace cinema;
 namespace
 {
 // One allocation holds the SDK view of a node and the host's record of it.
-template <typename Shell>
-struct NodeBlock final : Shell
+template <typename Shell> struct NodeBlock final : Shell
 {
 	HostNode host;
 };
@@ -25,14 +27,60 @@ struct BlockOps
 	void (*destroy)(HostNode* node);
 };
 
-template <typename Shell>
-HostNode* MakeBlock(const BlockOps*& ops)
+// GuardFreedNodes: blocks on pages of their own, made unreadable when freed and returned when the guard goes off.
+bool g_guardFreedNodes = false;
+std::vector<std::pair<void*, std::size_t>> g_retiredPages;
+
+std::size_t PageRounded(std::size_t size)
 {
-	static const BlockOps kOps = {[](HostNode* node) { delete static_cast<NodeBlock<Shell>*>(static_cast<Shell*>(node->atom)); }};
-	NodeBlock<Shell>* block = new (std::nothrow) NodeBlock<Shell>();
+	const std::size_t page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+	return (size + page - 1) / page * page;
+}
+
+template <typename Block> Block* NewBlock(bool& guarded)
+{
+	guarded = g_guardFreedNodes;
+	if (!guarded)
+		return new (std::nothrow) Block();
+	void* pages =
+	    ::mmap(nullptr, PageRounded(sizeof(Block)), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+	return pages == MAP_FAILED ? nullptr : new (pages) Block();
+}
+
+template <typename Block> void DeleteBlock(Block* block, bool guarded)
+{
+	if (!guarded)
+	{
+		delete block;
+		return;
+	}
+	block->~Block();
+	const std::size_t size = PageRounded(sizeof(Block));
+	::mprotect(block, size, PROT_NONE);
+	try
+	{
+		g_retiredPages.emplace_back(block, size);
+	}
+	catch (const std::bad_alloc&)
+	{
+		// Not recorded: the pages stay unreadable until the process ends.
+	}
+}
+
+template <typename Shell> HostNode* MakeBlock(const BlockOps*& ops)
+{
+	static const BlockOps kOps = {[](HostNode* node)
+	                              {
+		                              const bool guarded = node->guardedBlock;
+		                              DeleteBlock(static_cast<NodeBlock<Shell>*>(static_cast<Shell*>(node->atom)),
+		                                          guarded);
+	                              }};
+	bool guarded = false;
+	NodeBlock<Shell>* block = NewBlock<NodeBlock<Shell>>(guarded);
 	if (block == nullptr)
 		return nullptr;
 	block->host.atom = static_cast<Shell*>(block);
+	block->host.guardedBlock = guarded;
 	HostAccess::Bind(block, &block->host);
 	ops = &kOps;
 	return &block->host;
@@ -47,22 +95,22 @@ HostNode* AllocateShell(NodeKind kind, Int32 type, const BlockOps*& ops)
 {
 	switch (kind)
 	{
-		case NodeKind::Document:
-			return MakeBlock<BaseDocument>(ops);
-		case NodeKind::Tag:
-			if (type == Tuvw)
-				return MakeBlock<UVWTag>(ops);
-			if (type == Tvertexcolor)
-				return MakeBlock<VertexColorTag>(ops);
-			if (VariableTagElementSize(type) > 0)
-				return MakeBlock<VariableTag>(ops);
-			return MakeBlock<BaseTag>(ops);
-		case NodeKind::Object:
-			if (type == Opolygon)
-				return MakeBlock<PolygonObject>(ops);
-			if (IsSplineType(type))
-				return MakeBlock<SplineObject>(ops);
-			return MakeBlock<BaseObject>(ops);
+	case NodeKind::Document:
+		return MakeBlock<BaseDocument>(ops);
+	case NodeKind::Tag:
+		if (type == Tuvw)
+			return MakeBlock<UVWTag>(ops);
+		if (type == Tvertexcolor)
+			return MakeBlock<VertexColorTag>(ops);
+		if (VariableTagElementSize(type) > 0)
+			return MakeBlock<VariableTag>(ops);
+		return MakeBlock<BaseTag>(ops);
+	case NodeKind::Object:
+		if (type == Opolygon)
+			return MakeBlock<PolygonObject>(ops);
+		if (IsSplineType(type))
+			return MakeBlock<SplineObject>(ops);
+		return MakeBlock<BaseObject>(ops);
 	}
 	return nullptr;
 }
@@ -83,18 +131,18 @@ Int32 VariableTagElementSize(Int32 tagType)
 {
 	switch (tagType)
 	{
-		case Tuvw:
-			return static_cast<Int32>(sizeof(Float32) * 12);
-		case Tvertexcolor:
-			return static_cast<Int32>(sizeof(Float32) * 4);
-		case Tsegment:
-			return static_cast<Int32>(sizeof(Segment));
-		case Tpoint:
-			return static_cast<Int32>(sizeof(Vector));
-		case Tpolygon:
-			return static_cast<Int32>(sizeof(CPolygon));
-		default:
-			return 0;
+	case Tuvw:
+		return static_cast<Int32>(sizeof(Float32) * 12);
+	case Tvertexcolor:
+		return static_cast<Int32>(sizeof(Float32) * 4);
+	case Tsegment:
+		return static_cast<Int32>(sizeof(Segment));
+	case Tpoint:
+		return static_cast<Int32>(sizeof(Vector));
+	case Tpolygon:
+		return static_cast<Int32>(sizeof(CPolygon));
+	default:
+		return 0;
 	}
 }
 
@@ -165,7 +213,54 @@ void DestroyNode(HostNode* node)
 		DestroyNode(cache);
 	}
 	FreeNodeData(node);
+	// A pass still holds the node: it will find it freed, and the record goes with the last hold.
+	if (node->holds > 0)
+	{
+		node->freed = true;
+		return;
+	}
 	node->destroyBlock(node);
+}
+
+void HoldNode(HostNode* node)
+{
+	++node->holds;
+}
+
+void ReleaseNode(HostNode* node)
+{
+	if (--node->holds == 0 && node->freed)
+		node->destroyBlock(node);
+}
+
+HeldNodes::~HeldNodes()
+{
+	for (HostNode* node : _nodes)
+		ReleaseNode(node);
+}
+
+void HeldNodes::Add(HostNode* node)
+{
+	_nodes.push_back(node);
+	HoldNode(node);
+}
+
+HeldNodes HeldNodes::DocumentOrder(HostNode* document)
+{
+	HeldNodes order;
+	for (HostNode* n = document->firstObject; n != nullptr; n = NextInDocumentOrder(n))
+		order.Add(n);
+	return order;
+}
+
+void GuardFreedNodes(bool on)
+{
+	g_guardFreedNodes = on;
+	if (on)
+		return;
+	for (const auto& [pages, size] : g_retiredPages)
+		::munmap(pages, size);
+	g_retiredPages.clear();
 }
 
 void Unlink(HostNode* node)
@@ -301,7 +396,7 @@ HostNode* CloneNode(const HostNode* src, COPYFLAGS flags)
 	// Element arrays are the large part of a copy: they go through the allocation switch, and a copy that cannot
 	// get its memory fails as a whole instead of throwing through the caller.
 	const bool hasArrays = !src->points.empty() || !src->polygons.empty() || !src->segments.empty() ||
-		!src->tangents.empty() || !src->elements.empty();
+	                       !src->tangents.empty() || !src->elements.empty();
 	if (hasArrays && core::ShouldFailAllocation())
 	{
 		DestroyNode(dst);
@@ -381,7 +476,7 @@ HostNode* CloneNode(const HostNode* src, COPYFLAGS flags)
 		}
 	}
 	if (src->nodeData != nullptr && dst->nodeData != nullptr &&
-		!src->nodeData->CopyTo(dst->nodeData, static_cast<const GeListNode*>(src->atom), dstList, flags, nullptr))
+	    !src->nodeData->CopyTo(dst->nodeData, static_cast<const GeListNode*>(src->atom), dstList, flags, nullptr))
 	{
 		DestroyNode(dst);
 		return nullptr;

@@ -29,7 +29,7 @@ enum class NodeKind
 /// Everything the host knows about one node. Plain data; the SDK member functions read and write it.
 struct HostNode
 {
-	C4DAtom* atom = nullptr; // the SDK view of this node (same allocation)
+	C4DAtom* atom = nullptr;                        // the SDK view of this node (same allocation)
 	void (*destroyBlock)(HostNode* node) = nullptr; // frees atom and this record together
 	NodeKind kind = NodeKind::Object;
 	Int32 type = 0;
@@ -48,6 +48,13 @@ struct HostNode
 	NodeData* nodeData = nullptr; // plug-in instance, owned
 	Int32 bits = 0;
 	std::uint32_t nbits = 0;
+
+	// Lifetime while a pass looks at the node (HoldNode): the holds taken, whether the node was freed while held (its
+	// record alone is then left, until the last hold goes), and whether its block has pages of its own
+	// (GuardFreedNodes).
+	std::uint32_t holds = 0;
+	bool freed = false;
+	bool guardedBlock = false;
 
 	// Change counters (GetDirty) and the "changed since the cache was built" flag (IsDirty).
 	UInt32 dirtyData = 0;
@@ -121,8 +128,43 @@ cinema::Int32 VariableTagElementSize(cinema::Int32 tagType);
 /// for spline types, UVWTag for Tuvw, ...). For objects of a plug-in type the plug-in's data instance is made
 /// and Init is called. Counts as a host allocation; null when it fails or the object type is unknown.
 HostNode* CreateNode(cinema::NodeKind kind, cinema::Int32 type);
-/// Frees a node that is not linked anywhere, with its children, tags, cache and data instance.
+/// Frees a node that is not linked anywhere, with its children, tags, cache and data instance. A held node (HoldNode)
+/// loses all of these at once, but its record stays, with `freed` set, until its last hold is released.
 void DestroyNode(HostNode* node);
+
+/// Keeps the record of node readable while a pass of the evaluation may still look at it: a plug-in called during the
+/// pass may free objects the pass has yet to visit (a label rebuild deletes whole subtrees), and the pass must then
+/// see them as freed instead of reading freed memory. Holds nest; each is released once.
+void HoldNode(HostNode* node);
+/// Releases one hold of node; the record of a node freed while held is freed with its last hold.
+void ReleaseNode(HostNode* node);
+
+/// Nodes held for one pass (HoldNode), released when the list goes. Adding may throw std::bad_alloc.
+class HeldNodes
+{
+public:
+	HeldNodes() = default;
+	~HeldNodes();
+	HeldNodes(HeldNodes&& other) noexcept : _nodes(std::move(other._nodes)) { other._nodes.clear(); }
+	HeldNodes(const HeldNodes&) = delete;
+	HeldNodes& operator=(const HeldNodes&) = delete;
+	HeldNodes& operator=(HeldNodes&&) = delete;
+
+	/// Appends node and holds it.
+	void Add(HostNode* node);
+	const std::vector<HostNode*>& Nodes() const { return _nodes; }
+
+	/// The objects of a document in document order (a snapshot: the pass may change the tree), each held.
+	static HeldNodes DocumentOrder(HostNode* document);
+
+private:
+	std::vector<HostNode*> _nodes;
+};
+
+/// For tests: while on, every node made gets pages of its own, and freeing it makes those pages unreadable instead of
+/// returning them, so that a read of a freed node ends the process with SIGSEGV at that read, in any build. Switching
+/// it off returns the pages of the nodes freed so far. Off by default.
+void GuardFreedNodes(bool on);
 
 /// Unlinks a node from its parent/siblings (or its document's top level, or its owner's tag list).
 void Unlink(HostNode* node);

@@ -32,10 +32,12 @@ std::string TakeFile(const std::filesystem::path& path)
 }
 } // namespace
 
-HostRun RunHost(const std::filesystem::path& dir, const std::vector<std::string>& args)
+HostRun RunHost(const std::filesystem::path& dir, const std::vector<std::string>& args, const std::string& prefix)
 {
-	std::string command =
-	    "cd " + Quote(dir.string()) + " && env -u SURFAX_QUIET " + Quote(SURFAX_HOST_EXE) + " --no-open";
+	std::string command = "cd " + Quote(dir.string()) + " && env -u SURFAX_QUIET " + prefix;
+	command += ' ';
+	command += Quote(SURFAX_HOST_EXE);
+	command += " --no-open";
 	for (const std::string& arg : args)
 	{
 		command += ' ';

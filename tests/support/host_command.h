@@ -17,7 +17,8 @@ struct HostRun
 
 /// Runs `surfax-host --no-open ARGS...` with `dir` as the current folder, empty stdin, and the host's messages on
 /// (SURFAX_QUIET unset). stdout and stderr are captured through files in dir named .out and .err, removed after.
-HostRun RunHost(const std::filesystem::path& dir, const std::vector<std::string>& args);
+/// `prefix` is a shell command line put before the program (a memory cap, valgrind), empty for none.
+HostRun RunHost(const std::filesystem::path& dir, const std::vector<std::string>& args, const std::string& prefix = {});
 
 /// A fresh, empty folder for one test under the system's temporary folder, named after the running test.
 std::filesystem::path MakeTestFolder(const std::string& prefix);

@@ -3,6 +3,7 @@
 #include "host/core/diagnostics.h"
 #include "host/core/memory.h"
 #include "host/eval/evaluate.h"
+#include "host/scene/node.h"
 #include "host/plugins/loader.h"
 #include "host/plugins/registry.h"
 #include "host/user/actions.h"
@@ -46,6 +47,7 @@ void ResetHostState()
 	user::ClearQuestions();
 	user::SetOpenFiles(false);
 	user::ClearFilesOpened();
+	scene::GuardFreedNodes(false);
 }
 
 std::string PluginFolder(const std::string& name)

@@ -12,6 +12,15 @@ namespace
 {
 constexpr Int32 ID_TESTGEN = 1000001;
 Int32 g_executionSequence = 0;
+
+/// Removes and frees obj (null is fine), as a plug-in deletes an object of the document.
+void RemoveAndFree(BaseObject* obj)
+{
+	if (obj == nullptr)
+		return;
+	obj->Remove();
+	BaseObject::Free(obj);
+}
 } // namespace
 
 /// Generator used by the host tests.
@@ -54,6 +63,12 @@ public:
 			bc->SetInt32(TESTGEN_EVENTADDS, eventAdds - 1);
 			EventAdd(EVENT::FORCEREDRAW);
 		}
+		// Objects deleted while the host's pass still has to visit them (nothing of this instance is used after).
+		const Int32 frees = bc->GetInt32(TESTGEN_FREES);
+		if (frees == TESTGEN_FREES_NEXT_IN_EXECUTE)
+			RemoveAndFree(op->GetNext());
+		else if (frees == TESTGEN_FREES_ITSELF_IN_EXECUTE)
+			RemoveAndFree(op);
 		return EXECUTIONRESULT::OK;
 	}
 
@@ -61,6 +76,11 @@ public:
 	{
 		if (drawpass != DRAWPASS::OBJECT)
 			return SUPER::Draw(op, drawpass, bd, bh);
+		if (op->GetDataInstanceRef().GetInt32(TESTGEN_FREES) == TESTGEN_FREES_PARENT_IN_DRAW)
+		{
+			RemoveAndFree(op->GetUp());
+			return DRAWRESULT::OK;
+		}
 		bd->SetMatrix_Matrix(op, bh->GetMg());
 		bd->SetPen(Vector(1.0, 0.0, 0.0));
 		bd->DrawLine(Vector(), Vector(op->GetDataInstanceRef().GetFloat(TESTGEN_SIZE), 0.0, 0.0), 0);
@@ -82,6 +102,8 @@ public:
 			return op->GetCache();
 		BaseContainer* bc = op->GetDataInstance();
 		bc->SetInt32(TESTGEN_BUILDS, bc->GetInt32(TESTGEN_BUILDS) + 1);
+		if (bc->GetInt32(TESTGEN_FREES) == TESTGEN_FREES_NEXT_IN_BUILD)
+			RemoveAndFree(op->GetNext());
 		BaseObject* root = BaseObject::Alloc(Onull);
 		if (root == nullptr)
 			return nullptr;
@@ -103,12 +125,10 @@ namespace cinema
 Bool PluginStart()
 {
 	return RegisterObjectPlugin(ID_TESTGEN, GeLoadString(IDS_TESTGEN), OBJECT_GENERATOR | OBJECT_CALL_ADDEXECUTION,
-		TestGenerator::Alloc, "otestgen"_s, nullptr, 0);
+	                            TestGenerator::Alloc, "otestgen"_s, nullptr, 0);
 }
 
-void PluginEnd()
-{
-}
+void PluginEnd() {}
 
 Bool PluginMessage(Int32 id, void*)
 {
