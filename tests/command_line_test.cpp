@@ -361,3 +361,35 @@ TEST_F(CommandLine, ARefusedPluginIsReportedAndTheOthersStillLoad)
 	EXPECT_NE(r.err.find("testplug_future"), std::string::npos) << r.err;
 	EXPECT_EQ(json::parse(r.out)["objects"][0]["typeName"], "otestgen");
 }
+
+TEST_F(CommandLine, ADamagedOrStrayLibraryIsNamedAndTheOthersStillLoad)
+{
+	const fs::path folder = dir / "surfax";
+	fs::copy(surfax::test::PluginFolder("surfax"), folder, fs::copy_options::recursive);
+	const fs::path library = folder / "surfax.xso64";
+	ASSERT_TRUE(fs::exists(library));
+	// A stray library sorted before the plug-in, and the plug-in's library cut to its first 4 KiB beside it.
+	fs::copy_file(library, folder / "b-cut.xso64");
+	fs::resize_file(folder / "b-cut.xso64", 4096);
+	std::ofstream(folder / "a.xso64") << "not a library";
+	for (const std::vector<std::string>& command :
+	     {std::vector<std::string>{"describe"}, std::vector<std::string>{"--version"},
+	      std::vector<std::string>{"plot", "-o", (dir / "chart.png").string()}})
+	{
+		std::vector<std::string> args = {"--plugins", folder.string()};
+		args.insert(args.end(), command.begin(), command.end());
+		const RunResult r = Run(args);
+		SCOPED_TRACE(command.front());
+		EXPECT_EQ(r.exitCode, 0) << r.err;
+		EXPECT_NE(r.err.find((folder / "a.xso64").string() + ": cannot be opened: not an ELF library"),
+		          std::string::npos)
+		    << r.err;
+		EXPECT_NE(r.err.find((folder / "b-cut.xso64").string() + ": cannot be opened: cut short or damaged"),
+		          std::string::npos)
+		    << r.err;
+	}
+	EXPECT_TRUE(fs::exists(dir / "chart.png"));
+	const RunResult describe = Run({"--plugins", folder.string(), "--quiet", "describe"});
+	EXPECT_NE(describe.out.find("plug-in " + library.string() + ": loaded"), std::string::npos) << describe.out;
+	EXPECT_NE(describe.out.find("o3dplot"), std::string::npos);
+}

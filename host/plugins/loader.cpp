@@ -1,6 +1,7 @@
 #include "host/plugins/loader.h"
 
 #include "host/core/diagnostics.h"
+#include "host/plugins/library_file.h"
 #include "host/plugins/registry.h"
 
 #include "c4d.h"
@@ -30,7 +31,8 @@ bool HasPluginExtension(const std::filesystem::path& p)
 	return p.extension() == kPluginExtension;
 }
 
-std::string FindLibraryIn(const std::filesystem::path& dir)
+// The plug-in libraries directly in dir, sorted by name.
+std::vector<std::string> LibrariesIn(const std::filesystem::path& dir)
 {
 	std::error_code ec;
 	std::vector<std::string> found;
@@ -40,7 +42,7 @@ std::string FindLibraryIn(const std::filesystem::path& dir)
 			found.push_back(entry.path().string());
 	}
 	std::sort(found.begin(), found.end());
-	return found.empty() ? std::string() : found.front();
+	return found;
 }
 
 // The record the SDK glue exports as g_maxon (sdk/src/c4d_globals.cpp): ABI version, framework version, module id.
@@ -78,10 +80,9 @@ std::vector<std::string> FindPluginLibraries(const std::string& dir)
 	const std::filesystem::path root(dir);
 	if (std::filesystem::is_regular_file(root, ec))
 		return {root.string()};
-	const std::string own = FindLibraryIn(root);
-	if (!own.empty())
-		return {own};
-	std::vector<std::string> libraries;
+	std::vector<std::string> libraries = LibrariesIn(root);
+	if (!libraries.empty())
+		return libraries;
 	std::vector<std::filesystem::path> subdirs;
 	for (const auto& entry : std::filesystem::directory_iterator(root, ec))
 	{
@@ -91,9 +92,8 @@ std::vector<std::string> FindPluginLibraries(const std::string& dir)
 	std::sort(subdirs.begin(), subdirs.end());
 	for (const auto& sub : subdirs)
 	{
-		const std::string lib = FindLibraryIn(sub);
-		if (!lib.empty())
-			libraries.push_back(lib);
+		const std::vector<std::string> inSub = LibrariesIn(sub);
+		libraries.insert(libraries.end(), inSub.begin(), inSub.end());
 	}
 	return libraries;
 }
@@ -112,6 +112,9 @@ PluginStatus LoadPlugin(const std::string& libraryPath)
 		return status;
 	};
 
+	// A damaged file is refused here: handed to dlopen, it can end the process (SIGBUS) instead of failing.
+	if (std::string why; !CheckLibraryFile(libraryPath, why))
+		return fail("cannot be opened: " + why);
 	void* handle = dlopen(libraryPath.c_str(), RTLD_NOW | RTLD_LOCAL);
 	if (handle == nullptr)
 	{

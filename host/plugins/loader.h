@@ -32,12 +32,15 @@ struct PluginStatus
 	std::int32_t entryVersion = 0;
 };
 
-// Finds plug-in libraries: `dir` itself when it holds a *.xso64 file, else each direct subfolder that does
-// (sorted by name). A file path is taken as the library itself.
+// Finds plug-in libraries: every *.xso64 file of `dir` when it holds any, else every *.xso64 file of each direct
+// subfolder; sorted by name (subfolder by subfolder). A folder may hold several libraries, as the application's plug-in
+// folders may: each is loaded and reported on its own, so a stray or damaged library beside another keeps only itself
+// from loading. A file path is taken as the library itself.
 std::vector<std::string> FindPluginLibraries(const std::string& dir);
 
-// Loads and starts one plug-in library. On refusal or failure the library is closed again and the status says
-// why (the message names the library). Loaded plug-ins stay until UnloadAllPlugins.
+// Loads and starts one plug-in library. The file is checked before the dynamic loader sees it (library_file.h: a
+// library cut short is refused instead of ending the process). On refusal or failure the library is closed again and
+// the status says why (the message names the library). Loaded plug-ins stay until UnloadAllPlugins.
 PluginStatus LoadPlugin(const std::string& libraryPath);
 // Statuses of every library LoadPlugin was called with since the last UnloadAllPlugins.
 const std::vector<PluginStatus>& PluginStatuses();
