@@ -12,6 +12,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -204,7 +206,8 @@ int Run(int argc, char** argv)
 	            },
 	            ""));
 	plotCommand
-	    ->add_option("-o", plot.outputs, "Output file, by extension: .glb .gltf .obj .png .html/.htm .json (repeatable)")
+	    ->add_option("-o", plot.outputs,
+	                 "Output file, by extension: .glb .gltf .obj .png .html/.htm .json (repeatable)")
 	    ->type_name("FILE")
 	    ->allow_extra_args(false);
 	plotCommand
@@ -272,8 +275,8 @@ int Run(int argc, char** argv)
 
 	std::vector<std::string> args(argv, argv + argc);
 	// CLI11 would call an unknown command an unexpected argument; a person wants to hear that it is no command.
-	if (const std::size_t command = CommandIndex(args);
-	    command < args.size() && !args[command].empty() && args[command][0] != '-' && !IsOneOf(args[command], kCommands))
+	if (const std::size_t command = CommandIndex(args); command < args.size() && !args[command].empty() &&
+	                                                    args[command][0] != '-' && !IsOneOf(args[command], kCommands))
 	{
 		std::fprintf(stderr, "surfax-host: '%s' is not a command; see --help\n", args[command].c_str());
 		return kExitUsage;
@@ -344,10 +347,43 @@ int Run(int argc, char** argv)
 	return RunEval(global, eval);
 }
 
+namespace
+{
+// What an error that reaches main is placed at: the command (or --version), found without allocating.
+const char* CommandOf(int argc, char** argv)
+{
+	for (int i = 1; i < argc; ++i)
+	{
+		if (std::strcmp(argv[i], "--version") == 0)
+			return argv[i];
+		for (const char* command : kCommands)
+		{
+			if (std::strcmp(argv[i], command) == 0)
+				return command;
+		}
+	}
+	return "surfax-host";
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
 	InstallSignalHandlers();
-	const int code = Run(argc, argv);
+	int code = kExitError;
+	// Memory can run out anywhere (a document of a million objects under a memory cap): the run ends with a message
+	// and exit code 1, and the destructors on the way out remove the temporaries, so old files stay as they were.
+	try
+	{
+		code = Run(argc, argv);
+	}
+	catch (const std::bad_alloc&)
+	{
+		std::fprintf(stderr, "surfax-host: %s: out of memory\n", CommandOf(argc, argv));
+	}
+	catch (const std::exception& e)
+	{
+		std::fprintf(stderr, "surfax-host: %s: %s\n", CommandOf(argc, argv), e.what());
+	}
 	// A command that saw the request stopped early: its exit code says so, whatever else it reported.
 	if (const int signal = surfax::core::InterruptionSignal(); signal != 0)
 		return kExitSignalBase + signal;

@@ -219,6 +219,12 @@ TEST(ChartViewer, AMissingOrForeignFileIsNamed)
 	EXPECT_FALSE(surfax::render::LoadChartViewer((dir / "other.js").string(), script, error));
 	EXPECT_NE(error.find("SurfaxThree"), std::string::npos) << error;
 	EXPECT_EQ(script, "kept");
+	// A folder and a device that never ends are named without being read.
+	EXPECT_FALSE(surfax::render::LoadChartViewer(dir.string(), script, error));
+	EXPECT_EQ(error, "the glTF viewer " + dir.string() + " is not a file but a folder");
+	EXPECT_FALSE(surfax::render::LoadChartViewer("/dev/zero", script, error));
+	EXPECT_EQ(error, "the glTF viewer /dev/zero is not a file");
+	EXPECT_EQ(script, "kept");
 }
 
 namespace
@@ -285,6 +291,18 @@ TEST_F(ChartPageCommand, AMissingViewerFailsNamingItAndWritesNothing)
 	          std::string::npos)
 	    << run.err;
 	EXPECT_TRUE(surfax::test::FilesIn(dir).empty());
+
+	// A folder or a device named instead: the same, and the program ends with its message (it used to abort).
+	for (const std::string& notAFile : {dir.string(), std::string("/dev/zero")})
+	{
+		setenv("SURFAX_VIEWER", notAFile.c_str(), 1);
+		const surfax::test::HostRun refused = surfax::test::RunHost(dir, {"plot", "-o", "chart.html"});
+		EXPECT_EQ(refused.exitCode, 1);
+		EXPECT_NE(refused.err.find("surfax-host: -o chart.html: the glTF viewer " + notAFile + " is not a file"),
+		          std::string::npos)
+		    << refused.err;
+		EXPECT_TRUE(surfax::test::FilesIn(dir).empty());
+	}
 
 	// Named, the viewer is used from there.
 	setenv("SURFAX_VIEWER", (std::string(SURFAX_BINARY_DIR) + "/viewer/surfax-three.js").c_str(), 1);

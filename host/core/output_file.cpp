@@ -25,10 +25,11 @@ std::filesystem::path FolderOf(const std::string& path)
 	return folder.empty() ? std::filesystem::path(".") : folder;
 }
 
+// unlink, not std::filesystem::remove: this runs in destructors, also while an exception for memory running out
+// unwinds, and must not allocate.
 void RemoveQuietly(const std::string& path)
 {
-	std::error_code ignored;
-	std::filesystem::remove(path, ignored);
+	::unlink(path.c_str());
 }
 
 // A rename is durable only once the folder that holds the name is synced; a folder that cannot be opened or synced

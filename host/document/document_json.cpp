@@ -420,6 +420,22 @@ bool ReadGeometry(const json& value, BaseObject& op, std::string& path, JsonErro
 	return true;
 }
 
+// "out of memory" at path (the error owns a copy of the path when there is room for one).
+bool OutOfMemory(const std::string& path, JsonError& error)
+{
+	error = JsonError{};
+	error.message = "out of memory";
+	try
+	{
+		error.path = path;
+	}
+	catch (const std::bad_alloc&)
+	{
+		error.path.clear();
+	}
+	return false;
+}
+
 bool ReadObject(const json& value, BaseDocument& doc, BaseObject* parent, int depth, std::string& path,
                 JsonError& error);
 
@@ -434,8 +450,16 @@ bool ReadObjectList(const json& value, BaseDocument& doc, BaseObject* parent, in
 	for (std::size_t i = 0; i < value.size(); ++i)
 	{
 		PathScope element(path, i);
-		if (!ReadObject(value[i], doc, parent, depth, path, error))
-			return false;
+		try
+		{
+			if (!ReadObject(value[i], doc, parent, depth, path, error))
+				return false;
+		}
+		catch (const std::bad_alloc&)
+		{
+			// Placed at the innermost object being read; the path's copy may not fit any more either.
+			return OutOfMemory(path, error);
+		}
 	}
 	return true;
 }
@@ -610,17 +634,28 @@ BaseDocument* LoadDocumentJson(std::string_view text, JsonError& error)
 		error.message = "larger than " + std::to_string(kMaxDocumentBytes) + " bytes";
 		return nullptr;
 	}
-	json root;
+	// The tree frees itself without allocating, also when memory ran out while the document was read.
+	JsonTree root;
 	if (!ParseJson(text, root, error))
 		return nullptr;
 	BaseDocument* doc = BaseDocument::Alloc();
 	if (doc == nullptr)
 	{
-		error.message = "out of memory";
+		OutOfMemory({}, error);
 		return nullptr;
 	}
-	if (!ReadDocument(root, *doc, error))
+	bool read = false;
+	try
 	{
+		read = ReadDocument(root.Root(), *doc, error);
+	}
+	catch (const std::bad_alloc&)
+	{
+		read = OutOfMemory({}, error);
+	}
+	if (!read)
+	{
+		// The half-read document goes first: what it frees is room for the rest of the way out.
 		BaseDocument::Free(doc);
 		return nullptr;
 	}
@@ -644,14 +679,22 @@ BaseDocument* LoadDocumentFile(const std::string& path, JsonError& error)
 	}
 	std::string text;
 	char buffer[65536];
-	while (file.read(buffer, sizeof(buffer)) || file.gcount() > 0)
+	try
 	{
-		text.append(buffer, static_cast<std::size_t>(file.gcount()));
-		if (text.size() > kMaxDocumentBytes)
+		while (file.read(buffer, sizeof(buffer)) || file.gcount() > 0)
 		{
-			error.message = "larger than " + std::to_string(kMaxDocumentBytes) + " bytes";
-			return nullptr;
+			text.append(buffer, static_cast<std::size_t>(file.gcount()));
+			if (text.size() > kMaxDocumentBytes)
+			{
+				error.message = "larger than " + std::to_string(kMaxDocumentBytes) + " bytes";
+				return nullptr;
+			}
 		}
+	}
+	catch (const std::bad_alloc&)
+	{
+		OutOfMemory({}, error);
+		return nullptr;
 	}
 	if (file.bad())
 	{

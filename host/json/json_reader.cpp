@@ -40,12 +40,22 @@ std::string ParseErrorMessage(const std::string& what)
 	return colon != std::string::npos ? what.substr(colon + 2) : what;
 }
 
+bool HasChildren(const json& value)
+{
+	return value.is_structured() && !value.empty();
+}
+} // namespace
+
 // Builds the DOM as the library's own parser does, on an explicit stack, and keeps what the path of the value being
-// read needs: each open container and, for objects, the key being read.
-class StrictBuilder
+// read needs: each open container and, for objects, the key being read. Before each container is added, the tree gets
+// room for a teardown path one deeper.
+class JsonTreeBuilder
 {
 public:
-	StrictBuilder(std::string_view text, json& root, JsonError& error) : _text(text), _root(root), _error(error) {}
+	JsonTreeBuilder(std::string_view text, JsonTree& tree, JsonError& error)
+	    : _text(text), _tree(tree), _root(tree._root), _error(error)
+	{
+	}
 
 	bool null() { return Add(json(nullptr)) != nullptr; }
 	bool boolean(bool value) { return Add(json(value)) != nullptr; }
@@ -57,6 +67,7 @@ public:
 
 	bool start_object(std::size_t)
 	{
+		ReserveTeardown();
 		json* object = Add(json::object());
 		_open.push_back(Open{object, {}, nullptr});
 		return true;
@@ -80,6 +91,7 @@ public:
 	}
 	bool start_array(std::size_t)
 	{
+		ReserveTeardown();
 		json* array = Add(json::array());
 		_open.push_back(Open{array, {}, nullptr});
 		return true;
@@ -108,6 +120,15 @@ public:
 	}
 
 private:
+	// Geometric growth: a deeply nested text costs linear time here too.
+	void ReserveTeardown()
+	{
+		std::vector<json*>& path = _tree._path;
+		const std::size_t needed = _open.size() + 2;
+		if (needed > path.capacity())
+			path.reserve(std::max({needed, path.capacity() * 2, std::size_t(16)}));
+	}
+
 	struct Open
 	{
 		json* container;
@@ -156,32 +177,83 @@ private:
 	}
 
 	std::string_view _text;
+	JsonTree& _tree;
 	json& _root;
 	JsonError& _error;
 	std::vector<Open> _open;
 };
-} // namespace
 
-bool ParseJson(std::string_view text, json& out, JsonError& error)
+void JsonTree::Clear() noexcept
+{
+	// Depth first from the last child: each value is freed once it has no children, so no destructor of the library
+	// needs a stack. The path never grows past the capacity the parse reserved.
+	_path.clear();
+	if (HasChildren(_root) && _path.capacity() > 0)
+		_path.push_back(&_root);
+	while (!_path.empty())
+	{
+		json& top = *_path.back();
+		if (!HasChildren(top))
+		{
+			_path.pop_back();
+			continue;
+		}
+		json* last = nullptr;
+		if (top.is_array())
+			last = &top.get_ref<json::array_t&>().back();
+		else
+			last = &std::prev(top.get_ref<json::object_t&>().end())->second;
+		if (HasChildren(*last) && _path.size() < _path.capacity())
+		{
+			_path.push_back(last);
+			continue;
+		}
+		if (top.is_array())
+			top.get_ref<json::array_t&>().pop_back();
+		else
+			top.get_ref<json::object_t&>().erase(std::prev(top.get_ref<json::object_t&>().end()));
+	}
+	_root = nullptr;
+}
+
+json JsonTree::Release() noexcept
+{
+	json value = std::move(_root);
+	_root = nullptr;
+	return value;
+}
+
+bool ParseJson(std::string_view text, JsonTree& out, JsonError& error)
 {
 	error = JsonError{};
-	json root;
-	StrictBuilder builder(text, root, error);
+	out.Clear();
 	try
 	{
+		JsonTreeBuilder builder(text, out, error);
 		if (!json::sax_parse(text.begin(), text.end(), &builder, json::input_format_t::json, true))
 		{
 			if (error.message.empty())
 				error.message = "not a JSON value";
+			out.Clear();
 			return false;
 		}
 	}
 	catch (const std::bad_alloc&)
 	{
-		error = JsonError{{}, 0, 0, "out of memory"};
+		out.Clear();
+		error = JsonError{};
+		error.message = "out of memory";
 		return false;
 	}
-	out = std::move(root);
+	return true;
+}
+
+bool ParseJson(std::string_view text, json& out, JsonError& error)
+{
+	JsonTree tree;
+	if (!ParseJson(text, tree, error))
+		return false;
+	out = tree.Release();
 	return true;
 }
 } // namespace surfax::io

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <cmath>
 #include <iterator>
@@ -340,13 +341,36 @@ bool BuildPage(const std::vector<io::ExportScene>& frames, double fps, const std
 
 bool LoadChartViewer(const std::string& path, std::string& script, std::string& error)
 {
+	// A folder or a device (/dev/zero never ends) is named, not read.
+	std::error_code ec;
+	const std::filesystem::file_status status = std::filesystem::status(path, ec);
+	if (!ec && !std::filesystem::is_regular_file(status))
+	{
+		error = "the glTF viewer " + path + " is not a file" +
+		        (std::filesystem::is_directory(status) ? std::string(" but a folder") : std::string());
+		return false;
+	}
+	const std::uintmax_t size = ec ? 0 : std::filesystem::file_size(path, ec);
+	if (!ec && size > kMaxChartViewerBytes)
+	{
+		error = "the glTF viewer " + path + " is larger than " + std::to_string(kMaxChartViewerBytes) + " bytes";
+		return false;
+	}
 	std::ifstream in(path, std::ios::binary);
 	if (!in)
 	{
 		error = "the glTF viewer " + path + " cannot be read (" + std::strerror(errno) + ")";
 		return false;
 	}
-	std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+	std::string text;
+	try
+	{
+		text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+	}
+	catch (const std::exception&)
+	{
+		in.setstate(std::ios::badbit);
+	}
 	if (in.bad())
 	{
 		error = "the glTF viewer " + path + " cannot be read";

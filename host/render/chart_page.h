@@ -50,8 +50,12 @@ struct ChartPageOptions
 	io::GltfOptions gltf; // the embedded model's unit scale
 };
 
+/// The largest viewer script read (the bundle is about 700 KB).
+constexpr std::uintmax_t kMaxChartViewerBytes = std::uintmax_t(64) << 20;
+
 /// Reads the viewer script at path into `script`. False with `error` when the file cannot be read ("the glTF viewer
-/// PATH cannot be read (reason)") or is not the viewer (it does not define the global SurfaxThree).
+/// PATH cannot be read (reason)"), is no regular file (a folder, a device), is larger than kMaxChartViewerBytes or is
+/// not the viewer (it does not define the global SurfaxThree).
 bool LoadChartViewer(const std::string& path, std::string& script, std::string& error);
 
 /// Replaces `out` with the page of the frames: one frame is a still chart, more are an animation at `fps` frames per

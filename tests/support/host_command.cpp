@@ -20,16 +20,6 @@ std::string Quote(const std::string& arg)
 	return quoted + "'";
 }
 
-std::string TakeFile(const std::filesystem::path& path)
-{
-	std::ifstream in(path, std::ios::binary);
-	std::ostringstream text;
-	text << in.rdbuf();
-	in.close();
-	std::error_code ignored;
-	std::filesystem::remove(path, ignored);
-	return text.str();
-}
 } // namespace
 
 HostRun RunHost(const std::filesystem::path& dir, const std::vector<std::string>& args, const std::string& prefix)
@@ -47,8 +37,11 @@ HostRun RunHost(const std::filesystem::path& dir, const std::vector<std::string>
 	const int status = std::system(command.c_str());
 	HostRun run;
 	run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-	run.out = TakeFile(dir / ".out");
-	run.err = TakeFile(dir / ".err");
+	run.out = ReadText(dir / ".out");
+	run.err = ReadText(dir / ".err");
+	std::error_code ignored;
+	std::filesystem::remove(dir / ".out", ignored);
+	std::filesystem::remove(dir / ".err", ignored);
 	return run;
 }
 
@@ -61,6 +54,14 @@ std::filesystem::path MakeTestFolder(const std::string& prefix)
 	std::filesystem::remove_all(dir, ignored);
 	std::filesystem::create_directories(dir);
 	return dir;
+}
+
+std::string ReadText(const std::filesystem::path& path)
+{
+	std::ifstream in(path, std::ios::binary);
+	std::ostringstream text;
+	text << in.rdbuf();
+	return text.str();
 }
 
 std::vector<std::string> FilesIn(const std::filesystem::path& dir)

@@ -23,6 +23,9 @@ HostRun RunHost(const std::filesystem::path& dir, const std::vector<std::string>
 /// A fresh, empty folder for one test under the system's temporary folder, named after the running test.
 std::filesystem::path MakeTestFolder(const std::string& prefix);
 
+/// The bytes of a file (empty when it cannot be read).
+std::string ReadText(const std::filesystem::path& path);
+
 /// The names of the files in dir, sorted.
 std::vector<std::string> FilesIn(const std::filesystem::path& dir);
 } // namespace surfax::test

@@ -1,0 +1,120 @@
+// Memory running out, as under a memory cap (ulimit -v): surfax-host ends every such run with a message and exit
+// code 1, wherever the memory ran out (reading a document, evaluating, writing), and leaves no temporary and no broken
+// file behind. Each case runs the program under a sweep of caps, from one where it cannot start to one where it
+// succeeds.
+#include "support/host_command.h"
+#include "support/missing_package.h"
+#include "support/sanitizers.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+bool HasTemporaries(const fs::path& dir)
+{
+	for (const auto& entry : fs::directory_iterator(dir))
+	{
+		if (entry.path().filename().string().find(".tmp-") != std::string::npos)
+			return true;
+	}
+	return false;
+}
+
+class OutOfMemory : public ::testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		if (surfax::test::kBuiltWithAddressSanitizer)
+			GTEST_SKIP() << "the sanitizers reserve more address space than any cap that makes memory run out";
+		if (!surfax::test::HasProgram("prlimit"))
+			GTEST_SKIP() << surfax::test::MissingPackageReason("util-linux", "prlimit");
+		dir = surfax::test::MakeTestFolder("surfax-oom");
+	}
+	void TearDown() override
+	{
+		if (!dir.empty())
+			fs::remove_all(dir);
+	}
+
+	// Runs args under address-space caps growing from 8 MiB by an eighth at a time until a run succeeds. Every run must
+	// end with exit code 0, or 1 and "out of memory" (or not start at all, when the dynamic loader cannot map the
+	// program's libraries); afterwards `check` sees the folder. Returns the number of runs that ran out of memory.
+	int Sweep(const std::vector<std::string>& args, const std::function<void(const surfax::test::HostRun&)>& check)
+	{
+		int outOfMemory = 0;
+		for (std::uint64_t cap = std::uint64_t(8) << 20; cap < (std::uint64_t(8) << 30); cap += cap / 8)
+		{
+			const surfax::test::HostRun run =
+			    surfax::test::RunHost(dir, args, "prlimit --as=" + std::to_string(cap) + " --");
+			SCOPED_TRACE("cap " + std::to_string(cap >> 10) + " KiB: " + run.err);
+			EXPECT_FALSE(HasTemporaries(dir));
+			if (run.exitCode == 127 && run.err.find("error while loading shared libraries") != std::string::npos)
+				continue;
+			check(run);
+			if (run.exitCode == 0)
+				return outOfMemory;
+			EXPECT_EQ(run.exitCode, 1);
+			EXPECT_NE(run.err.find("out of memory"), std::string::npos);
+			EXPECT_EQ(run.err.find("terminate called"), std::string::npos);
+			++outOfMemory;
+			if (::testing::Test::HasFailure())
+				return outOfMemory;
+		}
+		ADD_FAILURE() << "no cap up to 8 GiB was enough";
+		return outOfMemory;
+	}
+
+	fs::path dir;
+};
+} // namespace
+
+TEST_F(OutOfMemory, ReadingEvaluatingAndDumpingALargeDocumentEndsWithAMessageAndKeepsTheOldFile)
+{
+	nlohmann::json doc;
+	nlohmann::json& objects = doc["objects"];
+	for (int i = 0; i < 20000; ++i)
+		objects.push_back({{"type", "Onull"}, {"name", "null " + std::to_string(i)}});
+	std::ofstream(dir / "nulls.json") << doc.dump();
+	const std::string old = "{\"an\": \"old document\"}\n";
+	std::ofstream(dir / "saved.json") << old;
+	const int failures = Sweep({"eval", "nulls.json", "--dump", "--save", "saved.json"},
+	                           [&](const surfax::test::HostRun& run)
+	                           {
+		                           if (run.exitCode != 0)
+		                           {
+			                           EXPECT_EQ(surfax::test::ReadText(dir / "saved.json"), old);
+		                           }
+	                           });
+	EXPECT_GT(failures, 2) << "the caps never made memory run out";
+	EXPECT_NE(surfax::test::ReadText(dir / "saved.json"), old);
+}
+
+TEST_F(OutOfMemory, APlotWithItsDrawingsEndsWithAMessageAndWritesOnlyWholeFiles)
+{
+	const int failures = Sweep({"plot", "--set", "PLOT_RESOLUTION=300", "--draw", "-o", "chart.glb"},
+	                           [&](const surfax::test::HostRun&)
+	                           {
+		                           // The chart is written before the drawings are dumped: it is either absent or whole.
+		                           if (!fs::exists(dir / "chart.glb"))
+			                           return;
+		                           const std::string glb = surfax::test::ReadText(dir / "chart.glb");
+		                           ASSERT_GE(glb.size(), 12u);
+		                           EXPECT_EQ(glb.substr(0, 4), "glTF");
+		                           std::uint32_t length = 0;
+		                           std::memcpy(&length, glb.data() + 8, 4);
+		                           EXPECT_EQ(length, glb.size());
+	                           });
+	EXPECT_GT(failures, 2) << "the caps never made memory run out";
+}
