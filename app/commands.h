@@ -47,6 +47,13 @@ struct EvalOptions
 /// Prints "surfax-host: WHERE: message" on stderr (always, also with --quiet: errors are the result).
 void PrintError(std::string_view where, std::string_view message);
 
+/// Writes text to standard output and flushes it. A failure (a full disk, /dev/full) is remembered for
+/// FinishStandardOutput, which turns it into the run's error.
+void WriteStandardOutput(std::string_view text);
+/// Flushes standard output (the C stream and std::cout). False with `reason` ("cannot be written (No space left on
+/// device)") when any write to it failed since the program started.
+bool FinishStandardOutput(std::string& reason);
+
 /// Applies the global options to the host (API version, answers, quiet, opening files).
 void ApplyGlobalOptions(const GlobalOptions& options);
 

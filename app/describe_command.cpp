@@ -228,8 +228,7 @@ int RunDescribe(const GlobalOptions& options, bool json)
 {
 	PluginSession session(options);
 	const std::string text = json ? DescribeJson(session.Folders()) : DescribeText(session.Folders());
-	std::fwrite(text.data(), 1, text.size(), stdout);
-	std::fflush(stdout);
+	WriteStandardOutput(text);
 	return kExitOk;
 }
 } // namespace surfax::app

@@ -82,8 +82,7 @@ int RunEval(const GlobalOptions& options, const EvalOptions& eval)
 			PrintError("--dump", message);
 			return kExitError;
 		}
-		std::fwrite(text.data(), 1, text.size(), stdout);
-		std::fflush(stdout);
+		WriteStandardOutput(text);
 	}
 	if (!eval.save.empty() && !io::SaveDocumentFile(doc, eval.save, message))
 	{

@@ -384,6 +384,12 @@ int main(int argc, char** argv)
 	{
 		std::fprintf(stderr, "surfax-host: %s: %s\n", CommandOf(argc, argv), e.what());
 	}
+	// Standard output is the result of dump, describe, calc and --version: a write that failed is the run's error.
+	if (std::string reason; !FinishStandardOutput(reason))
+	{
+		PrintError("standard output", reason);
+		code = code == kExitOk ? kExitError : code;
+	}
 	// A command that saw the request stopped early: its exit code says so, whatever else it reported.
 	if (const int signal = surfax::core::InterruptionSignal(); signal != 0)
 		return kExitSignalBase + signal;

@@ -206,8 +206,7 @@ bool WriteDump(BaseDocument& doc, const std::string& path, bool drawings, std::s
 		return false;
 	if (path.empty())
 	{
-		std::fwrite(text.data(), 1, text.size(), stdout);
-		std::fflush(stdout);
+		WriteStandardOutput(text);
 		return true;
 	}
 	core::OutputFile file(path);

@@ -6,8 +6,11 @@
 #include "host/plugins/loader.h"
 #include "host/user/actions.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <iostream>
 
 namespace surfax::app
 {
@@ -15,6 +18,33 @@ void PrintError(std::string_view where, std::string_view message)
 {
 	std::fprintf(stderr, "surfax-host: %.*s: %.*s\n", static_cast<int>(where.size()), where.data(),
 	             static_cast<int>(message.size()), message.data());
+}
+
+namespace
+{
+int g_standardOutputError = 0; // errno of the first failed write to standard output
+} // namespace
+
+void WriteStandardOutput(std::string_view text)
+{
+	errno = 0;
+	if ((std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) &&
+	    g_standardOutputError == 0)
+		g_standardOutputError = errno != 0 ? errno : EIO;
+}
+
+bool FinishStandardOutput(std::string& reason)
+{
+	errno = 0;
+	if (std::fflush(stdout) != 0 && g_standardOutputError == 0)
+		g_standardOutputError = errno != 0 ? errno : EIO;
+	std::cout.flush();
+	if (g_standardOutputError == 0 && (std::ferror(stdout) || std::cout.fail()))
+		g_standardOutputError = EIO;
+	if (g_standardOutputError == 0)
+		return true;
+	reason = std::string("cannot be written (") + std::strerror(g_standardOutputError) + ")";
+	return false;
 }
 
 void ApplyGlobalOptions(const GlobalOptions& options)

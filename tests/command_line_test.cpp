@@ -1,4 +1,5 @@
 // surfax-host as a person runs it: the built binary with arguments, its output, errors and exit codes.
+#include "support/host_command.h"
 #include "support/host_fixture.h"
 
 #include <gtest/gtest.h>
@@ -392,4 +393,24 @@ TEST_F(CommandLine, ADamagedOrStrayLibraryIsNamedAndTheOthersStillLoad)
 	const RunResult describe = Run({"--plugins", folder.string(), "--quiet", "describe"});
 	EXPECT_NE(describe.out.find("plug-in " + library.string() + ": loaded"), std::string::npos) << describe.out;
 	EXPECT_NE(describe.out.find("o3dplot"), std::string::npos);
+}
+
+TEST_F(CommandLine, AStandardOutputThatCannotBeWrittenFailsTheRunWithTheReason)
+{
+	const std::string doc = Write("doc.json", kBuiltinDocument);
+	const std::string toFull = "sh -c 'exec \"$0\" \"$@\" > /dev/full'";
+	for (const std::vector<std::string>& args :
+	     {std::vector<std::string>{"eval", doc, "--dump"}, std::vector<std::string>{"describe"},
+	      std::vector<std::string>{"describe", "--json"}, std::vector<std::string>{"calc", "1+1"},
+	      std::vector<std::string>{"--version"}, std::vector<std::string>{"--help"},
+	      std::vector<std::string>{"plot", "--with", "none", "--set", "PLOT_RESOLUTION=2", "--dump"}})
+	{
+		const surfax::test::HostRun r = surfax::test::RunHost(dir, args, toFull);
+		EXPECT_EQ(r.exitCode, 1) << testing::PrintToString(args);
+		EXPECT_NE(r.err.find("surfax-host: standard output: cannot be written (No space left on device)\n"),
+		          std::string::npos)
+		    << r.err;
+	}
+	// Written, it is no error.
+	EXPECT_EQ(surfax::test::RunHost(dir, {"calc", "1+1"}).out, "2\n");
 }
