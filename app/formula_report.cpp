@@ -27,10 +27,14 @@ bool IsWordCharacter(char c)
 std::string Describe(const std::string& formula, const expr::NumberEntryTally& tally, bool& noSampleHasNumber)
 {
 	std::string text = "formula \"" + formula + "\": ";
-	noSampleHasNumber = tally.noNumber == tally.conversions;
+	// An infinite value or one that is not a number is no number a chart can show.
+	noSampleHasNumber = tally.Failed() == tally.conversions;
 	if (!noSampleHasNumber)
 		return text + std::to_string(tally.Failed()) + " of " + std::to_string(tally.conversions) +
 		       " samples give no number or a non-finite one";
+	if (tally.noNumber == 0)
+		return text + (tally.conversions == 1 ? "the sample gives" : "no sample gives") +
+		       " a finite number (every value is infinite or not a number)";
 	text += tally.conversions == 1 ? "the sample gives no number" : "no sample gives a number";
 	const char* error = nullptr;
 	std::size_t offset = 0;
@@ -76,14 +80,18 @@ std::vector<FormulaFinding> FormulaWatch::Findings(const BaseDocument& doc) cons
 	for (const BaseObject* op = doc.GetFirstObject(); op != nullptr; op = scene::NextInDocumentOrder(op))
 	{
 		const auto tally = _tallies.find(op);
-		if (tally == _tallies.end() || tally->second.conversions == 0 || tally->second.Failed() == 0)
-			continue;
 		FormulaFinding finding;
-		if (!FormulaOf(op, finding.formula))
+		if (tally == _tallies.end() || !FormulaOf(op, finding.formula))
+			continue;
+		// An empty formula is legal for the plug-in (every sample is 0) but almost always a slip.
+		if (finding.formula.empty())
+			finding.text = std::string("formula \"\": ") + kEmptyFormula;
+		else if (tally->second.conversions > 0 && tally->second.Failed() > 0)
+			finding.text = Describe(finding.formula, tally->second, finding.noSampleHasNumber);
+		else
 			continue;
 		finding.object = op;
 		finding.objectName = op->GetName().GetUtf8();
-		finding.text = Describe(finding.formula, tally->second, finding.noSampleHasNumber);
 		findings.push_back(std::move(finding));
 	}
 	return findings;

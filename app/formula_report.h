@@ -15,6 +15,9 @@
 
 namespace surfax::app
 {
+/// What is said of a plot whose formula is empty.
+inline constexpr const char* kEmptyFormula = "the formula is empty, so every sample is 0 and the chart is flat";
+
 /// What one object's formula gave in the evaluations watched so far.
 struct FormulaFinding
 {
@@ -39,8 +42,8 @@ public:
 	void BeforeExecute(cinema::BaseObject* op) override;
 	void AfterExecute(cinema::BaseObject* op) override;
 
-	/// The objects of doc that declare PLOT_FORMULA and whose formula gave at least one sample without a finite
-	/// number, in document order. Objects whose formula was never converted (empty formula, not executed) have none.
+	/// The objects of doc that declare PLOT_FORMULA, were executed, and whose formula is empty or gave at least one
+	/// sample without a finite number, in document order. Objects never executed have none.
 	std::vector<FormulaFinding> Findings(const cinema::BaseDocument& doc) const;
 
 	/// The lowest and highest finite number op's formula gave in the evaluations watched so far: the chart's value

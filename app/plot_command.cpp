@@ -170,7 +170,7 @@ bool AddComponent(BaseDocument& doc, BaseObject* plot, const ComponentKind& kind
 	}
 	const int before = CountChildren(plot, type->id);
 	if (!ApplySet(doc, std::string("PLOT_ADDCOMPONENT=") + kind.buttonValue, message) ||
-		!ApplyPress(doc, "PLOT_ADDCOMPONENT", message))
+	    !ApplyPress(doc, "PLOT_ADDCOMPONENT", message))
 		return false;
 	if (CountChildren(plot, type->id) == before)
 	{
@@ -431,6 +431,13 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 			PrintError("--press " + target, message);
 			return kExitError;
 		}
+	}
+
+	// The plug-in takes an empty formula as 0 everywhere; on the command line it is a slip, like a blank one.
+	if (std::string formula; FormulaOf(plotObject, formula) && formula.empty())
+	{
+		PrintError("plot", std::string("formula \"\": ") + kEmptyFormula + " (give one, such as \"Sin(x) * Cos(z)\")");
+		return kExitError;
 	}
 
 	FormulaWatch formulas;

@@ -72,6 +72,14 @@ TEST_F(CommandReports, AFormulaWithoutAnyNumberStopsWithItsPlaceAndWritesNoFile)
 	    {"Sin(x) * Cos(z", "formula \"Sin(x) * Cos(z\": no sample gives a number (at offset 14: expected ')')"},
 	    {"x +", "formula \"x +\": no sample gives a number (at offset 3: unexpected end of text)"},
 	    {"2 * Sinus(t)", "formula \"2 * Sinus(t)\": no sample gives a number (at offset 4: unknown name)"},
+	    // A value that is infinite or not a number is no number either.
+	    {"Sqrt(-1)", "formula \"Sqrt(-1)\": no sample gives a finite number (every value is infinite or not a number)"},
+	    {"1/0", "formula \"1/0\": no sample gives a finite number (every value is infinite or not a number)"},
+	    {"0/0", "formula \"0/0\": no sample gives a finite number (every value is infinite or not a number)"},
+	    {"1e309", "formula \"1e309\": no sample gives a finite number (every value is infinite or not a number)"},
+	    // An empty formula is legal for the plug-in (0 everywhere), but on the command line it is a slip.
+	    {"", "formula \"\": the formula is empty, so every sample is 0 and the chart is flat (give one, such as "
+	         "\"Sin(x) * Cos(z)\")"},
 	};
 	for (const Case& c : cases)
 	{
@@ -81,6 +89,11 @@ TEST_F(CommandReports, AFormulaWithoutAnyNumberStopsWithItsPlaceAndWritesNoFile)
 		EXPECT_EQ(run.err, "surfax-host: plot: " + c.message + "\n");
 		EXPECT_TRUE(surfax::test::FilesIn(dir).empty()) << c.formula << ": no output may be written";
 	}
+	// Emptied by an edit, the same.
+	const HostRun emptied = Run({"plot", "--set", "PLOT_FORMULA=", "-o", "a.png"});
+	EXPECT_EQ(emptied.exitCode, 1);
+	EXPECT_EQ(emptied.err.rfind("surfax-host: plot: formula \"\": the formula is empty", 0), 0u) << emptied.err;
+	EXPECT_TRUE(surfax::test::FilesIn(dir).empty());
 }
 
 TEST_F(CommandReports, AFormulaThatFailsForSomeSamplesWarnsOnceWithTheCount)
@@ -109,19 +122,23 @@ TEST_F(CommandReports, EvalWarnsForEachPlotObjectWhoseFormulaFailsAndStillEvalua
 	WriteText("doc.json", R"doc({"fps": 30, "objects": [
 	    {"type": "o3dplot", "name": "Good", "params": {"PLOT_RESOLUTION": 4, "PLOT_FORMULA": "x * z"}},
 	    {"type": "o3dplot", "name": "Broken", "params": {"PLOT_RESOLUTION": 4, "PLOT_FORMULA": "Cos(z))"}},
-	    {"type": "o3dplot", "name": "Partly", "params": {"PLOT_RESOLUTION": 4, "PLOT_FORMULA": "1 / x"}}]})doc");
+	    {"type": "o3dplot", "name": "Partly", "params": {"PLOT_RESOLUTION": 4, "PLOT_FORMULA": "1 / x"}},
+	    {"type": "o3dplot", "name": "Empty", "params": {"PLOT_RESOLUTION": 4, "PLOT_FORMULA": ""}}]})doc");
 	const HostRun run = Run({"eval", "doc.json", "--dump"});
 	EXPECT_EQ(run.exitCode, 0) << run.err;
 	const std::vector<std::string> warnings = LinesWith(run.err, "warning");
-	ASSERT_EQ(warnings.size(), 2u) << run.err;
+	ASSERT_EQ(warnings.size(), 3u) << run.err;
 	EXPECT_EQ(warnings[0], "surfax-host: warning: object \"Broken\": formula \"Cos(z))\": no sample gives a number "
 	                       "(at offset 6: ')' without '(')");
 	// 1 / x is infinite where x is 0: the middle column of five.
 	EXPECT_EQ(warnings[1], "surfax-host: warning: object \"Partly\": formula \"1 / x\": 5 of 25 samples give no "
 	                       "number or a non-finite one");
+	// An empty formula is evaluated as 0 everywhere, with one warning however many passes the evaluation took.
+	EXPECT_EQ(warnings[2], "surfax-host: warning: object \"Empty\": formula \"\": the formula is empty, so every "
+	                       "sample is 0 and the chart is flat");
 	const json dump = json::parse(run.out, nullptr, false);
 	ASSERT_FALSE(dump.is_discarded());
-	EXPECT_EQ(dump["objects"].size(), 3u);
+	EXPECT_EQ(dump["objects"].size(), 4u);
 }
 
 TEST_F(CommandReports, AClampedEditSaysWhatWasAskedAndWhatWasUsed)
