@@ -140,7 +140,8 @@ TEST_F(OutputSafety, AWriteOverTheFileSizeLimitKeepsTheOldFileAndSaysWhy)
 		for (int i = 0; i < 100; ++i)
 			file.Write(chunk);
 		std::string error;
-		const bool failedWithReason = !file.Commit(error) && error == Path("big.bin") + ": cannot be written (File too large)";
+		const bool failedWithReason =
+		    !file.Commit(error) && error == Path("big.bin") + ": cannot be written (File too large)";
 		_exit(failedWithReason ? 0 : 1);
 	}
 	int status = 0;
@@ -172,6 +173,52 @@ TEST_F(OutputSafety, AFileThatCannotBeCreatedNamesTheReason)
 	EXPECT_FALSE(file.Commit(error));
 	EXPECT_EQ(error, Path("missing/a.bin") + ": cannot be written (No such file or directory)");
 	EXPECT_TRUE(Names().empty());
+}
+
+TEST_F(OutputSafety, ASymbolicLinkIsFollowedAndItsTargetReplacedInItsOwnFolder)
+{
+	fs::create_directories(dir / "elsewhere");
+	WriteText(dir / "elsewhere" / "real.json", "old");
+	fs::create_symlink("elsewhere/real.json", dir / "link.json");
+	fs::create_symlink("link.json", dir / "link-to-link.json");
+	fs::create_symlink("elsewhere/new.json", dir / "dangling.json");
+	for (const std::string name : {"link.json", "link-to-link.json", "dangling.json"})
+	{
+		SCOPED_TRACE(name);
+		OutputFile file(Path(name));
+		file.Write(name);
+		// The temporary lies beside the target, so that the rename stays in one folder and replaces it whole.
+		const auto temporaries = [](const fs::path& folder)
+		{
+			int count = 0;
+			for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+				count += entry.path().filename().string().rfind('.', 0) == 0 ? 1 : 0;
+			return count;
+		};
+		EXPECT_EQ(temporaries(dir / "elsewhere"), 1);
+		EXPECT_EQ(temporaries(dir), 0);
+		std::string error;
+		ASSERT_TRUE(file.Commit(error)) << error;
+		EXPECT_TRUE(fs::is_symlink(dir / name));
+		EXPECT_EQ(ReadText(dir / name), name);
+	}
+	EXPECT_EQ(ReadText(dir / "elsewhere" / "real.json"), "link-to-link.json");
+	EXPECT_EQ(ReadText(dir / "elsewhere" / "new.json"), "dangling.json");
+	EXPECT_EQ(Names(), (std::vector<std::string>{"dangling.json", "elsewhere", "link-to-link.json", "link.json"}));
+
+	// A loop is named.
+	fs::create_symlink("loop-b", dir / "loop-a");
+	fs::create_symlink("loop-a", dir / "loop-b");
+	OutputFile loop(Path("loop-a"));
+	std::string error;
+	EXPECT_FALSE(loop.Commit(error));
+	EXPECT_EQ(error, Path("loop-a") + ": cannot be written (Too many levels of symbolic links)");
+
+	// The same target, however it is spelt.
+	const std::string real = surfax::core::OutputTarget(Path("elsewhere/real.json"));
+	EXPECT_EQ(surfax::core::OutputTarget(Path("link.json")), real);
+	EXPECT_EQ(surfax::core::OutputTarget(Path("elsewhere/../link-to-link.json")), real);
+	EXPECT_NE(surfax::core::OutputTarget(Path("dangling.json")), real);
 }
 
 // --- Files that belong together --------------------------------------------------------------------------------------
@@ -311,7 +358,8 @@ TEST_F(OutputSafety, AnInterruptedAnimationKeepsEveryFinishedFrameAndReportsHowM
 			expected.push_back(std::string(name) + ".json");
 			surfax::io::Image image;
 			std::string message;
-			EXPECT_EQ(surfax::io::LoadPng(Path(std::string(name) + ".png"), image, message), surfax::io::ImageStatus::Ok)
+			EXPECT_EQ(surfax::io::LoadPng(Path(std::string(name) + ".png"), image, message),
+			          surfax::io::ImageStatus::Ok)
 			    << name << ": " << message;
 		}
 		std::sort(expected.begin(), expected.end());

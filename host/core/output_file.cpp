@@ -5,9 +5,12 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <climits>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace surfax::core
 {
@@ -43,6 +46,34 @@ void SyncFolder(const std::string& path)
 	::close(fd);
 }
 
+// Follows symbolic links at the final name (the kernel's limit of 40 hops): the file a write to path replaces. A
+// name that is no link, or does not exist, is its own target. False with ELOOP for a loop.
+bool FollowLinks(const std::string& path, std::string& target, int& error)
+{
+	constexpr int kMaxLinkHops = 40;
+	std::string current = path;
+	for (int hop = 0; hop < kMaxLinkHops; ++hop)
+	{
+		struct stat info = {};
+		if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+		{
+			target = current;
+			return true;
+		}
+		std::vector<char> link(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : PATH_MAX) + 1);
+		const ssize_t length = ::readlink(current.c_str(), link.data(), link.size());
+		if (length < 0 || static_cast<std::size_t>(length) >= link.size())
+		{
+			target = current;
+			return true;
+		}
+		const std::filesystem::path linked(std::string(link.data(), static_cast<std::size_t>(length)));
+		current = (linked.is_absolute() ? linked : FolderOf(current) / linked).string();
+	}
+	error = ELOOP;
+	return false;
+}
+
 // Creates a new temporary beside path with O_EXCL, so that no existing file is ever opened. Mode 0666 lets the umask
 // decide the permissions, as for a file created in place. Returns the descriptor (or -1 with errno) and the name.
 int CreateTemporary(const std::string& path, std::string& temporary)
@@ -75,10 +106,25 @@ std::string CannotWrite(const std::string& path, int errorNumber)
 	return path + ": cannot be written (" + std::strerror(errorNumber != 0 ? errorNumber : EIO) + ")";
 }
 
+std::string OutputTarget(const std::string& path)
+{
+	std::string target;
+	int ignored = 0;
+	if (!FollowLinks(path, target, ignored))
+		target = path;
+	std::error_code ec;
+	const std::filesystem::path folder =
+	    std::filesystem::weakly_canonical(std::filesystem::absolute(FolderOf(target)), ec);
+	return ec ? target : (folder / std::filesystem::path(target).filename()).string();
+}
+
 OutputFile::OutputFile(const std::string& path) : _path(path)
 {
+	// A symbolic link is followed: the temporary goes beside the file it points to, and replaces that file.
+	if (!FollowLinks(path, _target, _errno))
+		return;
 	errno = 0;
-	const int fd = CreateTemporary(path, _temporary);
+	const int fd = CreateTemporary(_target, _temporary);
 	if (fd < 0)
 	{
 		_errno = errno != 0 ? errno : EIO;
@@ -147,11 +193,11 @@ bool OutputFile::Commit(std::string& error)
 		_errno = EINTR;
 	if (_errno == 0 && t_batch != nullptr)
 	{
-		t_batch->_pending.push_back(OutputBatch::Pending{_temporary, _path});
+		t_batch->_pending.push_back(OutputBatch::Pending{_temporary, _target, _path});
 		return true;
 	}
 	errno = 0;
-	if (_errno == 0 && std::rename(_temporary.c_str(), _path.c_str()) != 0)
+	if (_errno == 0 && std::rename(_temporary.c_str(), _target.c_str()) != 0)
 		_errno = errno != 0 ? errno : EIO;
 	if (_errno != 0)
 	{
@@ -160,7 +206,7 @@ bool OutputFile::Commit(std::string& error)
 		error = CannotWrite(_path, _errno);
 		return false;
 	}
-	SyncFolder(_path);
+	SyncFolder(_target);
 	return true;
 }
 
@@ -196,10 +242,10 @@ bool OutputBatch::Publish(std::string& error)
 	for (std::size_t i = 0; i < _pending.size(); ++i)
 	{
 		errno = 0;
-		if (std::rename(_pending[i].temporary.c_str(), _pending[i].path.c_str()) == 0)
+		if (std::rename(_pending[i].temporary.c_str(), _pending[i].target.c_str()) == 0)
 		{
 			_published.push_back(_pending[i].path);
-			SyncFolder(_pending[i].path);
+			SyncFolder(_pending[i].target);
 			continue;
 		}
 		error = CannotWrite(_pending[i].path, errno);

@@ -3,6 +3,10 @@
 // failed write, an interruption (interruption.h) or a crash before the rename leaves the old file at the final name
 // byte for byte; the temporary is removed on every failure the process lives through.
 //
+// A final name that is a symbolic link is followed (through further links): the temporary is made beside the file it
+// points to and renamed over that file, so the link stays a link and its target is replaced as atomically as any
+// other file. A link to a file that does not exist yet makes that file.
+//
 // Several files that belong together (the outputs of one frame, an .obj and its .mtl) are committed inside one
 // OutputBatch: each commit only finishes its temporary, and the batch renames them all at the end, so a later
 // failure leaves none of the earlier files half-made and none of the old files replaced.
@@ -42,7 +46,8 @@ public:
 	bool Commit(std::string& error);
 
 private:
-	std::string _path;
+	std::string _path;   // the name given
+	std::string _target; // the file it replaces: _path with symbolic links followed
 	std::string _temporary;
 	std::FILE* _file = nullptr;
 	int _errno = 0;
@@ -71,12 +76,18 @@ private:
 	struct Pending
 	{
 		std::string temporary;
+		std::string target;
 		std::string path;
 	};
 	std::vector<Pending> _pending;
 	std::vector<std::string> _published;
 	OutputBatch* _outer = nullptr;
 };
+
+/// The file an OutputFile for path replaces, as one absolute name: symbolic links at the final name followed and the
+/// folder made canonical, so that two paths name the same file exactly when their targets are equal ("a.json",
+/// "./a.json", "sub/../a.json", a link to a.json). A part that cannot be resolved is kept as written.
+std::string OutputTarget(const std::string& path);
 
 /// "PATH: cannot be written (reason)" with the text of errno value `errorNumber`.
 std::string CannotWrite(const std::string& path, int errorNumber);
