@@ -26,6 +26,7 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 
 namespace surfax::app
 {
@@ -307,6 +308,63 @@ std::size_t CoordinateCount(const io::ExportScene& scene)
 	return count;
 }
 
+// A file an output of the run writes, with what a person calls it: "-o c.obj", "the material library of -o c.obj",
+// "frame 2 of -o a.png".
+struct OutputFileName
+{
+	std::string file;
+	std::string role;
+};
+
+// The files one output writes: one, or one per frame with --frames (glTF and pages excepted), each .obj with the
+// material library beside it.
+void FilesOfOutput(const Output& out, const PlotOptions& plot, std::vector<OutputFileName>& files)
+{
+	const bool perFrame = plot.numbered && !HoldsEveryFrame(out.kind);
+	const std::string option = "-o " + out.path;
+	for (std::int64_t frame = plot.firstFrame; frame <= (perFrame ? plot.lastFrame : plot.firstFrame); ++frame)
+	{
+		const std::string path = perFrame ? NumberedPath(out.path, static_cast<std::int32_t>(frame)) : out.path;
+		const std::string role = perFrame ? "frame " + std::to_string(frame) + " of " + option : option;
+		files.push_back({path, role});
+		if (out.kind == OutputKind::Obj)
+			files.push_back({io::MaterialLibraryPath(path), "the material library of " + role});
+	}
+}
+
+// Two outputs of one run that write the same file would overwrite each other (the .mtl of -o c.obj holding the
+// document --save c.mtl wrote): refused before anything is evaluated, naming both.
+bool OutputsAreDistinct(const std::vector<Output>& outputs, const PlotOptions& plot, std::string& where,
+                        std::string& message)
+{
+	std::map<std::string, OutputFileName> byTarget;
+	std::vector<OutputFileName> files;
+	for (std::size_t k = 0; k <= outputs.size(); ++k)
+	{
+		files.clear();
+		if (k < outputs.size())
+			FilesOfOutput(outputs[k], plot, files);
+		else if (!plot.save.empty())
+			files.push_back({plot.save, "--save " + plot.save});
+		for (const OutputFileName& name : files)
+		{
+			const auto [first, added] = byTarget.emplace(core::OutputTarget(name.file), name);
+			if (added)
+				continue;
+			where = k < outputs.size() ? "-o " + outputs[k].path : "--save " + plot.save;
+			// "frame 3 of -o b.png" is said as "frame 3 (b-0003.png)" after the option's own name.
+			std::string subject = name.role;
+			if (const std::string of = " of " + where; subject.ends_with(of))
+				subject.resize(subject.size() - of.size());
+			message = (name.role == where ? std::string() : subject + " (" + name.file + ") is ") +
+			          "the same file as " + first->second.role + " (" + first->second.file +
+			          "): each output of a run needs a file of its own";
+			return false;
+		}
+	}
+	return true;
+}
+
 void Progress(const std::string& text)
 {
 	if (!core::IsQuiet())
@@ -360,6 +418,11 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 			return kExitUsage;
 		}
 		outputs.push_back(Output{path, kind});
+	}
+	if (std::string where; !OutputsAreDistinct(outputs, plot, where, message))
+	{
+		PrintError(where, message);
+		return kExitUsage;
 	}
 	const bool animation = plot.numbered;
 	if (animation && (plot.dump || plot.draw))

@@ -228,3 +228,50 @@ TEST_F(PlotCommand, ErrorsNameTheirCauseAndExitWithTheirCode)
 	EXPECT_FALSE(fs::exists(unwritable));
 	EXPECT_FALSE(fs::exists(dir / "a.glb")) << "nothing is written after an error in the edits";
 }
+
+TEST_F(PlotCommand, TwoOutputsThatWriteOneFileAreRefusedBeforeAnythingIsEvaluated)
+{
+	std::ofstream(dir / "kept.json") << "old";
+	fs::create_symlink("kept.json", dir / "link.json");
+	struct Case
+	{
+		std::vector<std::string> args;
+		std::string message;
+	};
+	const std::string own = ": each output of a run needs a file of its own\n";
+	const std::vector<Case> cases = {
+	    {{"-o", "c.obj", "--save", "c.mtl"},
+	     "surfax-host: --save c.mtl: the same file as the material library of -o c.obj (c.mtl)" + own},
+	    {{"-o", "a.json", "--save", "a.json"}, "surfax-host: --save a.json: the same file as -o a.json (a.json)" + own},
+	    {{"-o", "a.png", "-o", "./sub/../a.png"},
+	     "surfax-host: -o ./sub/../a.png: the same file as -o a.png (a.png)" + own},
+	    {{"-o", "kept.json", "--save", "link.json"},
+	     "surfax-host: --save link.json: the same file as -o kept.json (kept.json)" + own},
+	    {{"--frames", "0..3", "-o", "a.json", "--save", "a-0002.json"},
+	     "surfax-host: --save a-0002.json: the same file as frame 2 of -o a.json (a-0002.json)" + own},
+	    {{"--frames", "-1..1", "-o", "a.obj", "-o", "a-m001.json", "-o", "b/../a.obj"},
+	     "surfax-host: -o b/../a.obj: frame -1 (b/../a-m001.obj) is the same file as frame -1 of -o a.obj "
+	     "(a-m001.obj)" +
+	         own},
+	};
+	fs::create_directories(dir / "sub");
+	fs::create_directories(dir / "b");
+	for (const Case& c : cases)
+	{
+		const RunResult r = Plot(c.args);
+		EXPECT_EQ(r.exitCode, 2) << testing::PrintToString(c.args);
+		EXPECT_EQ(r.err, c.message);
+		EXPECT_EQ(ReadText(dir / "kept.json"), "old");
+		// Nothing was evaluated: no file besides the run's own output and the folders made above.
+		for (const fs::directory_entry& entry : fs::directory_iterator(dir))
+		{
+			const std::string name = entry.path().filename().string();
+			EXPECT_TRUE(name == "kept.json" || name == "link.json" || name == "out.txt" || name == "err.txt" ||
+			            entry.is_directory())
+			    << name;
+		}
+	}
+	// Distinct files are fine, numbered ones included.
+	const RunResult fine = Plot({"--frames", "0..1", "-o", "a.png", "-o", "a-0001.png", "--with", "none"});
+	EXPECT_EQ(fine.exitCode, 0) << fine.err;
+}
