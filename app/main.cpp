@@ -9,7 +9,6 @@
 
 #include "host/core/interruption.h"
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -60,30 +59,6 @@ std::size_t CommandIndex(const std::vector<std::string>& args)
 			break;
 	}
 	return i;
-}
-
-// The first signal asks the run to stop at its next safe point; a second one ends the process at once.
-void OnStopSignal(int signal)
-{
-	if (surfax::core::InterruptionSignal() != 0)
-	{
-		std::signal(signal, SIG_DFL);
-		std::raise(signal);
-		return;
-	}
-	surfax::core::RequestInterruption(signal);
-}
-
-void InstallSignalHandlers()
-{
-	struct sigaction action = {};
-	action.sa_handler = OnStopSignal;
-	sigemptyset(&action.sa_mask);
-	sigaction(SIGINT, &action, nullptr);
-	sigaction(SIGTERM, &action, nullptr);
-	// Past a file size limit (ulimit -f) a write fails with EFBIG instead of ending the process, so the temporary is
-	// removed and the old file kept.
-	std::signal(SIGXFSZ, SIG_IGN);
 }
 
 // Expressions such as "-Sin(90)" look like options to the parser. Everything after `calc` that is not a global
@@ -368,7 +343,7 @@ const char* CommandOf(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-	InstallSignalHandlers();
+	surfax::core::InstallStopSignalHandlers();
 	int code = kExitError;
 	// Memory can run out anywhere (a document of a million objects under a memory cap): the run ends with a message
 	// and exit code 1, and the destructors on the way out remove the temporaries, so old files stay as they were.

@@ -271,6 +271,38 @@ TEST_F(OutputSafety, AnInterruptedBatchPublishesNothing)
 
 // --- The command line ----------------------------------------------------------------------------------------------
 
+// The second SIGINT or SIGTERM ends the process at once (a person who presses Ctrl-C twice does not wait for the next
+// safe point), but removes the temporaries first: the one being written and those committed to a batch that was not
+// published yet. Delivered at a fixed point, in a child process with surfax-host's handlers.
+TEST_F(OutputSafety, ASecondSignalEndsTheProcessAtOnceAndLeavesNoTemporary)
+{
+	WriteText(dir / "chart.png", "old");
+	for (const int signal : {SIGINT, SIGTERM})
+	{
+		SCOPED_TRACE(signal == SIGINT ? "SIGINT" : "SIGTERM");
+		EXPECT_EXIT(
+		    {
+			    surfax::core::InstallStopSignalHandlers();
+			    OutputBatch batch;
+			    OutputFile committed(Path("chart.glb"));
+			    committed.Write("a whole frame");
+			    std::string error;
+			    if (!committed.Commit(error))
+				    std::_Exit(3);
+			    OutputFile writing(Path("chart.png"));
+			    writing.Write("half a frame");
+			    if (Names().size() != 3)
+				    std::_Exit(4);
+			    std::raise(signal); // asks the run to stop at its next safe point
+			    std::raise(signal); // ends it now
+			    std::_Exit(5);
+		    },
+		    ::testing::KilledBySignal(signal), "");
+		EXPECT_EQ(Names(), std::vector<std::string>{"chart.png"});
+		EXPECT_EQ(ReadText(dir / "chart.png"), "old");
+	}
+}
+
 TEST_F(OutputSafety, AFileSizeLimitLeavesTheOldChartAndSavedDocumentByteIdentical)
 {
 	if (!HavePlugin())

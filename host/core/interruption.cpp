@@ -1,5 +1,7 @@
 #include "host/core/interruption.h"
 
+#include "host/core/output_file.h"
+
 #include <csignal>
 
 namespace surfax::core
@@ -8,6 +10,19 @@ namespace
 {
 // sig_atomic_t is what a signal handler may write; volatile keeps every read a real read.
 volatile std::sig_atomic_t g_signal = 0;
+
+void OnStopSignal(int signal)
+{
+	if (g_signal != 0)
+	{
+		// The second request: no waiting for a safe point, but nothing half-written left behind either.
+		RemoveTemporariesNow();
+		std::signal(signal, SIG_DFL);
+		std::raise(signal);
+		return;
+	}
+	RequestInterruption(signal);
+}
 } // namespace
 
 void RequestInterruption(int signal)
@@ -24,5 +39,14 @@ int InterruptionSignal()
 void ClearInterruption()
 {
 	g_signal = 0;
+}
+void InstallStopSignalHandlers()
+{
+	struct sigaction action = {};
+	action.sa_handler = OnStopSignal;
+	sigemptyset(&action.sa_mask);
+	sigaction(SIGINT, &action, nullptr);
+	sigaction(SIGTERM, &action, nullptr);
+	std::signal(SIGXFSZ, SIG_IGN);
 }
 } // namespace surfax::core

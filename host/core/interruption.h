@@ -12,6 +12,12 @@ void RequestInterruption(int signal);
 int InterruptionSignal();
 /// Forgets the request (for tests).
 void ClearInterruption();
+
+/// Handles SIGINT and SIGTERM as surfax-host does: the first asks the work to stop (RequestInterruption); a second one
+/// removes the temporaries of the files being written (output_file.h, RemoveTemporariesNow) and ends the process at
+/// once, by that signal. SIGXFSZ is ignored, so that a write past a file size limit fails with EFBIG instead of
+/// ending the process and the temporary is removed.
+void InstallStopSignalHandlers();
 } // namespace surfax::core
 
 #endif

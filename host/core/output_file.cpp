@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <new>
 #include <vector>
 
 namespace surfax::core
@@ -28,11 +29,55 @@ std::filesystem::path FolderOf(const std::string& path)
 	return folder.empty() ? std::filesystem::path(".") : folder;
 }
 
+// The temporaries that exist now, for RemoveTemporariesNow, which runs in a signal handler: fixed slots holding a copy
+// of each name, read and written atomically. A name is listed before its file is made and unlisted once the file was
+// renamed or removed, so a signal at any moment finds every temporary (and at worst a name whose file is gone).
+constexpr std::size_t kListedTemporaries = 256;
+std::atomic<char*> g_listedTemporaries[kListedTemporaries];
+
+void ListTemporary(const std::string& name)
+{
+	char* copy = new (std::nothrow) char[name.size() + 1];
+	if (copy == nullptr)
+		return;
+	std::memcpy(copy, name.c_str(), name.size() + 1);
+	for (std::atomic<char*>& slot : g_listedTemporaries)
+	{
+		char* empty = nullptr;
+		if (slot.compare_exchange_strong(empty, copy))
+			return;
+	}
+	delete[] copy; // more temporaries at once than slots: this one is not removed by a second signal
+}
+
+void UnlistTemporary(const std::string& name)
+{
+	for (std::atomic<char*>& slot : g_listedTemporaries)
+	{
+		char* listed = slot.load();
+		if (listed != nullptr && name == listed && slot.compare_exchange_strong(listed, nullptr))
+		{
+			delete[] listed;
+			return;
+		}
+	}
+}
+
 // unlink, not std::filesystem::remove: this runs in destructors, also while an exception for memory running out
 // unwinds, and must not allocate.
 void RemoveQuietly(const std::string& path)
 {
 	::unlink(path.c_str());
+	UnlistTemporary(path);
+}
+
+// A temporary renamed into place is no temporary any more.
+int RenameTemporary(const std::string& temporary, const std::string& target)
+{
+	const int result = std::rename(temporary.c_str(), target.c_str());
+	if (result == 0)
+		UnlistTemporary(temporary);
+	return result;
 }
 
 // A rename is durable only once the folder that holds the name is synced; a folder that cannot be opened or synced
@@ -87,9 +132,13 @@ int CreateTemporary(const std::string& path, std::string& temporary)
 		for (const std::string& stem : {"." + name, std::string(".surfax")})
 		{
 			temporary = (folder / (stem + suffix)).string();
+			ListTemporary(temporary);
 			const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 			if (fd >= 0)
 				return fd;
+			const int error = errno;
+			UnlistTemporary(temporary);
+			errno = error;
 			// A long final name may not leave room for the suffix; the short stem always does.
 			if (errno != ENAMETOOLONG)
 				break;
@@ -100,6 +149,15 @@ int CreateTemporary(const std::string& path, std::string& temporary)
 	return -1;
 }
 } // namespace
+
+void RemoveTemporariesNow()
+{
+	for (std::atomic<char*>& slot : g_listedTemporaries)
+	{
+		if (const char* name = slot.load(); name != nullptr)
+			::unlink(name);
+	}
+}
 
 std::string CannotWrite(const std::string& path, int errorNumber)
 {
@@ -197,7 +255,7 @@ bool OutputFile::Commit(std::string& error)
 		return true;
 	}
 	errno = 0;
-	if (_errno == 0 && std::rename(_temporary.c_str(), _target.c_str()) != 0)
+	if (_errno == 0 && RenameTemporary(_temporary, _target) != 0)
 		_errno = errno != 0 ? errno : EIO;
 	if (_errno != 0)
 	{
@@ -242,7 +300,7 @@ bool OutputBatch::Publish(std::string& error)
 	for (std::size_t i = 0; i < _pending.size(); ++i)
 	{
 		errno = 0;
-		if (std::rename(_pending[i].temporary.c_str(), _pending[i].target.c_str()) == 0)
+		if (RenameTemporary(_pending[i].temporary, _pending[i].target) == 0)
 		{
 			_published.push_back(_pending[i].path);
 			SyncFolder(_pending[i].target);

@@ -89,6 +89,10 @@ private:
 /// "./a.json", "sub/../a.json", a link to a.json). A part that cannot be resolved is kept as written.
 std::string OutputTarget(const std::string& path);
 
+/// Removes every temporary that exists now (async-signal-safe, allocates nothing), for a process about to end at once:
+/// the second SIGINT or SIGTERM (interruption.h). Final names are never touched.
+void RemoveTemporariesNow();
+
 /// "PATH: cannot be written (reason)" with the text of errno value `errorNumber`.
 std::string CannotWrite(const std::string& path, int errorNumber);
 } // namespace surfax::core
