@@ -26,7 +26,7 @@ bool IsWordCharacter(char c)
 
 std::string Describe(const std::string& formula, const expr::NumberEntryTally& tally, bool& noSampleHasNumber)
 {
-	std::string text = "formula \"" + formula + "\": ";
+	std::string text = "formula \"" + core::QuoteInMessage(formula) + "\": ";
 	// An infinite value or one that is not a number is no number a chart can show.
 	noSampleHasNumber = tally.Failed() == tally.conversions;
 	if (!noSampleHasNumber)
@@ -43,8 +43,8 @@ std::string Describe(const std::string& formula, const expr::NumberEntryTally& t
 	// The formula reads as an expression until numbers are put in (a value such as -7.2 meeting ".5"): name the
 	// text the number entry was given.
 	if (tally.firstError != nullptr)
-		text += " (\"" + tally.firstFailedText + "\" at offset " + std::to_string(tally.firstErrorOffset) + ": " +
-		        tally.firstError + ")";
+		text += " (\"" + core::QuoteInMessage(tally.firstFailedText) + "\" at offset " +
+		        std::to_string(tally.firstErrorOffset) + ": " + tally.firstError + ")";
 	return text;
 }
 } // namespace
@@ -134,7 +134,8 @@ bool AnyFormulaWithoutNumbers(const FormulaWatch& watch, const BaseDocument& doc
 void WarnAboutFormulas(const FormulaWatch& watch, const BaseDocument& doc, bool nameObjects)
 {
 	for (const FormulaFinding& finding : watch.Findings(doc))
-		core::Report("warning: " + (nameObjects ? "object \"" + finding.objectName + "\": " : std::string()) +
+		core::Report("warning: " +
+		             (nameObjects ? "object \"" + core::QuoteInMessage(finding.objectName) + "\": " : std::string()) +
 		             finding.text);
 }
 

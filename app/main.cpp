@@ -10,6 +10,7 @@
 #include "host/core/interruption.h"
 
 #include <cstdio>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -240,7 +241,20 @@ int Run(int argc, char** argv)
 	    ->add_option("--png-compression", plot.pngCompression,
 	                 "zlib level of PNG outputs: 0 (fastest, largest) to 9 (smallest, slowest); default 6")
 	    ->type_name("0..9")
-	    ->check(CLI::Range(surfax::io::kMinPngCompression, surfax::io::kMaxPngCompression));
+	    ->check(CLI::Validator(
+	        [](std::string& text)
+	        {
+		        const std::string range = std::to_string(surfax::io::kMinPngCompression) + " to " +
+		                                  std::to_string(surfax::io::kMaxPngCompression);
+		        int level = 0;
+		        const std::from_chars_result r = std::from_chars(text.data(), text.data() + text.size(), level);
+		        if (text.empty() || r.ptr != text.data() + text.size() || r.ec != std::errc())
+			        return "expected a whole number from " + range + ", not " + text;
+		        if (level < surfax::io::kMinPngCompression || level > surfax::io::kMaxPngCompression)
+			        return "a level from " + range + ", not " + text;
+		        return std::string();
+	        },
+	        ""));
 	plotCommand->add_flag("--dump", plot.dump, "Print the evaluated document as JSON");
 	plotCommand->add_flag("--draw", plot.draw, "Include what objects draw in the dump");
 	plotCommand->add_option("--save", plot.save, "Save the evaluated document")->type_name("OUT.json");

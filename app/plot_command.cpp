@@ -26,6 +26,7 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <map>
 
 namespace surfax::app
@@ -376,9 +377,24 @@ bool ParseFrameRange(std::string_view text, std::int32_t& first, std::int32_t& l
 {
 	const std::size_t dots = text.find("..");
 	std::int32_t a = 0, b = 0;
-	if (dots == std::string_view::npos || !ParseInt(text.substr(0, dots), a) || !ParseInt(text.substr(dots + 2), b))
+	if (dots == std::string_view::npos)
 	{
 		message = "expected A..B with whole frame numbers (for example 0..90)";
+		return false;
+	}
+	for (const auto& [part, value] : {std::pair{text.substr(0, dots), &a}, std::pair{text.substr(dots + 2), &b}})
+	{
+		if (ParseInt(part, *value))
+			continue;
+		// A whole number that does not fit is said so, with the limits.
+		std::int64_t wide = 0;
+		const std::from_chars_result r = std::from_chars(part.data(), part.data() + part.size(), wide);
+		const bool whole = !part.empty() && r.ptr == part.data() + part.size() &&
+		                   (r.ec == std::errc() || r.ec == std::errc::result_out_of_range);
+		message = whole ? "frame " + std::string(part) + " is out of range: frames go from " +
+		                      std::to_string(std::numeric_limits<std::int32_t>::min()) + " to " +
+		                      std::to_string(std::numeric_limits<std::int32_t>::max())
+		                : "expected A..B with whole frame numbers (for example 0..90)";
 		return false;
 	}
 	if (b < a)

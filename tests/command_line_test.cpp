@@ -414,3 +414,64 @@ TEST_F(CommandLine, AStandardOutputThatCannotBeWrittenFailsTheRunWithTheReason)
 	// Written, it is no error.
 	EXPECT_EQ(surfax::test::RunHost(dir, {"calc", "1+1"}).out, "2\n");
 }
+
+TEST_F(CommandLine, MessagesSayWhatIsWrongWithAValueThatLooksAlmostRight)
+{
+	struct Case
+	{
+		std::vector<std::string> args;
+		std::string error;
+	};
+	const std::vector<Case> cases = {
+	    {{"plot", "--frames", "1..99999999999"},
+	     "--frames: frame 99999999999 is out of range: frames go from -2147483648 to 2147483647"},
+	    {{"plot", "--frames", "-3000000000..0"},
+	     "--frames: frame -3000000000 is out of range: frames go from -2147483648 to 2147483647"},
+	    {{"plot", "--frames", "1..2.5"}, "--frames: expected A..B with whole frame numbers (for example 0..90)"},
+	    {{"plot", "--png-compression", "5.5"}, "--png-compression: expected a whole number from 0 to 9, not 5.5"},
+	    {{"plot", "--png-compression", "10"}, "--png-compression: a level from 0 to 9, not 10"},
+	};
+	for (const Case& c : cases)
+	{
+		const RunResult r = Run(c.args);
+		EXPECT_EQ(r.exitCode, 2) << testing::PrintToString(c.args);
+		EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "surfax-host: command line: " + c.error);
+	}
+	// A binary file is no JSON text, wherever its first NUL byte is.
+	const std::string binary = Write("binary.json", std::string("\0\1\2binary", 9));
+	RunResult r = Run({"--quiet", "eval", binary});
+	EXPECT_EQ(r.exitCode, 1);
+	EXPECT_EQ(r.err, "surfax-host: " + binary + ":1:1: not JSON text: it holds a NUL byte (a binary file?)\n");
+	const std::string late = Write("late.json", std::string("{\n  \"objects\": []\0}", 19));
+	r = Run({"--quiet", "eval", late});
+	EXPECT_EQ(r.err, "surfax-host: " + late + ":2:16: not JSON text: it holds a NUL byte (a binary file?)\n");
+}
+
+// Decided: a plug-in whose string resource is missing or broken still loads (the application lets it); the host warns,
+// naming the file and line, and object types registered without a name are named after their descriptions.
+TEST_F(CommandLine, APluginWithoutItsStringResourceLoadsWithAWarningAndNamedTypes)
+{
+	const fs::path missing = dir / "missing";
+	const fs::path garbage = dir / "garbage";
+	fs::copy(surfax::test::PluginFolder("surfax"), missing, fs::copy_options::recursive);
+	fs::copy(surfax::test::PluginFolder("surfax"), garbage, fs::copy_options::recursive);
+	fs::remove(missing / "res" / "strings_en-US" / "c4d_strings.str");
+	std::ofstream(garbage / "res" / "c4d_symbols.h") << "garbage ### {{\n";
+	const std::string consequence =
+	    " (the plug-in's string resource is not loaded: object types it registers without a "
+	    "name are named after their descriptions)\n";
+	const RunResult a = Run({"--plugins", missing.string(), "describe"});
+	EXPECT_EQ(a.exitCode, 0);
+	EXPECT_EQ(a.err, "surfax-host: warning: " + (missing / "res" / "strings_en-US" / "c4d_strings.str").string() +
+	                     ": file not found" + consequence);
+	const RunResult b = Run({"--plugins", garbage.string(), "describe"});
+	EXPECT_EQ(b.exitCode, 0);
+	EXPECT_EQ(b.err, "surfax-host: warning: " + (garbage / "res" / "c4d_symbols.h").string() +
+	                     ":1: expected 'enum', found 'garbage'" + consequence);
+	for (const RunResult* r : {&a, &b})
+	{
+		EXPECT_NE(r->out.find("object type 1055349 o3dplot \"3D Plot\""), std::string::npos) << r->out;
+		EXPECT_NE(r->out.find("object type 1055514 o3dplotlabel \"3D Plot Label\""), std::string::npos) << r->out;
+		EXPECT_EQ(r->out.find("\"\" info"), std::string::npos) << r->out;
+	}
+}

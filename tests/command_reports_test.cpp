@@ -254,3 +254,29 @@ TEST_F(CommandReports, CameraAndTransparentBackgroundGiveTheSameRgbaPictureEachT
 	EXPECT_NE(bad.err.find("--camera"), std::string::npos) << bad.err;
 	EXPECT_FALSE(fs::exists(dir / "d.png"));
 }
+
+TEST_F(CommandReports, FormulasAreQuotedWithTheirNulBytesShownAndLongOnesShortened)
+{
+	// A NUL can only come from a document; the warning used to stop at it, without the reason.
+	WriteText("doc.json", R"({"objects": [{"type": "o3dplot", "name": "P\u0000Q", "params":
+	    {"PLOT_RESOLUTION": 2, "PLOT_FORMULA": "Sin(x)\u0000junk"}}]})");
+	HostRun run = Run({"eval", "doc.json"});
+	EXPECT_EQ(run.exitCode, 0) << run.err;
+	EXPECT_EQ(run.err, "surfax-host: warning: object \"P\\0Q\": formula \"Sin(x)\\0junk\": no sample gives a number "
+	                   "(at offset 6: unexpected character)\n");
+
+	// A formula of a megabyte is quoted by its first hundred bytes and its length.
+	std::string formula;
+	while (formula.size() < 1000000)
+		formula += "x+";
+	formula += "(";
+	WriteText("long.json", R"({"objects": [{"type": "o3dplot", "name": "P", "params": {"PLOT_RESOLUTION": 1,
+	    "PLOT_FORMULA": ")" + formula +
+	                           "\"}}]}");
+	run = Run({"eval", "long.json"});
+	EXPECT_EQ(run.exitCode, 0) << run.err.substr(0, 300);
+	EXPECT_LT(run.err.size(), 400u);
+	EXPECT_NE(run.err.find("formula \"" + formula.substr(0, 100) + "... (1000001 bytes)\": no sample gives a number"),
+	          std::string::npos)
+	    << run.err;
+}

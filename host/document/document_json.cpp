@@ -1,5 +1,6 @@
 #include "host/document/document_json.h"
 
+#include "host/core/diagnostics.h"
 #include "host/core/number_text.h"
 #include "host/core/output_file.h"
 #include "host/json/json_reader.h"
@@ -478,7 +479,13 @@ bool ReadObject(const json& value, BaseDocument& doc, BaseObject* parent, int de
 		PathScope scope(path, "type");
 		type = ResolveObjectType(value["type"]);
 		if (type == nullptr)
-			return Fail(error, path, "unknown object type " + value["type"].dump());
+		{
+			const json& name = value["type"];
+			return Fail(error, path,
+			            "unknown object type " +
+			                (name.is_string() ? "\"" + core::QuoteInMessage(name.get_ref<const std::string&>()) + "\""
+			                                  : name.dump()));
+		}
 	}
 	BaseObject* op = BaseObject::Alloc(type->id);
 	if (op == nullptr)

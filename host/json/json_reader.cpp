@@ -227,6 +227,13 @@ bool ParseJson(std::string_view text, JsonTree& out, JsonError& error)
 {
 	error = JsonError{};
 	out.Clear();
+	// JSON text holds no NUL byte anywhere (not even in strings); the library would call it the end of the input.
+	if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+	{
+		PlaceOffset(text, nul, error.line, error.column);
+		error.message = "not JSON text: it holds a NUL byte (a binary file?)";
+		return false;
+	}
 	try
 	{
 		JsonTreeBuilder builder(text, out, error);

@@ -38,7 +38,8 @@ private:
 };
 
 /// Parses text into out (replacing what it held). False with error set on failure, out then null:
-/// - text that is not JSON: line and column of the offending character, no path;
+/// - text that is not JSON: line and column of the offending character, no path; a NUL byte anywhere makes the text
+///   "not JSON text" (a binary file), placed at the first one;
 /// - a number out of range: line and column of the number's first character and the path of the value
 ///   ("objects[0].params.PLOT_SIZE"), message "number out of range";
 /// - a repeated key: the path of the second occurrence, message "duplicate key".

@@ -35,7 +35,7 @@ Bool RegisterDescription(const Filename& pluginFolder, Int32 id, const maxon::St
 }
 
 Bool RegisterObjectType(const Filename& pluginFolder, Int32 id, const maxon::String& name, Int32 info,
-	DataAllocator* allocator, const maxon::String& description, BaseBitmap* icon, Int32)
+                        DataAllocator* allocator, const maxon::String& description, BaseBitmap* icon, Int32)
 {
 	// A taken id is refused before its description is registered: registering it would replace the description
 	// that the objects of the type registered first are described by.
@@ -48,7 +48,7 @@ Bool RegisterObjectType(const Filename& pluginFolder, Int32 id, const maxon::Str
 	if (!RegisterDescription(pluginFolder, id, description))
 	{
 		surfax::core::Report("type " + std::to_string(id) + " (" + description.GetUtf8() +
-			"): not registered, its description could not be loaded");
+		                     "): not registered, its description could not be loaded");
 		return false;
 	}
 	surfax::plugins::ObjectType type;
@@ -62,6 +62,11 @@ Bool RegisterObjectType(const Filename& pluginFolder, Int32 id, const maxon::Str
 	const surfax::resources::DescriptionResource* loaded = surfax::plugins::FindRegisteredDescription(id);
 	if (loaded != nullptr)
 		type.description = std::make_shared<surfax::resources::DescriptionResource>(*loaded);
+	// A plug-in whose string resource did not load registers empty names (GeLoadString finds nothing); a type named ""
+	// cannot be told apart, so it takes the name its description gives, else the description's own name.
+	if (type.displayName.empty())
+		type.displayName =
+		    loaded != nullptr && !loaded->displayName.empty() ? loaded->displayName : type.descriptionName;
 	if (icon != nullptr)
 	{
 		const surfax::io::Image* image = surfax::plugins::BitmapImage(icon);
@@ -88,7 +93,10 @@ LocalResourceData* LoadLocalResource(const Filename& resFolder)
 	surfax::resources::SourceError error;
 	if (!surfax::resources::LoadGlobalStrings(resFolder.GetString().GetUtf8(), strings, error))
 	{
-		surfax::core::Report(error.Format());
+		// The plug-in goes on without its resource, as the application lets it: a warning, and names from elsewhere.
+		surfax::core::Report("warning: " + error.Format() +
+		                     " (the plug-in's string resource is not loaded: object types it registers without a "
+		                     "name are named after their descriptions)");
 		return nullptr;
 	}
 	auto* resource = new (std::nothrow) LocalResourceData;
