@@ -66,6 +66,10 @@ int RunEval(const GlobalOptions& options, const EvalOptions& eval)
 	FormulaWatch formulas;
 	eval::EvaluateDocument(&doc);
 	WarnAboutFormulas(formulas, doc, true);
+	// What memory running out cost is reported, and the run fails once the dump and the document are written.
+	const std::vector<std::string> lost = LostToMemory(formulas, doc);
+	for (const std::string& sentence : lost)
+		PrintError(eval.document, sentence);
 	// Drawings are part of the dump, so asking for them asks for the dump.
 	if (eval.dump || eval.draw)
 	{
@@ -90,6 +94,6 @@ int RunEval(const GlobalOptions& options, const EvalOptions& eval)
 		std::fprintf(stderr, "surfax-host: %s\n", message.c_str());
 		return kExitError;
 	}
-	return kExitOk;
+	return lost.empty() ? kExitOk : kExitError;
 }
 } // namespace surfax::app

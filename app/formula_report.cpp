@@ -6,6 +6,7 @@
 #include "host/resources/resource.h"
 #include "host/scene/node.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace surfax::app
@@ -18,6 +19,7 @@ namespace
 // the plug-in's substitution holds the two together.
 constexpr std::string_view kVariableLetters = "txzhrf";
 constexpr const char* kFormulaSymbol = "PLOT_FORMULA";
+constexpr const char* kResolutionSymbol = "PLOT_RESOLUTION";
 
 bool IsWordCharacter(char c)
 {
@@ -105,6 +107,52 @@ bool FormulaWatch::ValueRange(const BaseObject* op, double& lowest, double& high
 	lowest = tally->second.lowest;
 	highest = tally->second.highest;
 	return true;
+}
+
+void FormulaWatch::StartEvaluation()
+{
+	_conversionsAtStart.clear();
+	for (const auto& [op, tally] : _tallies)
+		_conversionsAtStart[op] = tally.conversions;
+}
+
+std::uint64_t FormulaWatch::ConversionsOfEvaluation(const BaseObject* op) const
+{
+	const auto tally = _tallies.find(op);
+	if (tally == _tallies.end())
+		return 0;
+	const auto start = _conversionsAtStart.find(op);
+	return tally->second.conversions - (start != _conversionsAtStart.end() ? start->second : 0);
+}
+
+std::vector<std::string> LostToMemory(const FormulaWatch& watch, const BaseDocument& doc)
+{
+	std::vector<std::string> lost;
+	for (const BaseObject* op = doc.GetFirstObject(); op != nullptr; op = NextInDocument(op))
+	{
+		const std::string name = "object \"" + core::QuoteInMessage(op->GetName().GetUtf8()) + "\": ";
+		const plugins::ObjectType* type = plugins::FindObjectType(op->GetType());
+		const plugins::ParamDesc* resolution =
+		    type != nullptr && type->description != nullptr ? type->description->FindParam(kResolutionSymbol) : nullptr;
+		// A plot that re-sampled converts every sample; fewer means samples were dropped on the way.
+		const std::uint64_t conversions = watch.ConversionsOfEvaluation(op);
+		const bool refused = eval::AllocationsRefusedDuring(op) > 0;
+		if (resolution != nullptr && (conversions > 0 || refused))
+		{
+			const std::uint64_t n =
+			    static_cast<std::uint64_t>(std::max(0, op->GetDataInstanceRef().GetInt32(resolution->id)));
+			const std::uint64_t samples = (n + 1) * (n + 1);
+			if (conversions < samples)
+			{
+				lost.push_back(name + "out of memory: " + std::to_string(conversions) + " of its " +
+				               std::to_string(samples) + " samples evaluated");
+				continue;
+			}
+		}
+		if (refused)
+			lost.push_back(name + "out of memory: its output is incomplete");
+	}
+	return lost;
 }
 
 bool FormulaOf(const BaseObject* op, std::string& formula)

@@ -50,8 +50,14 @@ public:
 	/// range. False when it gave none (lowest and highest are then unchanged).
 	bool ValueRange(const cinema::BaseObject* op, double& lowest, double& highest) const;
 
+	/// Marks the start of one evaluation, for ConversionsOfEvaluation.
+	void StartEvaluation();
+	/// The number entry's conversions for op since StartEvaluation.
+	std::uint64_t ConversionsOfEvaluation(const cinema::BaseObject* op) const;
+
 private:
 	std::map<const cinema::BaseObject*, expr::NumberEntryTally> _tallies;
+	std::map<const cinema::BaseObject*, std::uint64_t> _conversionsAtStart;
 	std::vector<expr::NumberEntryTally*> _outer; // the tallies the executing objects replaced, innermost last
 	eval::ExecuteObserver* _previous = nullptr;
 };
@@ -62,6 +68,13 @@ bool FormulaOf(const cinema::BaseObject* op, std::string& formula);
 
 /// True when some formula of doc gave no number for any of its samples; `message` is then the first such finding.
 bool AnyFormulaWithoutNumbers(const FormulaWatch& watch, const cinema::BaseDocument& doc, std::string& message);
+
+/// What memory running out cost the evaluation of doc since watch.StartEvaluation, one sentence per object in
+/// document order (empty when nothing was lost): an object whose Execute or build had a host allocation refused
+/// (eval::AllocationsRefusedDuring) has incomplete output, and a plot object whose formula was converted for fewer
+/// samples than its resolution n asks for ((n+1)^2) lost samples. The plug-in fails silently by design; the command
+/// line must not.
+std::vector<std::string> LostToMemory(const FormulaWatch& watch, const cinema::BaseDocument& doc);
 
 /// Prints one warning per finding of doc (host messages: --quiet silences them), naming the object first when
 /// `nameObjects` is set (a document can hold several plots).

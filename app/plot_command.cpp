@@ -543,6 +543,7 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 		if (animation)
 			Progress("frame " + std::to_string(frame) + " (" + std::to_string(i + 1) + " of " +
 			         std::to_string(frameCount) + ")");
+		formulas.StartEvaluation();
 		if (!io::RenderAndCollect(&doc, scene, message))
 		{
 			PrintError("plot", message);
@@ -554,6 +555,15 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 		if (AnyFormulaWithoutNumbers(formulas, doc, message))
 		{
 			PrintError("plot", message);
+			return kExitError;
+		}
+		// Nor is a chart that memory running out left without its surface or samples.
+		if (const std::vector<std::string> lost = LostToMemory(formulas, doc); !lost.empty())
+		{
+			for (const std::string& sentence : lost)
+				PrintError("plot", sentence);
+			if (animation)
+				Progress(framesReport() + " before the failure");
 			return kExitError;
 		}
 		dropped.triangles += scene.dropped.triangles;

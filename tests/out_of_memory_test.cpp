@@ -2,6 +2,7 @@
 // code 1, wherever the memory ran out (reading a document, evaluating, writing), and leaves no temporary and no broken
 // file behind. Each case runs the program under a sweep of caps, from one where it cannot start to one where it
 // succeeds.
+#include "support/gltf_reader.h"
 #include "support/host_command.h"
 #include "support/missing_package.h"
 #include "support/sanitizers.h"
@@ -117,4 +118,38 @@ TEST_F(OutOfMemory, APlotWithItsDrawingsEndsWithAMessageAndWritesOnlyWholeFiles)
 		                           EXPECT_EQ(length, glb.size());
 	                           });
 	EXPECT_GT(failures, 2) << "the caps never made memory run out";
+}
+
+// The plug-in's objects fail silently when memory runs out (a plot without samples, a mesh without its surface); the
+// command line must not: a chart that lost its surface or samples names the object and writes nothing, and a run that
+// succeeds has the whole surface.
+TEST_F(OutOfMemory, AChartThatLostItsSurfaceOrSamplesIsNeverASuccess)
+{
+	constexpr int kResolution = 300;
+	int namedObjects = 0;
+	Sweep({"plot", "--with", "mesh", "--set", "PLOT_RESOLUTION=" + std::to_string(kResolution), "-o", "chart.glb"},
+	      [&](const surfax::test::HostRun& run)
+	      {
+		      if (run.exitCode != 0)
+		      {
+			      EXPECT_FALSE(fs::exists(dir / "chart.glb"));
+			      namedObjects += run.err.find(": object \"3D Plot") != std::string::npos ? 1 : 0;
+			      return;
+		      }
+		      surfax::test::GltfFile file;
+		      std::string error;
+		      ASSERT_TRUE(surfax::test::ReadGlb(surfax::test::ReadFileBytes((dir / "chart.glb").string()), file, error))
+		          << error;
+		      std::size_t vertices = 0;
+		      for (const nlohmann::json& mesh : file.json.value("meshes", nlohmann::json::array()))
+		      {
+			      for (const nlohmann::json& primitive : mesh.at("primitives"))
+			      {
+				      const std::size_t accessor = primitive.at("attributes").at("POSITION").get<std::size_t>();
+				      vertices += file.json.at("accessors").at(accessor).at("count").get<std::size_t>();
+			      }
+		      }
+		      EXPECT_GE(vertices, std::size_t(kResolution + 1) * (kResolution + 1)) << "a chart without its surface";
+	      });
+	EXPECT_GT(namedObjects, 0) << "no cap made an object lose its output";
 }

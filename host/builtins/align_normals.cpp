@@ -1,5 +1,7 @@
 #include "host/builtins/align_normals.h"
 
+#include "host/core/memory.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <new>
@@ -246,6 +248,7 @@ Int32 AlignNormals(const Vector* points, Int32 pointCount, CPolygon* polygons, I
 	}
 	catch (const std::bad_alloc&)
 	{
+		core::NoteRefusedAllocation();
 		return -1;
 	}
 }

@@ -1,5 +1,7 @@
 #include "host/builtins/extrusion.h"
 
+#include "host/core/memory.h"
+
 #include <GL/glu.h>
 
 #include <array>
@@ -71,9 +73,7 @@ Int32 DecodeIndex(void* data)
 	return static_cast<Int32>(reinterpret_cast<std::intptr_t>(data) - 1);
 }
 
-void GLAPIENTRY OnBegin(GLenum, void*)
-{
-}
+void GLAPIENTRY OnBegin(GLenum, void*) {}
 
 void GLAPIENTRY OnEdgeFlag(GLboolean, void*)
 {
@@ -95,7 +95,7 @@ void GLAPIENTRY OnEnd(void* user)
 	static_cast<Tessellation*>(user)->fan.clear();
 }
 
-void GLAPIENTRY OnCombine(GLdouble coords[3], void*[4], GLfloat[4], void** out, void* user)
+void GLAPIENTRY OnCombine(GLdouble coords[3], void* [4], GLfloat[4], void** out, void* user)
 {
 	Tessellation& t = *static_cast<Tessellation*>(user);
 	const Int32 index = static_cast<Int32>(t.mesh->points.size());
@@ -109,17 +109,26 @@ void GLAPIENTRY OnError(GLenum, void* user)
 	static_cast<Tessellation*>(user)->failed = true;
 }
 
-template <typename F>
-_GLUfuncptr Callback(F* f)
+template <typename F> _GLUfuncptr Callback(F* f)
 {
 	return reinterpret_cast<_GLUfuncptr>(f);
 }
 
+// GLU's tessellator does not survive its own allocations failing: with memory short it crashes inside
+// gluTessEndPolygon. So the room it needs (a generous 512 bytes per vertex, well above its mesh, sweep and queue) is
+// asked for first (core::RoomFor); without it the cap is not made.
+constexpr std::size_t kTessellatorBytesPerVertex = 512;
+constexpr std::size_t kTessellatorFixedBytes = std::size_t(64) << 10;
+
 // Triangulates the closed contours (start points 0..) into start-cap triangles appended to mesh.polygons, in the
 // tessellator's winding around normal.
 bool TessellateCap(const std::vector<Contour>& contours, const std::vector<Vector>& points,
-	const std::vector<Int32>& startIndex, const Vector& normal, MeshData& mesh, std::vector<Int32>& twin)
+                   const std::vector<Int32>& startIndex, const Vector& normal, MeshData& mesh, std::vector<Int32>& twin)
 {
+	std::vector<std::array<GLdouble, 3>> coords;
+	coords.reserve(points.size());
+	if (!core::RoomFor(kTessellatorFixedBytes + points.size() * kTessellatorBytesPerVertex))
+		return false;
 	GLUtesselator* tess = gluNewTess();
 	if (tess == nullptr)
 		return false;
@@ -134,8 +143,6 @@ bool TessellateCap(const std::vector<Contour>& contours, const std::vector<Vecto
 	gluTessCallback(tess, GLU_TESS_ERROR_DATA, Callback(&OnError));
 	gluTessProperty(tess, GLU_TESS_WINDING_RULE, GLU_TESS_WINDING_ODD);
 	gluTessNormal(tess, normal.x, normal.y, normal.z);
-	std::vector<std::array<GLdouble, 3>> coords;
-	coords.reserve(points.size());
 	gluTessBeginPolygon(tess, &t);
 	for (std::size_t k = 0; k < contours.size(); ++k)
 	{
@@ -284,12 +291,12 @@ bool Build(const ContourSet& input, const Vector& move, MeshData& out)
 		CPolygon& tri = out.polygons[i];
 		const Vector& pa = out.points[static_cast<std::size_t>(tri.a)];
 		const Vector faceNormal =
-			Cross(out.points[static_cast<std::size_t>(tri.b)] - pa, out.points[static_cast<std::size_t>(tri.c)] - pa);
+		    Cross(out.points[static_cast<std::size_t>(tri.b)] - pa, out.points[static_cast<std::size_t>(tri.c)] - pa);
 		if (Dot(faceNormal, normal) > 0.0)
 			tri = CPolygon(tri.a, tri.c, tri.b);
 		const CPolygon start = tri;
 		out.polygons.emplace_back(twin[static_cast<std::size_t>(start.a)], twin[static_cast<std::size_t>(start.c)],
-			twin[static_cast<std::size_t>(start.b)]);
+		                          twin[static_cast<std::size_t>(start.b)]);
 	}
 	return true;
 }
@@ -349,9 +356,10 @@ std::uint64_t HashInput(const ContourSet& input, const Vector& move)
 bool SameInput(const CachedExtrusion& entry, std::uint64_t hash, const ContourSet& input, const Vector& move)
 {
 	return entry.hash == hash && entry.move == move && entry.input.sizes == input.sizes &&
-		   entry.input.closed == input.closed && entry.input.points.size() == input.points.size() &&
-		   // memcmp must not see the null data of an empty vector, even with a length of 0
-		   (input.points.empty() || std::memcmp(entry.input.points.data(), input.points.data(), input.points.size() * sizeof(Vector)) == 0);
+	       entry.input.closed == input.closed && entry.input.points.size() == input.points.size() &&
+	       // memcmp must not see the null data of an empty vector, even with a length of 0
+	       (input.points.empty() ||
+	        std::memcmp(entry.input.points.data(), input.points.data(), input.points.size() * sizeof(Vector)) == 0);
 }
 } // namespace
 
@@ -387,6 +395,7 @@ bool BuildExtrusion(const ContourSet& contours, const Vector& move, MeshData& ou
 	}
 	catch (const std::bad_alloc&)
 	{
+		core::NoteRefusedAllocation();
 		out = MeshData();
 		return false;
 	}

@@ -1,5 +1,7 @@
 #include "host/builtins/primitive_geometry.h"
 
+#include "host/core/memory.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -43,6 +45,7 @@ template <typename Build> bool BuildGuarded(MeshData& out, Build&& build)
 	}
 	catch (const std::bad_alloc&)
 	{
+		core::NoteRefusedAllocation();
 		ok = false;
 	}
 	if (!ok)

@@ -14,6 +14,7 @@ namespace
 std::atomic<std::int64_t> g_failAt{0};
 std::atomic<std::int64_t> g_counted{0};
 std::atomic<std::int64_t> g_debugReports{0};
+std::atomic<std::int64_t> g_refused{0};
 std::atomic<bool> g_quietReports{false};
 } // namespace
 
@@ -32,7 +33,32 @@ bool ShouldFailAllocation()
 {
 	const std::int64_t index = ++g_counted;
 	const std::int64_t failAt = g_failAt;
-	return failAt > 0 && index == failAt;
+	if (failAt <= 0 || index != failAt)
+		return false;
+	++g_refused;
+	return true;
+}
+
+std::int64_t RefusedAllocations()
+{
+	return g_refused;
+}
+
+void NoteRefusedAllocation()
+{
+	++g_refused;
+}
+
+bool RoomFor(std::size_t bytes)
+{
+	void* room = std::malloc(bytes);
+	if (room == nullptr)
+	{
+		NoteRefusedAllocation();
+		return false;
+	}
+	std::free(room);
+	return true;
 }
 
 std::int64_t DebugReportCount()
@@ -55,7 +81,10 @@ void* AllocMem(Int size, Bool clear)
 	if (surfax::core::ShouldFailAllocation())
 		return nullptr;
 	const std::size_t bytes = size == 0 ? 1 : static_cast<std::size_t>(size);
-	return clear ? std::calloc(1, bytes) : std::malloc(bytes);
+	void* memory = clear ? std::calloc(1, bytes) : std::malloc(bytes);
+	if (memory == nullptr)
+		surfax::core::NoteRefusedAllocation();
+	return memory;
 }
 
 void FreeMem(void* p)

@@ -1,5 +1,6 @@
 #include "host/eval/evaluate.h"
 
+#include "host/core/memory.h"
 #include "host/plugins/registry.h"
 #include "host/scene/node.h"
 
@@ -29,6 +30,24 @@ struct PriorityListImpl final : PriorityList
 {
 	std::vector<ExecutionEntry> entries;
 	scene::HeldNodes held; // every node added, so that one freed before its turn is seen as freed
+};
+
+// Counts the host allocations refused while one call of a node's plug-in ran, for AllocationsRefusedDuring.
+class RefusalsOf
+{
+public:
+	explicit RefusalsOf(HostNode* node) : _node(node), _before(core::RefusedAllocations()) {}
+	~RefusalsOf()
+	{
+		if (!_node->freed)
+			_node->refusedAllocations += core::RefusedAllocations() - _before;
+	}
+	RefusalsOf(const RefusalsOf&) = delete;
+	RefusalsOf& operator=(const RefusalsOf&) = delete;
+
+private:
+	HostNode* _node;
+	std::int64_t _before;
 };
 
 // A node the pass may still visit: not freed by an earlier call of this pass and still in the document.
@@ -77,7 +96,10 @@ void RunExecution(HostNode* document, BaseDocument* doc, EvalStats& stats)
 		BaseObject* op = static_cast<BaseObject*>(n->atom);
 		if (g_executeObserver != nullptr)
 			g_executeObserver->BeforeExecute(op);
-		static_cast<ObjectData*>(n->nodeData)->Execute(op, doc, nullptr, e.priority, e.flags);
+		{
+			const RefusalsOf refusals(n);
+			static_cast<ObjectData*>(n->nodeData)->Execute(op, doc, nullptr, e.priority, e.flags);
+		}
 		if (g_executeObserver != nullptr)
 			g_executeObserver->AfterExecute(op);
 		++stats.executeCalls;
@@ -109,6 +131,7 @@ void BuildGenerators(HostNode* document, BaseDocument* doc, EvalStats& stats)
 			ReplaceCache(n, nullptr, stats);
 			continue;
 		}
+		const RefusalsOf refusals(n);
 		// As in the application, every generator may mark itself dirty before its rebuild is decided.
 		data->CheckDirty(op, doc);
 		if (n->freed)
@@ -150,6 +173,8 @@ bool EvaluateDocument(BaseDocument* doc, const EvalOptions& options, EvalStats* 
 		return false;
 	EvalStats stats;
 	HostNode* document = &Host(doc);
+	for (HostNode* n = document->firstObject; n != nullptr; n = scene::NextInDocumentOrder(n))
+		n->refusedAllocations = 0;
 	const bool wasRendering = g_rendering;
 	g_rendering = options.render;
 	const int maxPasses = options.maxPasses < 1 ? 1 : options.maxPasses;
@@ -174,6 +199,11 @@ ExecuteObserver* SetExecuteObserver(ExecuteObserver* observer)
 	ExecuteObserver* previous = g_executeObserver;
 	g_executeObserver = observer;
 	return previous;
+}
+
+std::int64_t AllocationsRefusedDuring(const BaseObject* op)
+{
+	return op != nullptr ? Host(op).refusedAllocations : 0;
 }
 
 bool IsRendering()

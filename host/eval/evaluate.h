@@ -12,6 +12,8 @@
 
 #include "c4d.h"
 
+#include <cstdint>
+
 namespace surfax::eval
 {
 constexpr int kMaxPasses = 4;
@@ -31,6 +33,11 @@ struct EvalStats
 
 // Evaluates doc. False only when doc is null.
 bool EvaluateDocument(cinema::BaseDocument* doc, const EvalOptions& options = {}, EvalStats* stats = nullptr);
+
+// Host allocations refused (core/memory) while op's Execute, CheckDirty, GetVirtualObjects or GetContour ran in the
+// last evaluation of its document. The plug-in's objects fail silently when memory runs out (an empty cache, no
+// samples); this is how a caller learns which object's output is missing.
+std::int64_t AllocationsRefusedDuring(const cinema::BaseObject* op);
 
 // True while an external render runs (EvaluateDocument with render = true).
 bool IsRendering();

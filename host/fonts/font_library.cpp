@@ -1,6 +1,7 @@
 #include "host/fonts/font_library.h"
 
 #include "host/core/diagnostics.h"
+#include "host/core/memory.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -39,10 +40,21 @@ std::string PatternString(FcPattern* pattern, const char* object)
 	return reinterpret_cast<const char*>(value);
 }
 
+// fontconfig crashes while it reads its configuration when memory runs short: it starts only with room to spare
+// (its configuration and caches take well under a megabyte here).
+bool StartFontconfig()
+{
+	constexpr std::size_t kFontconfigRoom = std::size_t(8) << 20;
+	static bool started = false;
+	if (!started)
+		started = core::RoomFor(kFontconfigRoom) && FcInit();
+	return started;
+}
+
 std::vector<FontFace> QuerySystemFonts()
 {
 	std::vector<FontFace> faces;
-	if (!FcInit())
+	if (!StartFontconfig())
 		return faces;
 	FcPattern* pattern = FcPatternCreate();
 	FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_STYLE, FC_FILE, FC_INDEX, FC_OUTLINE, nullptr);
@@ -64,9 +76,9 @@ std::vector<FontFace> QuerySystemFonts()
 			faces.push_back(std::move(face));
 	}
 	// fontconfig lists in an order of its own; by file and index the list is the same on every run.
-	std::sort(faces.begin(), faces.end(), [](const FontFace& a, const FontFace& b) {
-		return a.file != b.file ? a.file < b.file : a.index < b.index;
-	});
+	std::sort(faces.begin(), faces.end(),
+	          [](const FontFace& a, const FontFace& b)
+	          { return a.file != b.file ? a.file < b.file : a.index < b.index; });
 	if (set)
 		FcFontSetDestroy(set);
 	if (objects)
@@ -79,7 +91,7 @@ std::vector<FontFace> QuerySystemFonts()
 // fontconfig's choice for a generic family, as a file and index.
 bool MatchGeneric(const char* generic, std::string& file, int& index)
 {
-	if (!FcInit())
+	if (!StartFontconfig())
 		return false;
 	FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(generic));
 	if (pattern == nullptr)
@@ -104,7 +116,7 @@ bool MatchGeneric(const char* generic, std::string& file, int& index)
 bool IsRegularStyle(const std::string& style)
 {
 	return style.empty() || style == "Regular" || style == "Book" || style == "Normal" || style == "Roman" ||
-		   style == "Medium";
+	       style == "Medium";
 }
 
 std::string StringAt(const BaseContainer& bc, Int32 id)

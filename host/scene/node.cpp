@@ -160,7 +160,10 @@ HostNode* CreateNode(NodeKind kind, Int32 type)
 	const BlockOps* ops = nullptr;
 	HostNode* node = AllocateShell(kind, type, ops);
 	if (node == nullptr)
+	{
+		core::NoteRefusedAllocation();
 		return nullptr;
+	}
 	node->destroyBlock = ops->destroy;
 	node->kind = kind;
 	node->type = type;
@@ -430,6 +433,7 @@ HostNode* CloneNode(const HostNode* src, COPYFLAGS flags)
 	}
 	catch (const std::bad_alloc&)
 	{
+		core::NoteRefusedAllocation();
 		DestroyNode(dst);
 		return nullptr;
 	}

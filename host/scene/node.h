@@ -62,6 +62,8 @@ struct HostNode
 	UInt32 dirtyCache = 0;
 	UInt32 dirtyChildren = 0;
 	bool dataChangedSinceBuild = true;
+	// Host allocations refused while the node's Execute, CheckDirty or build ran in its document's last evaluation.
+	std::int64_t refusedAllocations = 0;
 
 	// Objects.
 	Vector position;

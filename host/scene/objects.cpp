@@ -27,8 +27,7 @@ BaseTag* AsTag(HostNode* n)
 }
 
 // Makes room for count elements without changing v; a growth counts as one host allocation.
-template <typename T>
-bool ReserveCounted(std::vector<T>& v, Int32 count)
+template <typename T> bool ReserveCounted(std::vector<T>& v, Int32 count)
 {
 	if (count < 0)
 		return false;
@@ -42,14 +41,14 @@ bool ReserveCounted(std::vector<T>& v, Int32 count)
 	}
 	catch (const std::bad_alloc&)
 	{
+		surfax::core::NoteRefusedAllocation();
 		return false;
 	}
 	return true;
 }
 
 // Grows a vector through the host's allocation accounting. False when the switch or the system refuses.
-template <typename T>
-bool ResizeCounted(std::vector<T>& v, Int32 count)
+template <typename T> bool ResizeCounted(std::vector<T>& v, Int32 count)
 {
 	if (!ReserveCounted(v, count))
 		return false;
@@ -205,7 +204,8 @@ void BaseObject::SetMg(const Matrix& m)
 	}
 	// Local = inverse(parent global) * m; parents here are rigid or scaled orthogonal frames.
 	const Matrix parent = surfax::scene::GlobalMatrix(n.up);
-	auto inverse = [](const Matrix& a) {
+	auto inverse = [](const Matrix& a)
+	{
 		const Vector& x = a.sqmat.v1;
 		const Vector& y = a.sqmat.v2;
 		const Vector& z = a.sqmat.v3;
@@ -409,9 +409,7 @@ Bool BaseObject::CheckCache(const HierarchyHelp*) const
 	return n.cache == nullptr || n.dataChangedSinceBuild;
 }
 
-void BaseObject::Touch()
-{
-}
+void BaseObject::Touch() {}
 
 void BaseObject::GetColorProperties(ObjectColorProperties* prop) const
 {
@@ -430,7 +428,8 @@ Int32 BaseObject::GetHighlightHandle(BaseDraw*)
 	return -1;
 }
 
-// --- Point, polygon and spline objects ---------------------------------------------------------------------------------
+// --- Point, polygon and spline objects
+// ---------------------------------------------------------------------------------
 
 const Vector* PointObject::GetPointR() const
 {

@@ -28,6 +28,7 @@ bool AllocateElements(HostNode& n, Int32 count)
 	}
 	catch (const std::bad_alloc&)
 	{
+		surfax::core::NoteRefusedAllocation();
 		return false;
 	}
 	n.elementCount = count;
@@ -201,7 +202,7 @@ maxon::ColorA32 VertexColorTag::Get(ConstVertexColorHandle dataptr, Neighbor*, c
 }
 
 void VertexColorTag::Set(VertexColorHandle dataptr, Neighbor*, const CPolygon*, Int32 pIndex,
-	const maxon::ColorA32& color)
+                         const maxon::ColorA32& color)
 {
 	std::memcpy(static_cast<unsigned char*>(dataptr) + static_cast<std::size_t>(pIndex) * 16, &color, 16);
 }
