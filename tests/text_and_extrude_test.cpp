@@ -6,6 +6,7 @@
 #include "osplinetext.h"
 
 #include "host/builtins/extrusion.h"
+#include "host/core/interruption.h"
 #include "host/fonts/font_library.h"
 #include "host/fonts/glyph_outlines.h"
 #include "support/host_fixture.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
 #include <map>
 #include <utility>
 
@@ -99,8 +101,8 @@ TEST(GlyphOutlines, ZeroHasAnOuterContourAndAHoleAndAlignmentMovesTheText)
 	surfax::fonts::TextOutline zero;
 	ASSERT_TRUE(surfax::fonts::BuildTextOutline(face, "0", 7.0, surfax::fonts::TextAlign::Left, zero));
 	ASSERT_EQ(zero.contourSizes.size(), 2u);
-	EXPECT_NEAR(zero.min.y, 0.0, 0.3);   // on the baseline
-	EXPECT_GT(zero.max.y, 4.0);          // digits stand about 0.73 em tall
+	EXPECT_NEAR(zero.min.y, 0.0, 0.3); // on the baseline
+	EXPECT_GT(zero.max.y, 4.0);        // digits stand about 0.73 em tall
 	EXPECT_LT(zero.max.y, 7.0);
 	EXPECT_GE(zero.min.x, 0.0);
 
@@ -153,6 +155,104 @@ TEST(Extrusion, TheCapOfZeroKeepsItsHoleAndTheMeshIsClosedAndFacesOut)
 	ASSERT_TRUE(BuildExtrusion(ring, Vector(0.0, 0.0, -2.0), mesh));
 	ExpectClosedAndConsistent(mesh);
 	EXPECT_NEAR(SignedVolume(mesh), 24.0, 1e-9);
+}
+
+namespace
+{
+/// Even-odd test of a point against one contour of the set (z ignored), written apart from the host's.
+bool InsideContour(const ContourSet& set, std::size_t first, int size, double x, double y)
+{
+	bool inside = false;
+	for (int i = 0, j = size - 1; i < size; j = i++)
+	{
+		const Vector& a = set.points[first + static_cast<std::size_t>(i)];
+		const Vector& b = set.points[first + static_cast<std::size_t>(j)];
+		if ((a.y > y) != (b.y > y) && x < (b.x - a.x) * (y - a.y) / (b.y - a.y) + a.x)
+			inside = !inside;
+	}
+	return inside;
+}
+
+/// The even-odd area of contours that do not cross: each contour's area, added when it lies inside an even number of
+/// others and taken away (a hole) when inside an odd number.
+double EvenOddArea(const ContourSet& set)
+{
+	std::vector<std::size_t> firsts;
+	std::size_t first = 0;
+	for (const int size : set.sizes)
+	{
+		firsts.push_back(first);
+		first += static_cast<std::size_t>(size);
+	}
+	double area = 0.0;
+	for (std::size_t k = 0; k < set.sizes.size(); ++k)
+	{
+		double twice = 0.0;
+		const int size = set.sizes[k];
+		for (int i = 0; i < size; ++i)
+		{
+			const Vector& a = set.points[firsts[k] + static_cast<std::size_t>(i)];
+			const Vector& b = set.points[firsts[k] + static_cast<std::size_t>((i + 1) % size)];
+			twice += a.x * b.y - b.x * a.y;
+		}
+		const Vector& probe = set.points[firsts[k]];
+		int depth = 0;
+		for (std::size_t j = 0; j < set.sizes.size(); ++j)
+			depth += j != k && InsideContour(set, firsts[j], set.sizes[j], probe.x, probe.y) ? 1 : 0;
+		area += (depth % 2 == 0 ? 0.5 : -0.5) * std::abs(twice);
+	}
+	return area;
+}
+} // namespace
+
+// Each glyph is capped on its own (the tessellator's time grew with the square of a legend's length), so the caps of
+// a long text must be the same region as before: every counter a hole of its glyph, nothing filled, nothing lost.
+TEST(Extrusion, ALongTextIsCappedGlyphByGlyphWithItsHolesAndNothingElse)
+{
+	const surfax::fonts::FontFace face = DefaultFace();
+	for (const char* text : {"Formula: 0 8 a % @ B g &", "Formula: Sin(Sqrt((x * x) + (z * z))) / 0.5 + 100%",
+	                         "0808080808080808080808080808080808080808"})
+	{
+		SCOPED_TRACE(text);
+		surfax::fonts::TextOutline outline;
+		ASSERT_TRUE(surfax::fonts::BuildTextOutline(face, text, 7.0, surfax::fonts::TextAlign::Centre, outline));
+		const ContourSet contours = ContoursOf(outline);
+		MeshData mesh;
+		ASSERT_TRUE(BuildExtrusion(contours, Vector(0.0, 0.0, 0.5), mesh));
+		const double area = EvenOddArea(contours);
+		EXPECT_NEAR(StartCapArea(mesh), area, 1e-6 * area);
+		EXPECT_NEAR(SignedVolume(mesh), area * 0.5, 1e-6 * area);
+	}
+
+	// Contours that cross belong together: two overlapping squares make one cap, their even-odd union
+	// (2 * 16 - 2 * 4 = 24), with the points where they cross added.
+	ContourSet crossing;
+	crossing.points = {Vector(0, 0, 0),  Vector(4, 0, 0),  Vector(4, 4, 0),  Vector(0, 4, 0),
+	                   Vector(2, 2, 0),  Vector(6, 2, 0),  Vector(6, 6, 0),  Vector(2, 6, 0),
+	                   Vector(10, 0, 0), Vector(11, 0, 0), Vector(11, 1, 0), Vector(10, 1, 0)};
+	crossing.sizes = {4, 4, 4};
+	crossing.closed = {true, true, true};
+	MeshData mesh;
+	ASSERT_TRUE(BuildExtrusion(crossing, Vector(0.0, 0.0, 1.0), mesh));
+	EXPECT_NEAR(StartCapArea(mesh), 24.0 + 1.0, 1e-9);
+}
+
+TEST(Extrusion, AStopRequestEndsALongExtrusionWithNothing)
+{
+	const surfax::fonts::FontFace face = DefaultFace();
+	std::string text = "Formula: ";
+	for (int i = 0; i < 200; ++i)
+		text += "x+";
+	surfax::fonts::TextOutline outline;
+	ASSERT_TRUE(surfax::fonts::BuildTextOutline(face, text, 7.0, surfax::fonts::TextAlign::Centre, outline));
+	const ContourSet contours = ContoursOf(outline);
+	MeshData mesh;
+	surfax::core::RequestInterruption(SIGINT);
+	EXPECT_FALSE(BuildExtrusion(contours, Vector(0.0, 0.0, 0.5), mesh));
+	EXPECT_TRUE(mesh.points.empty() && mesh.polygons.empty());
+	surfax::core::ClearInterruption();
+	EXPECT_TRUE(BuildExtrusion(contours, Vector(0.0, 0.0, 0.5), mesh));
+	EXPECT_FALSE(mesh.polygons.empty());
 }
 
 TEST(Extrusion, BadInputGivesNothing)

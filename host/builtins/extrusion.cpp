@@ -1,9 +1,11 @@
 #include "host/builtins/extrusion.h"
 
+#include "host/core/interruption.h"
 #include "host/core/memory.h"
 
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -121,14 +123,15 @@ constexpr std::size_t kTessellatorBytesPerVertex = 512;
 constexpr std::size_t kTessellatorFixedBytes = std::size_t(64) << 10;
 
 // Triangulates the closed contours (start points 0..) into start-cap triangles appended to mesh.polygons, in the
-// tessellator's winding around normal.
-bool TessellateCap(const std::vector<Contour>& contours, const std::vector<Vector>& points,
-                   const std::vector<Int32>& startIndex, const Vector& normal, MeshData& mesh, std::vector<Int32>& twin)
+// tessellator's winding around normal, one group of contours at a time (GroupClosedContours). False when the
+// tessellator fails, memory runs short or the process is asked to stop between two groups.
+bool TessellateCap(const std::vector<Contour>& contours, const std::vector<std::vector<std::size_t>>& groups,
+                   const std::vector<Vector>& points, const std::vector<Int32>& startIndex, const Vector& normal,
+                   MeshData& mesh, std::vector<Int32>& twin)
 {
+	// The tessellator keeps pointers to the coordinates until its polygon ends: one array, never reallocated.
 	std::vector<std::array<GLdouble, 3>> coords;
 	coords.reserve(points.size());
-	if (!core::RoomFor(kTessellatorFixedBytes + points.size() * kTessellatorBytesPerVertex))
-		return false;
 	GLUtesselator* tess = gluNewTess();
 	if (tess == nullptr)
 		return false;
@@ -143,24 +146,125 @@ bool TessellateCap(const std::vector<Contour>& contours, const std::vector<Vecto
 	gluTessCallback(tess, GLU_TESS_ERROR_DATA, Callback(&OnError));
 	gluTessProperty(tess, GLU_TESS_WINDING_RULE, GLU_TESS_WINDING_ODD);
 	gluTessNormal(tess, normal.x, normal.y, normal.z);
-	gluTessBeginPolygon(tess, &t);
-	for (std::size_t k = 0; k < contours.size(); ++k)
+	for (const std::vector<std::size_t>& group : groups)
 	{
-		const Contour& c = contours[k];
-		if (!c.closed)
-			continue;
-		gluTessBeginContour(tess);
-		for (Int32 i = 0; i < c.size; ++i)
+		std::size_t groupPoints = 0;
+		for (const std::size_t k : group)
+			groupPoints += static_cast<std::size_t>(contours[k].size);
+		if (t.failed || core::InterruptionSignal() != 0 ||
+		    !core::RoomFor(kTessellatorFixedBytes + groupPoints * kTessellatorBytesPerVertex))
 		{
-			const Vector& p = points[static_cast<std::size_t>(c.first + i)];
-			coords.push_back({p.x, p.y, p.z});
-			gluTessVertex(tess, coords.back().data(), EncodeIndex(startIndex[k] + i));
+			t.failed = true;
+			break;
 		}
-		gluTessEndContour(tess);
+		gluTessBeginPolygon(tess, &t);
+		for (const std::size_t k : group)
+		{
+			const Contour& c = contours[k];
+			gluTessBeginContour(tess);
+			for (Int32 i = 0; i < c.size; ++i)
+			{
+				const Vector& p = points[static_cast<std::size_t>(c.first + i)];
+				coords.push_back({p.x, p.y, p.z});
+				gluTessVertex(tess, coords.back().data(), EncodeIndex(startIndex[k] + i));
+			}
+			gluTessEndContour(tess);
+		}
+		gluTessEndPolygon(tess);
 	}
-	gluTessEndPolygon(tess);
 	gluDeleteTess(tess);
 	return !t.failed;
+}
+
+// Where a closed contour lies in the plane spanned by u and v.
+struct PlaneBox
+{
+	double minU = 0.0, maxU = 0.0, minV = 0.0, maxV = 0.0;
+
+	bool Overlaps(const PlaneBox& o) const
+	{
+		return minU <= o.maxU && o.minU <= maxU && minV <= o.maxV && o.minV <= maxV;
+	}
+};
+
+PlaneBox BoxOf(const std::vector<Vector>& points, const Contour& c, const Vector& u, const Vector& v)
+{
+	PlaneBox box;
+	for (Int32 i = 0; i < c.size; ++i)
+	{
+		const Vector& p = points[static_cast<std::size_t>(c.first + i)];
+		const double pu = Dot(p, u), pv = Dot(p, v);
+		box.minU = i == 0 ? pu : std::min(box.minU, pu);
+		box.maxU = i == 0 ? pu : std::max(box.maxU, pu);
+		box.minV = i == 0 ? pv : std::min(box.minV, pv);
+		box.maxV = i == 0 ? pv : std::max(box.maxV, pv);
+	}
+	return box;
+}
+
+std::size_t RootOf(std::vector<std::size_t>& parent, std::size_t k)
+{
+	while (parent[k] != k)
+		k = parent[k] = parent[parent[k]];
+	return k;
+}
+
+// The closed contours in groups that can be capped one by one: contours whose boxes overlap, directly or through
+// others, share a group. A contour inside another (the counter of "0", "8" or "a") and contours that cross always
+// overlap, so the even-odd region of all contours is the union of the groups' regions, each group's region is made
+// from its own contours alone, and the work grows with the size of each group instead of the whole text. Groups are
+// in the order of their first contour, each contour's index in order. Boxes are found by a sweep along the wider
+// axis of the whole set, so text costs time linear in its length.
+std::vector<std::vector<std::size_t>> GroupClosedContours(const std::vector<Contour>& contours,
+                                                          const std::vector<Vector>& points, const Vector& u,
+                                                          const Vector& v)
+{
+	std::vector<PlaneBox> boxes(contours.size());
+	std::vector<std::size_t> closed;
+	PlaneBox all;
+	for (std::size_t k = 0; k < contours.size(); ++k)
+	{
+		if (!contours[k].closed)
+			continue;
+		boxes[k] = BoxOf(points, contours[k], u, v);
+		const PlaneBox& b = boxes[k];
+		all = closed.empty() ? b
+		                     : PlaneBox{std::min(all.minU, b.minU), std::max(all.maxU, b.maxU),
+		                                std::min(all.minV, b.minV), std::max(all.maxV, b.maxV)};
+		closed.push_back(k);
+	}
+	const bool alongU = all.maxU - all.minU >= all.maxV - all.minV;
+	const auto low = [&](std::size_t k) { return alongU ? boxes[k].minU : boxes[k].minV; };
+	const auto high = [&](std::size_t k) { return alongU ? boxes[k].maxU : boxes[k].maxV; };
+	std::vector<std::size_t> sweep = closed;
+	std::stable_sort(sweep.begin(), sweep.end(), [&](std::size_t a, std::size_t b) { return low(a) < low(b); });
+	std::vector<std::size_t> parent(contours.size());
+	for (std::size_t k = 0; k < parent.size(); ++k)
+		parent[k] = k;
+	std::vector<std::size_t> active; // contours whose extent along the sweep reaches the current one
+	for (const std::size_t k : sweep)
+	{
+		std::erase_if(active, [&](std::size_t a) { return high(a) < low(k); });
+		for (const std::size_t a : active)
+		{
+			if (boxes[a].Overlaps(boxes[k]))
+				parent[RootOf(parent, a)] = RootOf(parent, k);
+		}
+		active.push_back(k);
+	}
+	std::vector<std::vector<std::size_t>> groups;
+	std::vector<std::size_t> groupOfRoot(contours.size(), SIZE_MAX);
+	for (const std::size_t k : closed)
+	{
+		std::size_t& group = groupOfRoot[RootOf(parent, k)];
+		if (group == SIZE_MAX)
+		{
+			group = groups.size();
+			groups.emplace_back();
+		}
+		groups[group].push_back(k);
+	}
+	return groups;
 }
 
 bool IsFinite(const Vector& v)
@@ -237,7 +341,18 @@ bool Build(const ContourSet& input, const Vector& move, MeshData& out)
 	}
 
 	// Walls. A closed contour's side of solid material: inside it when it is nested in an even number of other
-	// closed contours, outside it (a hole) when in an odd number.
+	// closed contours, outside it (a hole) when in an odd number. Only the contours of its own group can hold it.
+	const std::vector<std::vector<std::size_t>> groups = GroupClosedContours(contours, input.points, u, v);
+	std::vector<int> depth(contours.size(), 0);
+	for (const std::vector<std::size_t>& group : groups)
+	{
+		for (const std::size_t k : group)
+		{
+			const Vector& probe = input.points[static_cast<std::size_t>(contours[k].first)];
+			for (const std::size_t j : group)
+				depth[k] += j != k && Contains(input.points, contours[j], probe, u, v) ? 1 : 0;
+		}
+	}
 	const bool hasWalls = move.GetLength() > 0.0;
 	for (std::size_t k = 0; hasWalls && k < contours.size(); ++k)
 	{
@@ -245,15 +360,8 @@ bool Build(const ContourSet& input, const Vector& move, MeshData& out)
 		bool reverse = false;
 		if (c.closed)
 		{
-			int depth = 0;
-			const Vector& probe = input.points[static_cast<std::size_t>(c.first)];
-			for (std::size_t j = 0; j < contours.size(); ++j)
-			{
-				if (j != k && contours[j].closed && Contains(input.points, contours[j], probe, u, v))
-					++depth;
-			}
 			const bool counterClockwise = Dot(AreaVector(input.points, c), normal) > 0.0;
-			reverse = counterClockwise == (depth % 2 == 1);
+			reverse = counterClockwise == (depth[k] % 2 == 1);
 		}
 		const Int32 edges = c.closed ? c.size : c.size - 1;
 		for (Int32 i = 0; i < edges; ++i)
@@ -272,7 +380,7 @@ bool Build(const ContourSet& input, const Vector& move, MeshData& out)
 	// Caps: the start cap as the tessellator gives it, each triangle turned to face against the movement; the end
 	// cap is its mirror on the moved twins.
 	const std::size_t firstCap = out.polygons.size();
-	if (!TessellateCap(contours, input.points, startIndex, normal, out, twin))
+	if (!TessellateCap(contours, groups, input.points, startIndex, normal, out, twin))
 		return false;
 	const std::size_t capEnd = out.polygons.size();
 	// Points the tessellator added where contours cross (twin -1) get their moved twins now.

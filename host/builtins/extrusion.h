@@ -5,7 +5,9 @@
 // contours of at least 2 points get walls only. The caps are the region the closed contours enclose by the
 // even-odd rule (a contour inside one other contour is a hole, as the inner ring of "0"), triangulated by GLU's
 // tessellator in the plane of the contours: the start cap lies on the contours and faces away from the movement,
-// the end cap lies on the contours moved by the vector and faces along it.
+// the end cap lies on the contours moved by the vector and faces along it. Contours are capped group by group, a
+// group being the contours whose bounding boxes overlap (a glyph with its counters), so the time grows with the
+// number of glyphs of a text, not with its square.
 //
 // Output: the start ring's points first, contour by contour (each contour's points, then the same points moved),
 // then points the tessellator adds where contours cross (each with its moved twin). Walls are quads
@@ -33,8 +35,9 @@ struct ContourSet
 /// labels of a chart are made anew with the same texts whenever it re-samples) cost a comparison and a copy.
 constexpr std::size_t kCachedExtrusions = 64;
 
-/// Replaces `out` by the extrusion of contours along move. False when memory runs out or the tessellator fails
-/// (`out` is then empty). Non-finite input points make the result false as well.
+/// Replaces `out` by the extrusion of contours along move. False when memory runs out, the tessellator fails or the
+/// process was asked to stop (core/interruption.h; checked between two groups of contours), `out` then empty.
+/// Non-finite input points make the result false as well.
 bool BuildExtrusion(const ContourSet& contours, const cinema::Vector& move, MeshData& out);
 } // namespace surfax::builtins
 
