@@ -11,6 +11,9 @@
 //                 the 1,002,001 samples, extra_bytes/sample the same less the peak of the same command at n = 1
 //   Frames        plot --frames 0..29 --set PLOT_RESOLUTION=100 -o f.png (all components); ms/frame
 //   DefaultPlot   plot (no arguments: surfax-chart.glb and surfax-chart.png)
+//   LongFormula/B           plot "1+1+...+1" (B bytes) --set PLOT_RESOLUTION=1: all components, the default outputs;
+//                           the legend "Formula: ..." is extruded text of B + 9 glyphs (target for 65535: under 2 s)
+//   LongFormulaNoLabel/B    the same with --with mesh,grid,cage: the same run without the legend, for comparison
 // Run after building surfax-host and the plug-in; both are found beside this program.
 #include <benchmark/benchmark.h>
 
@@ -20,6 +23,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -146,6 +150,34 @@ void DefaultPlot(benchmark::State& state)
 {
 	TimePlot(state, {});
 }
+
+// "1+1+...+1" of `bytes` bytes (odd): a formula that stays a number when substituted, so the chart is written.
+std::string LongFormula(std::int64_t bytes)
+{
+	std::string formula = "1";
+	while (static_cast<std::int64_t>(formula.size()) + 2 <= bytes)
+		formula += "+1";
+	return formula;
+}
+
+void LongFormulaTimes(benchmark::State& state, std::vector<std::string> extra)
+{
+	std::vector<std::string> arguments = {LongFormula(state.range(0)), "--set", "PLOT_RESOLUTION=1"};
+	arguments.insert(arguments.end(), extra.begin(), extra.end());
+	const ChildRun run = TimePlot(state, arguments);
+	if (run.ok)
+		state.counters["us/glyph"] = run.seconds * 1e6 / static_cast<double>(state.range(0) + 9);
+}
+
+void LongFormula(benchmark::State& state)
+{
+	LongFormulaTimes(state, {});
+}
+
+void LongFormulaNoLabel(benchmark::State& state)
+{
+	LongFormulaTimes(state, {"--with", "mesh,grid,cage"});
+}
 } // namespace
 
 BENCHMARK(MeshGlb)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -153,5 +185,7 @@ BENCHMARK(MeshPng)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond
 BENCHMARK(NoneMemory)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(Frames)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(DefaultPlot)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(LongFormula)->Arg(1023)->Arg(8191)->Arg(65535)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(LongFormulaNoLabel)->Arg(65535)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
