@@ -116,8 +116,11 @@ bool LoadsWith(const fs::path& folder, const std::vector<Int32>& registered, boo
 			ok = Fail("missing type " + std::to_string(id));
 		else if (type->hasIcon != icons)
 			ok = Fail("type " + std::to_string(id) + (icons ? " has no icon" : " has an icon"));
-		else if (type->displayName.empty() == names)
-			ok = Fail("type " + std::to_string(id) + " has display name '" + type->displayName + "'");
+		else if (type->registeredName.empty() == names)
+			ok = Fail("type " + std::to_string(id) + " was registered as '" + type->registeredName + "'");
+		// Without the plug-in's names the host names the type after its description, never "".
+		else if (type->displayName.empty())
+			ok = Fail("type " + std::to_string(id) + " has no display name");
 	}
 	surfax::plugins::UnloadAllPlugins();
 	fs::remove_all(folder);
@@ -291,7 +294,7 @@ TEST(PlotRegistration, RegistersEveryTypeEvenWithoutItsStringResource)
 	    {
 		    const fs::path folder = CopyOfSurfax("no-strings");
 		    fs::remove(folder / "res" / "c4d_symbols.h");
-		    // No resource: no display names, and the icons are not loaded either.
+		    // No resource: the plug-in registers no names, and the icons are not loaded either.
 		    return LoadsWith(folder, kAllIds, false, false);
 	    });
 }

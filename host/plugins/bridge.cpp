@@ -54,6 +54,7 @@ Bool RegisterObjectType(const Filename& pluginFolder, Int32 id, const maxon::Str
 	surfax::plugins::ObjectType type;
 	type.id = id;
 	type.displayName = name.GetUtf8();
+	type.registeredName = type.displayName;
 	type.descriptionName = description.GetUtf8();
 	type.info = info;
 	type.allocator = allocator;

@@ -21,12 +21,13 @@ namespace surfax::plugins
 struct ObjectType
 {
 	cinema::Int32 id = 0;
-	std::string displayName;           // "Null", or the plug-in's GeLoadString name
-	std::string descriptionName;       // "Onull" for built-ins, the registered description name for plug-ins
-	cinema::Int32 info = 0;            // OBJECT_* and PLUGINFLAG_* bits
+	std::string displayName;     // "Null", or the plug-in's GeLoadString name (its description's when that is empty)
+	std::string registeredName;  // the name the plug-in registered, as it gave it (may be empty)
+	std::string descriptionName; // "Onull" for built-ins, the registered description name for plug-ins
+	cinema::Int32 info = 0;      // OBJECT_* and PLUGINFLAG_* bits
 	cinema::DataAllocator* allocator = nullptr;
 	std::shared_ptr<const resources::DescriptionResource> description; // null for built-ins
-	std::string pluginFolder;          // folder of the plug-in that registered it ("" for built-ins)
+	std::string pluginFolder; // folder of the plug-in that registered it ("" for built-ins)
 	bool hasIcon = false;
 	int iconWidth = 0;
 	int iconHeight = 0;
