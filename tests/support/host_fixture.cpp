@@ -1,6 +1,7 @@
 #include "support/host_fixture.h"
 
 #include "host/core/diagnostics.h"
+#include "host/core/interruption.h"
 #include "host/core/memory.h"
 #include "host/eval/evaluate.h"
 #include "host/scene/node.h"
@@ -48,6 +49,7 @@ void ResetHostState()
 	user::SetOpenFiles(false);
 	user::ClearFilesOpened();
 	scene::GuardFreedNodes(false);
+	core::ClearInterruption();
 }
 
 std::string PluginFolder(const std::string& name)
