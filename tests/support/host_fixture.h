@@ -25,8 +25,9 @@ bool EnsurePluginLoaded(const std::string& name);
 // Puts the host back as a test finds it: every plug-in unloaded (C4DPL_END, its types and descriptions removed, the
 // library closed), the types registered without a plug-in removed too, the reported API version the default, no
 // allocation set to fail, reports cleared and printed as SURFAX_QUIET says, no scripted answers or questions, no
-// files opened, freed nodes not guarded, no stop requested. Every node of a plug-in type must be freed before. A host component that keeps state between calls
-// is reset here, so that every test is isolated from the others without a fixture of its own.
+// files opened, freed nodes not guarded, no stop requested. Every node of a plug-in type must be freed before. A host
+// component that keeps state between calls is reset here, so that every test is isolated from the others without a
+// fixture of its own.
 void ResetHostState();
 
 // A document freed at the end of the test. Objects added with Add are inserted as the last top-level object
