@@ -51,11 +51,12 @@ bool StartFontconfig()
 	return started;
 }
 
-std::vector<FontFace> QuerySystemFonts()
+// The installed faces; nullopt when fontconfig could not start (memory ran short), so that a later call asks again.
+std::optional<std::vector<FontFace>> QuerySystemFonts()
 {
 	std::vector<FontFace> faces;
 	if (!StartFontconfig())
-		return faces;
+		return std::nullopt;
 	FcPattern* pattern = FcPatternCreate();
 	FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_STYLE, FC_FILE, FC_INDEX, FC_OUTLINE, nullptr);
 	FcFontSet* set = (pattern && objects) ? FcFontList(nullptr, pattern, objects) : nullptr;
@@ -137,6 +138,11 @@ const std::vector<FontFace>& InstalledFonts()
 	std::lock_guard<std::mutex> lock(library.mutex);
 	if (!library.faces)
 		library.faces = QuerySystemFonts();
+	// Without room to start fontconfig nothing is known yet: no list is kept and no font is missing (the refused
+	// allocation is counted and reported with the object that asked).
+	static const std::vector<FontFace> kNone;
+	if (!library.faces)
+		return kNone;
 	if (library.faces->empty() && !library.warned)
 	{
 		library.warned = true;

@@ -36,7 +36,8 @@ struct FontFace
 };
 
 /// The installed faces, in fontconfig's order, read once per process (or the list set for tests). When there is
-/// none at all, a warning is reported the first time.
+/// none at all, a warning is reported the first time. When memory is too short to start fontconfig (core::RoomFor),
+/// the list is empty for this call only, without the warning, and the refused allocation is counted.
 const std::vector<FontFace>& InstalledFonts();
 /// Replaces the installed list (tests); `useSystem` true goes back to the system's fonts.
 void SetInstalledFontsForTesting(std::vector<FontFace> faces, bool useSystem = false);

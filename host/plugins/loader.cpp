@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <dlfcn.h>
 #include <filesystem>
+#include <new>
 
 namespace surfax::plugins
 {
@@ -41,6 +42,9 @@ std::vector<std::string> LibrariesIn(const std::filesystem::path& dir)
 		if (entry.is_regular_file(ec) && HasPluginExtension(entry.path()))
 			found.push_back(entry.path().string());
 	}
+	// A folder that could not be read for lack of memory is not a folder without plug-ins.
+	if (ec == std::errc::not_enough_memory)
+		throw std::bad_alloc();
 	std::sort(found.begin(), found.end());
 	return found;
 }
@@ -105,7 +109,8 @@ PluginStatus LoadPlugin(const std::string& libraryPath)
 	status.folder = std::filesystem::path(libraryPath).parent_path().string();
 	const std::string name = std::filesystem::path(libraryPath).filename().string();
 
-	auto fail = [&](const std::string& why) {
+	auto fail = [&](const std::string& why)
+	{
 		status.error = why;
 		core::Report(libraryPath + ": " + why);
 		g_statuses.push_back(status);
@@ -140,7 +145,7 @@ PluginStatus LoadPlugin(const std::string& libraryPath)
 	{
 		dlclose(handle);
 		return fail("refused by its version check: it needs a newer host than API version " +
-			std::to_string(g_apiVersion));
+		            std::to_string(g_apiVersion));
 	}
 	if (init != 1)
 	{

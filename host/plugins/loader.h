@@ -19,10 +19,10 @@ void SetHostApiVersion(std::int32_t version);
 
 struct PluginStatus
 {
-	std::string library;  // path of the library file
-	std::string folder;   // the plug-in folder (the library's directory)
-	bool loaded = false;  // started and kept
-	std::string error;    // why not, when !loaded
+	std::string library;               // path of the library file
+	std::string folder;                // the plug-in folder (the library's directory)
+	bool loaded = false;               // started and kept
+	std::string error;                 // why not, when !loaded
 	std::vector<std::int32_t> typeIds; // object types it registered
 	// What the library declares about itself (read before it starts, so also known for refused libraries): the
 	// module id and framework version of its g_maxon record, and the entry interface version c4d_main answers to
@@ -35,7 +35,8 @@ struct PluginStatus
 // Finds plug-in libraries: every *.xso64 file of `dir` when it holds any, else every *.xso64 file of each direct
 // subfolder; sorted by name (subfolder by subfolder). A folder may hold several libraries, as the application's plug-in
 // folders may: each is loaded and reported on its own, so a stray or damaged library beside another keeps only itself
-// from loading. A file path is taken as the library itself.
+// from loading. A file path is taken as the library itself. Throws std::bad_alloc when a folder cannot be read for
+// lack of memory.
 std::vector<std::string> FindPluginLibraries(const std::string& dir);
 
 // Loads and starts one plug-in library. The file is checked before the dynamic loader sees it (library_file.h: a
