@@ -198,6 +198,12 @@ TEST_F(ObjectsFreedDuringAPass, EvalOfTheReproductionAndOfItsSavedDocumentIsClea
 	for (const std::vector<std::string>& args : runs)
 	{
 		const surfax::test::HostRun run = surfax::test::RunHost(dir, args, valgrind);
+		// Debian 12's valgrind cannot read the DWARF 5 debug information Clang writes, and gives up before running.
+		if (run.err.find("Possibly corrupted debuginfo file") != std::string::npos)
+		{
+			std::filesystem::remove_all(dir);
+			GTEST_SKIP() << "valgrind cannot read this build's debug information (the GCC build runs this check)";
+		}
 		EXPECT_EQ(run.exitCode, 0) << args[1] << ":\n" << run.err;
 		EXPECT_EQ(run.err.find("Invalid read"), std::string::npos) << run.err;
 	}
