@@ -128,11 +128,11 @@ std::uint64_t FormulaWatch::ConversionsOfEvaluation(const BaseObject* op) const
 std::vector<std::string> LostToMemory(const FormulaWatch& watch, const BaseDocument& doc)
 {
 	std::vector<std::string> lost;
-	for (const BaseObject* op = doc.GetFirstObject(); op != nullptr; op = NextInDocument(op))
+	for (const BaseObject* op = doc.GetFirstObject(); op != nullptr; op = scene::NextInDocumentOrder(op))
 	{
 		const std::string name = "object \"" + core::QuoteInMessage(op->GetName().GetUtf8()) + "\": ";
 		const plugins::ObjectType* type = plugins::FindObjectType(op->GetType());
-		const plugins::ParamDesc* resolution =
+		const resources::ParamDesc* resolution =
 		    type != nullptr && type->description != nullptr ? type->description->FindParam(kResolutionSymbol) : nullptr;
 		// A plot that re-sampled converts every sample; fewer means samples were dropped on the way.
 		const std::uint64_t conversions = watch.ConversionsOfEvaluation(op);
