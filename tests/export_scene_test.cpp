@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <set>
@@ -65,6 +66,63 @@ void ExpectNear(const Vector& actual, const Vector& expected, double tolerance =
 	EXPECT_NEAR(actual.x, expected.x, tolerance);
 	EXPECT_NEAR(actual.y, expected.y, tolerance);
 	EXPECT_NEAR(actual.z, expected.z, tolerance);
+}
+
+// The distance from p to the polyline of `count` vertices from `first`.
+double DistanceToStrip(const Vector& p, const std::vector<float>& positions, std::size_t first, std::size_t count)
+{
+	double best = (p - VertexAt(positions, first)).GetLength();
+	for (std::size_t i = first; i + 1 < first + count; ++i)
+	{
+		const Vector a = VertexAt(positions, i), ab = VertexAt(positions, i + 1) - a;
+		const double length2 = ab.GetSquaredLength();
+		const double t = length2 > 0.0 ? std::clamp(Dot(p - a, ab) / length2, 0.0, 1.0) : 0.0;
+		best = std::min(best, (p - (a + ab * t)).GetLength());
+	}
+	return best;
+}
+
+// Every strip of `lines` follows its segment of the spline: it starts and ends where the curve does, holds every
+// spline point of the segment as a vertex, in order, and the curve (sampled 4000 times per segment) never strays
+// further from it than kSplineTolerance of the spline's largest extent (plus float rounding). `offset` is where the
+// spline sits in the world.
+void ExpectStripsFollowTheCurve(const SplineObject* spline, const ExportLines& lines, const Vector& offset = Vector())
+{
+	Vector lo = spline->GetPointR()[0], hi = lo;
+	for (Int32 i = 0; i < spline->GetPointCount(); ++i)
+	{
+		const Vector p = spline->GetPointR()[i];
+		lo = Vector(std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z));
+		hi = Vector(std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z));
+	}
+	const double extent = std::max({hi.x - lo.x, hi.y - lo.y, hi.z - lo.z});
+	const double tolerance = extent * surfax::io::kSplineTolerance + extent * 1e-6;
+	std::size_t first = 0;
+	Int32 point = 0;
+	for (Int32 segment = 0; segment < static_cast<Int32>(lines.stripCounts.size()); ++segment)
+	{
+		const std::size_t count = lines.stripCounts[static_cast<std::size_t>(segment)];
+		const Int32 points =
+		    spline->GetSegmentCount() > 0 ? spline->GetSegmentR()[segment].cnt : spline->GetPointCount();
+		std::size_t vertex = first;
+		for (Int32 k = 0; k < points; ++k)
+		{
+			const Vector expected = Mirrored(spline->GetPointR()[point + k] + offset);
+			while (vertex < first + count && (VertexAt(lines.positions, vertex) - expected).GetLength() > 1e-3)
+				++vertex;
+			EXPECT_LT(vertex, first + count) << "spline point " << point + k << " is no vertex of strip " << segment;
+		}
+		ExpectNear(VertexAt(lines.positions, first), Mirrored(spline->GetSplinePoint(0.0, segment) + offset));
+		ExpectNear(VertexAt(lines.positions, first + count - 1),
+		           Mirrored(spline->GetSplinePoint(1.0, segment) + offset));
+		double worst = 0.0;
+		for (int k = 0; k <= 4000; ++k)
+			worst = std::max(worst, DistanceToStrip(Mirrored(spline->GetSplinePoint(k / 4000.0, segment) + offset),
+			                                        lines.positions, first, count));
+		EXPECT_LE(worst, tolerance) << "segment " << segment;
+		first += count;
+		point += points;
+	}
 }
 
 bool AllFinite(const std::vector<float>& values)
@@ -457,15 +515,19 @@ TEST(ExportSplines, CubicSplinesPassThroughTheirPointsAndCurveBetweenThem)
 	}
 	const ExportScene scene = Collect(doc);
 	ASSERT_EQ(scene.lines.size(), 2u);
-	for (std::size_t k = 0; k < 2; ++k)
+	const BaseObject* spline = doc.Get()->GetFirstObject();
+	for (std::size_t k = 0; k < 2; ++k, spline = spline->GetNext())
 	{
 		const ExportLines& l = scene.lines[k];
-		const std::size_t spans = k == 0 ? 3 : 4;
-		ASSERT_EQ(l.stripCounts, (std::vector<std::uint32_t>{static_cast<std::uint32_t>(spans * 8 + 1)}));
-		for (std::size_t i = 0; i <= spans; ++i)
-			ExpectNear(VertexAt(l.positions, i * 8), Mirrored(corners[i % 4]));
-		// Halfway along the second span the curve bulges outside the square's edge x = 10.
-		EXPECT_GT(VertexAt(l.positions, 12).x, 10.0);
+		ASSERT_EQ(l.stripCounts.size(), 1u);
+		ExpectStripsFollowTheCurve(static_cast<const SplineObject*>(spline), l);
+		// Such a bent curve takes many steps per span, and somewhere in the second span it bulges outside the
+		// square's edge x = 10.
+		EXPECT_GT(l.VertexCount(), (k == 0 ? 3u : 4u) * 8u);
+		double furthest = 0.0;
+		for (std::size_t i = 0; i < l.VertexCount(); ++i)
+			furthest = std::max(furthest, VertexAt(l.positions, i).x);
+		EXPECT_GT(furthest, 10.5);
 		// No sharp turns: consecutive steps never turn by more than 45 degrees.
 		for (std::size_t i = 1; i + 1 < l.VertexCount(); ++i)
 		{
@@ -496,15 +558,8 @@ TEST(ExportSplines, SplinePointsLieOnTheExportedCurveForEveryTypeAndSegment)
 	ExportScene scene = Collect(doc);
 	ASSERT_EQ(scene.lines.size(), 1u);
 	// A lone point makes no strip.
-	ASSERT_EQ(scene.lines[0].stripCounts, (std::vector<std::uint32_t>{3 * 8 + 1, 4 * 8 + 1}));
-	std::size_t vertex = 0;
-	for (Int32 segment = 0; segment < 2; ++segment)
-	{
-		const std::uint32_t steps = scene.lines[0].stripCounts[static_cast<std::size_t>(segment)] - 1;
-		for (std::uint32_t k = 0; k <= steps; ++k, ++vertex)
-			ExpectNear(Mirrored(spline->GetSplinePoint(double(k) / steps, segment)),
-			           VertexAt(scene.lines[0].positions, vertex));
-	}
+	ASSERT_EQ(scene.lines[0].stripCounts.size(), 2u);
+	ExpectStripsFollowTheCurve(spline, scene.lines[0]);
 	EXPECT_EQ(spline->GetSplinePoint(0.3, 2), Vector(7, 7, 7));
 	EXPECT_EQ(spline->GetSplinePoint(0.5, 3), Vector());
 
@@ -519,6 +574,31 @@ TEST(ExportSplines, SplinePointsLieOnTheExportedCurveForEveryTypeAndSegment)
 	scene = Collect(doc);
 	ASSERT_EQ(scene.lines.size(), 2u);
 	EXPECT_EQ(scene.lines[1].stripCounts, (std::vector<std::uint32_t>{2}));
+}
+
+TEST(ExportSplines, ADenseCurveIsItsOwnPointsAndASparseOneIsSubdivided)
+{
+	// A quarter circle of radius 100 through 1000 points and through 4: the dense one's spans stay within the
+	// tolerance of their chords, the sparse one's do not.
+	TestDocument doc;
+	for (const Int32 count : {1000, 4})
+	{
+		SplineObject* arc = SplineObject::Alloc(count, SPLINETYPE::CUBIC);
+		ASSERT_NE(arc, nullptr);
+		for (Int32 i = 0; i < count; ++i)
+		{
+			const double angle = PI / 2.0 * i / (count - 1);
+			arc->GetPointW()[i] = Vector(100.0 * std::cos(angle), 100.0 * std::sin(angle), 0.0);
+		}
+		arc->InsertUnderLast(doc.Get());
+	}
+	const ExportScene scene = Collect(doc);
+	ASSERT_EQ(scene.lines.size(), 2u);
+	EXPECT_EQ(scene.lines[0].stripCounts, std::vector<std::uint32_t>{1000});
+	EXPECT_GT(scene.lines[1].VertexCount(), 3u * 4u);
+	const BaseObject* arc = doc.Get()->GetFirstObject();
+	for (std::size_t k = 0; k < 2; ++k, arc = arc->GetNext())
+		ExpectStripsFollowTheCurve(static_cast<const SplineObject*>(arc), scene.lines[k]);
 }
 
 TEST(ExportScene, BoundsCoverEveryKindOfItem)
@@ -664,18 +744,12 @@ TEST_F(ExportPlotSamples, GridAndCageAreLineStripsInTheirDisplayColoursNamedAfte
 	EXPECT_FLOAT_EQ(wires.color[0], 0.1f);
 	EXPECT_FLOAT_EQ(wires.color[1], 0.2f);
 	EXPECT_FLOAT_EQ(wires.color[2], 0.3f);
-	// Rows 0, 25 and 50 in each direction, each a cubic curve sampled smoothly through its 51 points.
-	const std::uint32_t perCurve = 50 * surfax::io::kSplineStepsPerSpan + 1;
-	EXPECT_EQ(wires.stripCounts, std::vector<std::uint32_t>(6, perCurve));
+	// Rows 0, 25 and 50 in each direction, each a cubic curve through its 51 points, sampled within the tolerance.
 	const SplineObject* contour = static_cast<const SplineObject*>(grid->GetCache());
 	ASSERT_NE(contour, nullptr);
 	ASSERT_EQ(contour->GetPointCount(), 6 * 51);
-	for (std::size_t curve = 0; curve < 6; ++curve)
-	{
-		for (std::size_t k = 0; k < 51; ++k)
-			ExpectNear(VertexAt(wires.positions, curve * perCurve + k * surfax::io::kSplineStepsPerSpan),
-			           Mirrored(contour->GetPointR()[curve * 51 + k] + offset));
-	}
+	ASSERT_EQ(wires.stripCounts.size(), 6u);
+	ExpectStripsFollowTheCurve(contour, wires, offset);
 
 	EXPECT_EQ(box.colorSource, ColorSource::Display);
 	EXPECT_FLOAT_EQ(box.color[0], 0.9f);

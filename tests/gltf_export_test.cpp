@@ -1,10 +1,12 @@
 // glTF output: round trips through an independent reader (counts, bounds, colours), both containers, materials,
 // deterministic bytes, write failures, and the Khronos validator when npm can provide it.
+#include "host/core/color_space.h"
 #include "host/export/gltf_writer.h"
 
 #include "source/main.h"
 #include "support/export_scenes.h"
 #include "support/gltf_reader.h"
+#include "support/host_command.h"
 #include "support/host_fixture.h"
 #include "support/missing_package.h"
 
@@ -12,8 +14,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <filesystem>
 #include <fstream>
 #include <sys/wait.h>
@@ -91,14 +95,30 @@ std::string TempPath(const std::string& name)
 	return (dir / name).string();
 }
 
-// The primitive written for each item (meshes, lines, points in order) and the world matrix of its node. A flat file
-// (a scene without nodes) has item i on node i. A file with the object tree has the items of each scene node that
-// has any on one glTF node, these nodes in depth-first order, one primitive per item in item order.
+// The primitives written for each item (meshes, lines, points in order) and the world matrix of its node. A flat
+// file (a scene without nodes) has item i on node i. A file with the object tree has the items of each scene node
+// that has any on one glTF node, these nodes in depth-first order, the items' primitives in item order: one for a
+// mesh or a point set, one per strip for a line set.
 struct WrittenItem
 {
-	const nlohmann::json* primitive;
+	std::vector<const nlohmann::json*> primitives;
 	surfax::test::NodeMatrix world;
 };
+
+std::size_t PrimitivesOfItem(const ExportScene& scene, std::size_t i)
+{
+	const bool lines = i >= scene.meshes.size() && i < scene.meshes.size() + scene.lines.size();
+	return lines ? scene.lines[i - scene.meshes.size()].stripCounts.size() : 1;
+}
+
+// A linear colour value written for a display value: the sRGB transfer function gives the display value back to a
+// few float ulps.
+void ExpectLinearOf(float linear, float display)
+{
+	const float back = static_cast<float>(surfax::core::LinearToSrgb(static_cast<double>(linear)));
+	EXPECT_NEAR(back, display, 4.0f * std::numeric_limits<float>::epsilon() * std::max(display, 0.01f))
+	    << "linear " << linear;
+}
 
 std::vector<WrittenItem> WrittenItems(const GltfFile& file, const ExportScene& scene)
 {
@@ -113,18 +133,31 @@ std::vector<WrittenItem> WrittenItems(const GltfFile& file, const ExportScene& s
 	}
 	auto primitivesOf = [&](const surfax::test::NodeInScene& n)
 	{ return &j.at("meshes").at(j.at("nodes").at(n.index).at("mesh").get<std::size_t>()).at("primitives"); };
+	// Hands out the primitives of a node's mesh to its items in order.
+	auto take =
+	    [&](const nlohmann::json& primitives, std::size_t& at, std::size_t item, const surfax::test::NodeMatrix& world)
+	{
+		WrittenItem w{{}, world};
+		for (std::size_t k = 0; k < PrimitivesOfItem(scene, item) && at < primitives.size(); ++k)
+			w.primitives.push_back(&primitives.at(at++));
+		EXPECT_EQ(w.primitives.size(), PrimitivesOfItem(scene, item)) << "item " << item;
+		return w;
+	};
 	if (scene.nodes.empty())
 	{
 		EXPECT_EQ(j.at("nodes").size(), items);
 		EXPECT_EQ(j.at("scenes").at(0).at("nodes").size(), items);
 		for (std::size_t i = 0; i < items && i < meshNodes.size(); ++i)
-			written.push_back(WrittenItem{&primitivesOf(meshNodes[i])->at(0), meshNodes[i].world});
+		{
+			std::size_t at = 0;
+			written.push_back(take(*primitivesOf(meshNodes[i]), at, i, meshNodes[i].world));
+		}
 		return written;
 	}
 	std::vector<std::vector<std::size_t>> itemsOfNode(scene.nodes.size());
 	for (std::size_t i = 0; i < items; ++i)
 		itemsOfNode.at(static_cast<std::size_t>(ItemAt(scene, i).node)).push_back(i);
-	written.resize(items, WrittenItem{nullptr, {}});
+	written.resize(items, WrittenItem{{}, {}});
 	std::size_t next = 0;
 	for (const std::vector<std::size_t>& list : itemsOfNode)
 	{
@@ -134,9 +167,10 @@ std::vector<WrittenItem> WrittenItems(const GltfFile& file, const ExportScene& s
 		if (next >= meshNodes.size())
 			return {};
 		const nlohmann::json* primitives = primitivesOf(meshNodes[next]);
-		EXPECT_EQ(primitives->size(), list.size());
-		for (std::size_t k = 0; k < list.size() && k < primitives->size(); ++k)
-			written[list[k]] = WrittenItem{&primitives->at(k), meshNodes[next].world};
+		std::size_t at = 0;
+		for (const std::size_t item : list)
+			written[item] = take(*primitives, at, item, meshNodes[next].world);
+		EXPECT_EQ(at, primitives->size()) << "every primitive belongs to an item";
 		++next;
 	}
 	EXPECT_EQ(next, meshNodes.size()) << "every mesh node holds items";
@@ -156,11 +190,30 @@ void ExpectMatchesScene(const GltfFile& file, const ExportScene& scene)
 	{
 		SCOPED_TRACE("item " + std::to_string(i));
 		const surfax::io::ExportItem& item = ItemAt(scene, i);
-		ASSERT_NE(written[i].primitive, nullptr);
-		const nlohmann::json& prim = *written[i].primitive;
+		ASSERT_FALSE(written[i].primitives.empty());
+		const nlohmann::json& prim = *written[i].primitives[0];
 		const nlohmann::json& attributes = prim.at("attributes");
-		const std::size_t positionAccessor = attributes.at("POSITION").get<std::size_t>();
-		const std::vector<float> positions = surfax::test::AccessorFloats(file, positionAccessor);
+		// A line set's strips one after another.
+		std::vector<float> positions;
+		for (const nlohmann::json* p : written[i].primitives)
+		{
+			const std::vector<float> part =
+			    surfax::test::AccessorFloats(file, p->at("attributes").at("POSITION").get<std::size_t>());
+			positions.insert(positions.end(), part.begin(), part.end());
+			// Declared bounds are the data's bounds.
+			const nlohmann::json& a = j.at("accessors").at(p->at("attributes").at("POSITION").get<std::size_t>());
+			for (std::size_t k = 0; k < 3; ++k)
+			{
+				float lo = part[k], hi = part[k];
+				for (std::size_t v = k; v < part.size(); v += 3)
+				{
+					lo = std::min(lo, part[v]);
+					hi = std::max(hi, part[v]);
+				}
+				EXPECT_EQ(a.at("min").at(k).get<float>(), lo);
+				EXPECT_EQ(a.at("max").at(k).get<float>(), hi);
+			}
+		}
 		ASSERT_EQ(positions.size(), item.positions.size());
 		const surfax::test::NodeMatrix& world = written[i].world;
 		const bool placed = world != surfax::test::NodeMatrix{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
@@ -175,28 +228,27 @@ void ExpectMatchesScene(const GltfFile& file, const ExportScene& scene)
 				ASSERT_NEAR(p[k], unit * item.positions[v + k], 1e-5 * (1.0 + std::fabs(item.positions[v + k])))
 				    << "vertex " << v / 3;
 		}
-		// Declared bounds are the data's bounds.
-		const nlohmann::json& a = j.at("accessors").at(positionAccessor);
-		for (std::size_t k = 0; k < 3; ++k)
-		{
-			float lo = positions[k], hi = positions[k];
-			for (std::size_t v = k; v < positions.size(); v += 3)
-			{
-				lo = std::min(lo, positions[v]);
-				hi = std::max(hi, positions[v]);
-			}
-			EXPECT_EQ(a.at("min").at(k).get<float>(), lo);
-			EXPECT_EQ(a.at("max").at(k).get<float>(), hi);
-		}
-		// Colours: per vertex, or through the material.
+		// Colours, per vertex or through the material, as linear values of the display colours; alpha as it is.
 		const nlohmann::json& material = j.at("materials").at(prim.at("material").get<std::size_t>());
 		const std::vector<float> factor =
 		    material.at("pbrMetallicRoughness").at("baseColorFactor").get<std::vector<float>>();
-		EXPECT_EQ(factor, std::vector<float>(item.color, item.color + 4));
+		ASSERT_EQ(factor.size(), 4u);
+		for (std::size_t k = 0; k < 3; ++k)
+			ExpectLinearOf(factor[k], item.color[k]);
+		EXPECT_EQ(factor[3], item.color[3]);
 		EXPECT_EQ(attributes.contains("COLOR_0"), item.colorSource == ColorSource::VertexColors);
 		if (attributes.contains("COLOR_0"))
 		{
-			EXPECT_EQ(surfax::test::AccessorFloats(file, attributes.at("COLOR_0").get<std::size_t>()), item.colors);
+			const std::vector<float> linear =
+			    surfax::test::AccessorFloats(file, attributes.at("COLOR_0").get<std::size_t>());
+			ASSERT_EQ(linear.size(), item.colors.size());
+			for (std::size_t k = 0; k < linear.size(); ++k)
+			{
+				if (k % 4 == 3)
+					EXPECT_EQ(linear[k], item.colors[k]);
+				else
+					ExpectLinearOf(linear[k], item.colors[k]);
+			}
 		}
 
 		const std::size_t vertexCount = item.VertexCount();
@@ -233,15 +285,19 @@ void ExpectMatchesScene(const GltfFile& file, const ExportScene& scene)
 		}
 		else if (i < scene.meshes.size() + scene.lines.size())
 		{
+			// One LINE_STRIP per strip, without indices, of the strip's vertices.
 			const surfax::io::ExportLines& l = scene.lines[i - scene.meshes.size()];
-			EXPECT_EQ(mode, 1);
-			const std::vector<std::uint32_t> pairs =
-			    surfax::test::AccessorIndices(file, prim.at("indices").get<std::size_t>());
-			EXPECT_EQ(pairs.size(), l.SegmentCount() * 2);
-			for (std::size_t k = 0; k < pairs.size(); k += 2)
-				EXPECT_EQ(pairs[k + 1], pairs[k] + 1) << "segments join neighbouring vertices of a strip";
-			for (const std::uint32_t index : pairs)
-				EXPECT_LT(index, vertexCount);
+			ASSERT_EQ(written[i].primitives.size(), l.stripCounts.size());
+			std::size_t strip = 0;
+			for (const nlohmann::json* p : written[i].primitives)
+			{
+				EXPECT_EQ(p->at("mode").get<int>(), 3);
+				EXPECT_FALSE(p->contains("indices"));
+				EXPECT_EQ(p->at("material"), prim.at("material"));
+				const std::size_t accessor = p->at("attributes").at("POSITION").get<std::size_t>();
+				EXPECT_EQ(j.at("accessors").at(accessor).at("count").get<std::size_t>(), l.stripCounts[strip++]);
+			}
+			EXPECT_EQ(l.VertexCount(), vertexCount);
 		}
 		else
 		{
@@ -272,6 +328,66 @@ TEST(GltfRoundTrip, CountsBoundsAndColoursSurviveBothContainers)
 	EXPECT_TRUE(glb.buffer == gltf.buffer);
 	for (const nlohmann::json& view : glb.json.at("bufferViews"))
 		EXPECT_EQ(view.at("byteOffset").get<std::size_t>() % 4, 0u);
+}
+
+TEST(GltfColours, TheRampChartHoldsTheLinearValuesOfItsVertexColourTag)
+{
+	if (!std::filesystem::exists(surfax::test::PluginFolder("surfax")))
+		GTEST_SKIP() << "the Surfax plug-in is not built";
+	const std::filesystem::path dir = surfax::test::MakeTestFolder("gltf-ramp");
+	const surfax::test::HostRun run = surfax::test::RunHost(
+	    dir, {"plot", "x / 180", "--with", "mesh", "--set", "PLOT_RESOLUTION=4", "-o", "ramp.glb", "-o", "ramp.json"});
+	ASSERT_EQ(run.exitCode, 0) << run.err;
+
+	// The mesh's points and their display colours, as the dump gives the polygon object and its vertex colour tag.
+	std::ifstream dumpFile(dir / "ramp.json");
+	const nlohmann::json dump = nlohmann::json::parse(dumpFile);
+	const nlohmann::json& polygon = dump.at("objects").at(0).at("children").at(0).at("cache");
+	const nlohmann::json* tag = nullptr;
+	for (const nlohmann::json& t : polygon.at("tags"))
+		tag = t.at("typeName") == "Tvertexcolor" ? &t : tag;
+	ASSERT_NE(tag, nullptr);
+	const std::vector<std::vector<double>> points = polygon.at("points").get<std::vector<std::vector<double>>>();
+	const std::vector<std::vector<double>> display = tag->at("colors").get<std::vector<std::vector<double>>>();
+	ASSERT_EQ(points.size(), 25u);
+	ASSERT_EQ(display.size(), points.size());
+
+	GltfFile file;
+	std::string error;
+	ASSERT_TRUE(surfax::test::ReadGlb(surfax::test::ReadFileBytes((dir / "ramp.glb").string()), file, error)) << error;
+	const nlohmann::json& attributes = file.json.at("meshes").at(0).at("primitives").at(0).at("attributes");
+	const std::vector<float> positions =
+	    surfax::test::AccessorFloats(file, attributes.at("POSITION").get<std::size_t>());
+	const std::vector<float> linear = surfax::test::AccessorFloats(file, attributes.at("COLOR_0").get<std::size_t>());
+	ASSERT_EQ(linear.size(), positions.size() / 3 * 4);
+	std::size_t quarter = 0;
+	for (std::size_t v = 0; v < positions.size() / 3; ++v)
+	{
+		// The point at this vertex's place (the mesh's node is the plot's, at the origin; z mirrored).
+		std::size_t point = points.size();
+		for (std::size_t p = 0; p < points.size(); ++p)
+		{
+			if (std::fabs(points[p][0] - positions[v * 3]) < 1e-4 &&
+			    std::fabs(points[p][1] - positions[v * 3 + 1]) < 1e-4 &&
+			    std::fabs(-points[p][2] - positions[v * 3 + 2]) < 1e-4)
+				point = p;
+		}
+		ASSERT_LT(point, points.size()) << "vertex " << v;
+		SCOPED_TRACE("vertex " + std::to_string(v));
+		for (std::size_t k = 0; k < 3; ++k)
+			ExpectLinearOf(linear[v * 4 + k], static_cast<float>(display[point][k]));
+		EXPECT_EQ(linear[v * 4 + 3], 1.0f);
+		// The quarter point, x = -50 of -100..100: the display colour (0, 0.5, 0.5), within 2 units of 255 after the
+		// file's value is encoded again.
+		if (points[point][0] == -50.0)
+		{
+			++quarter;
+			EXPECT_EQ(display[point], (std::vector<double>{0.0, 0.5, 0.5, 1.0}));
+			for (std::size_t k = 0; k < 3; ++k)
+				EXPECT_NEAR(surfax::core::LinearToSrgb(linear[v * 4 + k]) * 255.0, k == 0 ? 0.0 : 127.5, 2.0);
+		}
+	}
+	EXPECT_EQ(quarter, 5u);
 }
 
 TEST(GltfMaterials, OneMaterialPerDistinctColourSource)
@@ -366,10 +482,9 @@ std::string InstallValidator(const std::string& modules)
 {
 	const std::string install = std::string(SURFAX_SOURCE_DIR) + "/tests/tools/install_gltf_validator.sh";
 	const std::string log = TempPath("validator-install.log");
-	const int status =
-	    std::system(("sh '" + install + "' '" + modules + "' " + std::to_string(kValidatorInstallSeconds) + " > '" +
-	                 log + "' 2>&1")
-	                    .c_str());
+	const int status = std::system(
+	    ("sh '" + install + "' '" + modules + "' " + std::to_string(kValidatorInstallSeconds) + " > '" + log + "' 2>&1")
+	        .c_str());
 	if (status == 0)
 		return "";
 	const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

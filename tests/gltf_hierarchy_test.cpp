@@ -422,13 +422,18 @@ TEST_F(GltfFromCommand, TheChartsTreeHasThePlotAboveItsComponentsWithNamedMateri
 	{
 		const NodeInScene* node = NodeNamed(nodes, file, component);
 		ASSERT_NE(node, nullptr) << component;
-		const json& primitive =
-		    file.json.at("meshes").at(file.json.at("nodes").at(node->index).at("mesh").get<std::size_t>()).at("primitives").at(0);
-		EXPECT_EQ(primitive.at("mode"), 1) << component;
+		const json& primitive = file.json.at("meshes")
+		                            .at(file.json.at("nodes").at(node->index).at("mesh").get<std::size_t>())
+		                            .at("primitives")
+		                            .at(0);
+		EXPECT_EQ(primitive.at("mode"), 3) << component << ": each curve a LINE_STRIP";
 	}
 
 	Plot({"--set", "PLOT_RESOLUTION=8", "--unit-scale", "1", "-o", "units.glb"});
-	EXPECT_FALSE(ReadGlbFile(Path("units.glb")).json.at("nodes").at(0).contains("scale"));
+	const surfax::test::GltfFile units = ReadGlbFile(Path("units.glb"));
+	const json& root = units.json.at("nodes").at(0);
+	EXPECT_FALSE(root.contains("scale"));
+	EXPECT_EQ(root.at("name"), "scene units, unscaled");
 }
 
 TEST_F(GltfFromCommand, FramesBecomeOneAnimationThatPlaysEachFrameAtTheDocumentsRate)

@@ -115,13 +115,26 @@ TEST(GltfModel, ASceneBecomesNodesMeshesAccessorsAndViewsWithoutWritingABuffer)
 	EXPECT_EQ(ViewData<float>(model, position)[3], 1.0f) << "positions brought back by the node's inverse";
 	EXPECT_EQ(model.accessors.at(*surface.indices).componentType, surfax::io::kGltfUnsignedInt);
 
-	// The two strips as one primitive of segment pairs.
-	const surfax::io::GltfPrimitive& lines = model.meshes.at(model.nodes[1].mesh.value()).primitives.at(0);
-	EXPECT_EQ(lines.mode, surfax::io::GltfMode::Lines);
-	const GltfAccessor& pairs = model.accessors.at(lines.indices.value());
-	const std::uint32_t* indices = ViewData<std::uint32_t>(model, pairs);
-	ASSERT_EQ(pairs.count, 6u);
-	EXPECT_EQ(std::vector<std::uint32_t>(indices, indices + 6), (std::vector<std::uint32_t>{0, 1, 1, 2, 3, 4}));
+	// Vertex colours as linear values: display 0.5 is linear 0.21404114, alpha as it is.
+	const float* linear = ViewData<float>(model, model.accessors.at(surface.color.value()));
+	EXPECT_FLOAT_EQ(linear[0], 0.21404114f);
+	EXPECT_EQ(linear[3], 0.5f);
+
+	// Each strip a LINE_STRIP primitive of its own, without indices, over its own vertices.
+	const std::vector<surfax::io::GltfPrimitive>& strips = model.meshes.at(model.nodes[1].mesh.value()).primitives;
+	ASSERT_EQ(strips.size(), 2u);
+	const std::size_t stripVertices[2] = {3, 2};
+	const float stripStartY[2] = {0.0f, 5.0f};
+	for (std::size_t k = 0; k < 2; ++k)
+	{
+		EXPECT_EQ(strips[k].mode, surfax::io::GltfMode::LineStrip);
+		EXPECT_FALSE(strips[k].indices.has_value());
+		EXPECT_EQ(strips[k].material, strips[0].material);
+		const GltfAccessor& start = model.accessors.at(strips[k].position);
+		EXPECT_EQ(start.count, stripVertices[k]);
+		EXPECT_EQ(ViewData<float>(model, start)[1], stripStartY[k]);
+		EXPECT_EQ(start.min[1], stripStartY[k]);
+	}
 
 	// Materials by first use; views packed one after another on 4-byte boundaries.
 	ASSERT_EQ(model.materials.size(), 2u);
@@ -147,6 +160,12 @@ TEST(GltfModel, ASceneBecomesNodesMeshesAccessorsAndViewsWithoutWritingABuffer)
 	const GltfModel moved = std::move(model);
 	EXPECT_TRUE(Bytes(moved, GltfContainer::Binary) == glb);
 	EXPECT_TRUE(Bytes(moved, GltfContainer::Embedded) == gltf);
+
+	// Kept in scene units, the root does not scale and says so.
+	GltfModel unscaled;
+	ASSERT_TRUE(surfax::io::BuildGltfModel(scene, unscaled, error, surfax::io::GltfOptions{1.0})) << error;
+	EXPECT_EQ(unscaled.nodes.at(0).name, "scene units, unscaled");
+	EXPECT_FALSE(unscaled.nodes.at(0).scale.has_value());
 }
 
 TEST(GltfModel, WhatIsAddedToAModelBeforeWritingIsInTheFile)

@@ -137,10 +137,16 @@ TEST(ObjRoundTrip, RecordsMatchTheSceneWithIndicesInRange)
 	EXPECT_EQ(r.Count("f"), triangles);
 	EXPECT_EQ(r.Count("o"), 4u);
 	EXPECT_EQ(r.Get("o")[0][0], "the_surface");
-	EXPECT_EQ(r.Count("l"), scene.lines[0].stripCounts.size());
-	EXPECT_EQ(r.Get("l")[0].size(), 4u); // a closed triangle: back to its first vertex
-	const auto& closing = r.Get("l")[0];
-	EXPECT_EQ(r.Get("v")[std::stoul(closing[0]) - 1], r.Get("v")[std::stoul(closing[3]) - 1]);
+	// Every segment its own two-point `l` (readers such as Blender's keep only the first segment of a longer one),
+	// joining neighbouring vertices; the closed triangle comes back to its first vertex.
+	ASSERT_EQ(scene.lines[0].SegmentCount(), 3u);
+	ASSERT_EQ(r.Count("l"), 3u);
+	for (const auto& segment : r.Get("l"))
+	{
+		ASSERT_EQ(segment.size(), 2u);
+		EXPECT_EQ(std::stoul(segment[1]), std::stoul(segment[0]) + 1);
+	}
+	EXPECT_EQ(r.Get("v")[std::stoul(r.Get("l")[0][0]) - 1], r.Get("v")[std::stoul(r.Get("l")[2][1]) - 1]);
 	EXPECT_EQ(r.Count("p"), 1u);
 	EXPECT_EQ(r.Get("mtllib"), (std::vector<std::vector<std::string>>{{"chart.mtl"}}));
 	EXPECT_EQ(r.Count("usemtl"), 4u);
@@ -253,11 +259,11 @@ TEST(ObjAssimp, AssimpLoadsTheFile)
 		if (std::count(counts.begin(), counts.end(), '/') != 2) // material properties have two counts
 			continue;
 		meshes[line.substr(open + 2, close - open - 2)] = {std::stoul(counts.substr(lastSlash + 1)),
-		                                                    line.substr(bar + 3, end - bar - 3)};
+		                                                   line.substr(bar + 3, end - bar - 3)};
 	}
 	ASSERT_EQ(meshes.size(), 4u) << text;
 	EXPECT_EQ(meshes["the_surface"], std::make_pair(scene.meshes[0].TriangleCount(), std::string("triangle")));
 	EXPECT_EQ(meshes["Cube"], std::make_pair(scene.meshes[1].TriangleCount(), std::string("triangle")));
-	EXPECT_EQ(meshes["Spline"].second, "line");
+	EXPECT_EQ(meshes["Spline"], std::make_pair(scene.lines[0].SegmentCount(), std::string("line")));
 	EXPECT_EQ(meshes["Polygon"], std::make_pair(std::size_t(2), std::string("point")));
 }

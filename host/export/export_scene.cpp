@@ -496,12 +496,32 @@ private:
 	std::uint64_t _droppedSegments = 0;
 };
 
-// The vertices of one spline segment (world points first..first+count-1), sampled as the interpolation asks.
-void SampleSegment(const std::vector<Vector>& w, std::size_t first, std::size_t count, bool closed, bool smooth,
+// How many equal steps the Catmull-Rom span from p1 to p2 needs to stay within `tolerance` of its curve. The span
+// is the Hermite cubic with tangents m1 = (p2 - p0) / 2 and m2 = (p3 - p1) / 2; less its chord it is
+// h(t) = t(1 - t)^2 a - t^2 (1 - t) b with a = m1 - d, b = m2 - d, d = p2 - p1, whose second derivative is largest at
+// an end: M = max(|4a + 2b|, |2a + 4b|). A chord stays within M / 8 of the curve counting only the parts of a and b
+// across it (along it they only move the parameter), and k equal steps within M / (8 k^2).
+int SpanSteps(const Vector& p0, const Vector& p1, const Vector& p2, const Vector& p3, double tolerance)
+{
+	const Vector d = p2 - p1;
+	const Vector a = (p2 - p0) * 0.5 - d;
+	const Vector b = (p3 - p1) * 0.5 - d;
+	auto largestSecondDerivative = [](const Vector& x, const Vector& y)
+	{ return std::sqrt(std::max((x * 4.0 + y * 2.0).GetSquaredLength(), (x * 2.0 + y * 4.0).GetSquaredLength())); };
+	const double chord2 = d.GetSquaredLength();
+	auto across = [&](const Vector& v) { return chord2 > 0.0 ? v - d * (Dot(v, d) / chord2) : v; };
+	if (!(largestSecondDerivative(across(a), across(b)) > 8.0 * tolerance))
+		return 1; // also for non-finite points, which the strip drops anyway
+	const double steps = std::ceil(std::sqrt(largestSecondDerivative(a, b) / (8.0 * tolerance)));
+	return steps < kMaxSplineStepsPerSpan ? std::max(static_cast<int>(steps), 1) : kMaxSplineStepsPerSpan;
+}
+
+// The vertices of one spline segment (its world points), sampled as the interpolation asks: the points themselves
+// for a linear spline, else each span of the curve through them in the steps SpanSteps gives.
+void SampleSegment(const Vector* points, std::size_t count, bool closed, bool smooth, double tolerance,
                    std::vector<Vector>& samples)
 {
 	samples.clear();
-	const Vector* points = w.data() + first;
 	const Int n = static_cast<Int>(count);
 	closed = core::DrawnClosed(closed, n);
 	if (!smooth)
@@ -514,26 +534,43 @@ void SampleSegment(const std::vector<Vector>& w, std::size_t first, std::size_t 
 	const Int spans = closed ? n : n - 1;
 	for (Int s = 0; s < spans; ++s)
 	{
+		const Vector& p0 = core::SegmentNeighbour(points, n, closed, s - 1);
 		const Vector& p1 = core::SegmentNeighbour(points, n, closed, s);
+		const Vector& p2 = core::SegmentNeighbour(points, n, closed, s + 1);
+		const Vector& p3 = core::SegmentNeighbour(points, n, closed, s + 2);
 		samples.push_back(p1);
-		for (int step = 1; step < kSplineStepsPerSpan; ++step)
-			samples.push_back(core::CatmullRom(core::SegmentNeighbour(points, n, closed, s - 1), p1,
-			                                   core::SegmentNeighbour(points, n, closed, s + 1),
-			                                   core::SegmentNeighbour(points, n, closed, s + 2),
-			                                   static_cast<double>(step) / kSplineStepsPerSpan));
+		const int steps = SpanSteps(p0, p1, p2, p3, tolerance);
+		for (int step = 1; step < steps; ++step)
+			samples.push_back(core::CatmullRom(p0, p1, p2, p3, static_cast<double>(step) / steps));
 	}
 	samples.push_back(core::SegmentNeighbour(points, n, closed, spans));
 }
 
+// kSplineTolerance of the largest side of the world bounds of the points (0 when they are not finite).
+double SplineTolerance(const std::vector<Vector>& points, const Matrix& world)
+{
+	Vector lo = world * points[0], hi = lo;
+	for (const Vector& p : points)
+	{
+		const Vector w = world * p;
+		lo = Vector(std::min(lo.x, w.x), std::min(lo.y, w.y), std::min(lo.z, w.z));
+		hi = Vector(std::max(hi.x, w.x), std::max(hi.y, w.y), std::max(hi.z, w.z));
+	}
+	const double size = std::max({hi.x - lo.x, hi.y - lo.y, hi.z - lo.z});
+	return std::isfinite(size) ? size * kSplineTolerance : 0.0;
+}
+
+// A spline's segments as line strips. Each segment is taken to world space on its own, so the scratch holds one
+// segment, not the whole object (a grid's spline holds every curve of the chart).
 void AddSpline(Collector& c, const HostNode* node, const std::string& name, const Matrix& world,
                const DisplayColor& display)
 {
 	const std::size_t pointCount = node->points.size();
 	if (pointCount < 2)
 		return;
-	TransformPoints(node->points.data(), pointCount, world, c.scratch);
 	const bool objectClosed = node->data.GetBool(SPLINEOBJECT_CLOSED);
 	const bool smooth = node->splineType != SPLINETYPE::LINEAR;
+	const double tolerance = smooth ? SplineTolerance(node->points, world) : 0.0;
 
 	c.out.lines.emplace_back();
 	ExportLines& lines = c.out.lines.back();
@@ -545,7 +582,11 @@ void AddSpline(Collector& c, const HostNode* node, const std::string& name, cons
 	{
 		if (count < 2)
 			return;
-		SampleSegment(c.scratch.world, first, count, closed, smooth, c.scratch.samples);
+		std::vector<Vector>& w = c.scratch.world;
+		w.resize(count);
+		for (std::size_t i = 0; i < count; ++i)
+			w[i] = world * node->points[first + i];
+		SampleSegment(w.data(), count, closed, smooth, tolerance, c.scratch.samples);
 		for (const Vector& v : c.scratch.samples)
 			strips.Add(v);
 		c.out.dropped.lineSegments += strips.Finish();

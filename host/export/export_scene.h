@@ -11,12 +11,12 @@
 //   - an object's cache (generator output) stands for the object, with the cache's own children; a generator whose
 //     enabled check mark is off adds nothing of its own (its children still count);
 //   - polygon objects become triangle meshes (quads split along a-c); a polygon object without polygons becomes a
-//     point set; splines become line strips; host primitives (cube, sphere, pyramid, platonic) without a cache are
-//     built from their parameters;
+//     point set; splines become line strips (interpolated ones sampled within kSplineTolerance); host primitives (cube,
+//     sphere, pyramid, platonic) without a cache are built from their parameters;
 //   - a plug-in object in the document none of whose descendants has a cache with content (anything but an empty
-//     null object or an empty spline) adds, before its cache, the dots and spheres its object pass draws as a point set in the pen
-//     colours (vertex colours), placed by the drawing matrix it set: the plot object's samples when no component
-//     shows them (the host cannot read a plug-in's data, only watch it draw).
+//     null object or an empty spline) adds, before its cache, the dots and spheres its object pass draws as a point set
+//     in the pen colours (vertex colours), placed by the drawing matrix it set: the plot object's samples when no
+//     component shows them (the host cannot read a plug-in's data, only watch it draw).
 //   - the children of an enabled generator that takes input objects (OBJECT_INPUT: the extrude object, whose
 //     output is a polygon object and whose child is the text spline it extrudes) are left out while it has a
 //     cache: its output stands for them.
@@ -50,11 +50,16 @@ enum class ColorSource
 	Neutral,      // neither: kNeutralGrey
 };
 
-/// The colour of objects that have no colour of their own (linear RGBA, 0..1).
+/// The colour of objects that have no colour of their own (a display colour, RGBA 0..1, like every colour here).
 constexpr float kNeutralGrey[4] = {0.72f, 0.72f, 0.72f, 1.0f};
 
-/// Steps per span when a cubic spline is sampled (Catmull-Rom through its points).
-constexpr int kSplineStepsPerSpan = 8;
+/// How far a sampled interpolated spline may stray from the curve through its points (Catmull-Rom), relative to the
+/// largest side of the spline object's bounding box in world space (for a grid, the chart's size): 1/2000, a third of
+/// a pixel when the chart fills an 800-pixel picture. A span whose curve stays that close to its chord is one
+/// straight segment (the spans of a dense grid are); a span that bends more gets as many equal steps as a bound on
+/// its second derivative asks. kMaxSplineStepsPerSpan is more than any span inside its object's bounds needs.
+constexpr double kSplineTolerance = 1.0 / 2000.0;
+constexpr int kMaxSplineStepsPerSpan = 64;
 
 /// The largest vertex count of one item: indices are 32-bit and the writers keep one index free.
 constexpr std::uint64_t kMaxItemVertices = 0xFFFFFFFEu;
@@ -78,9 +83,9 @@ struct ExportItem
 	std::string name;       // the object's name ("" allowed)
 	std::int32_t node = -1; // index in ExportScene::nodes of the object it comes from, or -1 (a scene built by hand)
 	ColorSource colorSource = ColorSource::Neutral;
-	float color[4] = {kNeutralGrey[0], kNeutralGrey[1], kNeutralGrey[2], kNeutralGrey[3]};
+	float color[4] = {kNeutralGrey[0], kNeutralGrey[1], kNeutralGrey[2], kNeutralGrey[3]}; // display RGBA
 	std::vector<float> positions; // x, y, z per vertex; all finite
-	std::vector<float> colors;    // r, g, b, a per vertex in 0..1 when colorSource is VertexColors, else empty
+	std::vector<float> colors;    // display r, g, b, a per vertex in 0..1 when colorSource is VertexColors, else empty
 
 	std::size_t VertexCount() const { return positions.size() / 3; }
 };

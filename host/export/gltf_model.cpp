@@ -1,5 +1,7 @@
 #include "host/export/gltf_model.h"
 
+#include "host/core/color_space.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -22,12 +24,14 @@ struct ItemRef
 struct PrimitiveData
 {
 	const ExportItem* item = nullptr;
-	const ExportMesh* mesh = nullptr; // the item, when it is a mesh
+	const ExportMesh* mesh = nullptr;   // the item, when it is a mesh
+	const ExportLines* lines = nullptr; // the item, when it is a set of line strips
 	GltfMode mode = GltfMode::Triangles;
-	const std::uint32_t* indices = nullptr; // null for points
+	const std::uint32_t* indices = nullptr; // meshes only
 	std::size_t indexCount = 0;
 	const float* positions = nullptr;
 	const float* normals = nullptr; // meshes with a normal per vertex only
+	const float* colors = nullptr;  // linear, when the item has vertex colours
 	std::size_t vertices = 0;
 };
 
@@ -92,22 +96,13 @@ std::vector<ItemRef> ItemsInOrder(const ExportScene& scene)
 	return items;
 }
 
-// Strips as segment pairs, so that any number of them fits one primitive.
-std::vector<std::uint32_t> SegmentPairs(const ExportLines& lines)
+// Display colours (RGBA per vertex) as the linear values glTF stores; alpha is kept.
+std::vector<float> LinearColors(const std::vector<float>& display)
 {
-	std::vector<std::uint32_t> pairs;
-	pairs.reserve(lines.SegmentCount() * 2);
-	std::uint32_t first = 0;
-	for (const std::uint32_t count : lines.stripCounts)
-	{
-		for (std::uint32_t k = 0; k + 1 < count; ++k)
-		{
-			pairs.push_back(first + k);
-			pairs.push_back(first + k + 1);
-		}
-		first += count;
-	}
-	return pairs;
+	std::vector<float> linear(display.size());
+	for (std::size_t i = 0; i < display.size(); ++i)
+		linear[i] = i % 4 == 3 ? display[i] : core::SrgbToLinear(display[i]);
+	return linear;
 }
 
 // World positions taken to a node's space by the inverse of its world matrix.
@@ -165,7 +160,9 @@ GltfMaterial MaterialOf(const MaterialKey& key)
 	material.name = key.source == ColorSource::VertexColors ? std::string("vertex colours")
 	                : key.source == ColorSource::Display    ? "display #" + std::string(hex)
 	                                                        : std::string("neutral grey");
-	std::memcpy(material.baseColor, key.color, sizeof(material.baseColor));
+	for (int k = 0; k < 3; ++k)
+		material.baseColor[k] = core::SrgbToLinear(key.color[k]);
+	material.baseColor[3] = key.color[3];
 	return material;
 }
 
@@ -241,7 +238,7 @@ private:
 	std::size_t AddRoot()
 	{
 		GltfNode root;
-		root.name = "scene units to metres";
+		root.name = RootNodeName(_options);
 		if (_options.unitScale != 1.0)
 			root.scale = std::array<double, 3>{_options.unitScale, _options.unitScale, _options.unitScale};
 		const std::size_t index = AddNode(std::move(root));
@@ -343,8 +340,11 @@ private:
 		PrimitiveData p;
 		p.item = &item;
 		p.mesh = ref.mesh;
+		p.lines = ref.lines;
 		p.vertices = item.VertexCount();
 		p.positions = item.positions.data();
+		if (!item.colors.empty())
+			p.colors = Own(LinearColors(item.colors));
 		if (const ExportMesh* mesh = ref.mesh)
 		{
 			p.mode = GltfMode::Triangles;
@@ -353,12 +353,7 @@ private:
 			p.normals = mesh->normals.size() == mesh->positions.size() ? mesh->normals.data() : nullptr;
 		}
 		else if (ref.lines != nullptr)
-		{
-			p.mode = GltfMode::Lines;
-			_model.ownedIndices.push_back(SegmentPairs(*ref.lines));
-			p.indices = _model.ownedIndices.back().data();
-			p.indexCount = _model.ownedIndices.back().size();
-		}
+			p.mode = GltfMode::LineStrip;
 		else
 			p.mode = GltfMode::Points;
 		if (IsIdentity(world))
@@ -389,10 +384,9 @@ private:
 			for (const std::vector<PrimitiveData>& frame : targets)
 			{
 				const PrimitiveData& t = frame[p];
-				const bool colored = !base.item->colors.empty();
 				TargetData d{Delta(base.positions, t.positions, v * 3),
 				             base.normals != nullptr ? Delta(base.normals, t.normals, v * 3) : nullptr,
-				             colored ? Delta(base.item->colors.data(), t.item->colors.data(), v * 4) : nullptr};
+				             base.colors != nullptr ? Delta(base.colors, t.colors, v * 4) : nullptr};
 				morphs = morphs || d.position != nullptr || d.normal != nullptr || d.color != nullptr;
 				deltas[p].push_back(d);
 			}
@@ -411,7 +405,7 @@ private:
 		GltfMesh mesh;
 		mesh.name = name;
 		for (std::size_t p = 0; p < primitives.size(); ++p)
-			mesh.primitives.push_back(AddPrimitive(primitives[p], deltas.empty() ? nullptr : &deltas[p]));
+			AddPrimitives(primitives[p], deltas.empty() ? nullptr : &deltas[p], mesh);
 		if (!deltas.empty())
 		{
 			mesh.weights.assign(targets.size(), 0.0f);
@@ -422,31 +416,50 @@ private:
 		return _model.meshes.size() - 1;
 	}
 
-	GltfPrimitive AddPrimitive(const PrimitiveData& data, const std::vector<TargetData>* targets)
+	// The item's primitives in `mesh`: one for triangles or points, one LINE_STRIP per strip of a line set.
+	void AddPrimitives(const PrimitiveData& data, const std::vector<TargetData>* targets, GltfMesh& mesh)
 	{
-		const ExportItem& item = *data.item;
-		const std::size_t v = data.vertices;
+		if (data.lines == nullptr)
+		{
+			mesh.primitives.push_back(AddPrimitive(data, targets, 0, data.vertices));
+			return;
+		}
+		std::size_t first = 0;
+		for (const std::uint32_t count : data.lines->stripCounts)
+		{
+			mesh.primitives.push_back(AddPrimitive(data, targets, first, count));
+			first += count;
+		}
+	}
+
+	// A primitive of the vertices first .. first + count - 1 of the item (all of them for a mesh, whose indices
+	// count from its first vertex), with its morph targets' differences over the same vertices.
+	GltfPrimitive AddPrimitive(const PrimitiveData& data, const std::vector<TargetData>* targets, std::size_t first,
+	                           std::size_t count)
+	{
+		auto range = [first](const float* values, std::size_t components)
+		{ return values != nullptr ? values + first * components : nullptr; };
 		GltfPrimitive p;
-		p.position = AddFloatAccessor(data.positions, v, GltfType::Vec3, true, kGltfArrayBuffer);
+		p.position = AddFloatAccessor(range(data.positions, 3), count, GltfType::Vec3, true, kGltfArrayBuffer);
 		if (data.normals != nullptr)
-			p.normal = AddFloatAccessor(data.normals, v, GltfType::Vec3, false, kGltfArrayBuffer);
+			p.normal = AddFloatAccessor(range(data.normals, 3), count, GltfType::Vec3, false, kGltfArrayBuffer);
 		if (data.mesh != nullptr && !data.mesh->uvs.empty())
-			p.texcoord = AddFloatAccessor(data.mesh->uvs.data(), v, GltfType::Vec2, false, kGltfArrayBuffer);
-		if (!item.colors.empty())
-			p.color = AddFloatAccessor(item.colors.data(), v, GltfType::Vec4, false, kGltfArrayBuffer);
+			p.texcoord = AddFloatAccessor(data.mesh->uvs.data(), count, GltfType::Vec2, false, kGltfArrayBuffer);
+		if (data.colors != nullptr)
+			p.color = AddFloatAccessor(range(data.colors, 4), count, GltfType::Vec4, false, kGltfArrayBuffer);
 		if (data.indices != nullptr)
 			p.indices = AddIndexAccessor(data.indices, data.indexCount);
-		p.material = Material(item);
+		p.material = Material(*data.item);
 		p.mode = data.mode;
 		for (std::size_t t = 0; targets != nullptr && t < targets->size(); ++t)
 		{
 			const TargetData& d = (*targets)[t];
 			GltfMorphTarget target;
-			target.position = AddFloatAccessor(d.position, v, GltfType::Vec3, true, kGltfArrayBuffer);
+			target.position = AddFloatAccessor(range(d.position, 3), count, GltfType::Vec3, true, kGltfArrayBuffer);
 			if (data.normals != nullptr)
-				target.normal = AddFloatAccessor(d.normal, v, GltfType::Vec3, false, kGltfArrayBuffer);
-			if (!item.colors.empty())
-				target.color = AddFloatAccessor(d.color, v, GltfType::Vec4, false, kGltfArrayBuffer);
+				target.normal = AddFloatAccessor(range(d.normal, 3), count, GltfType::Vec3, false, kGltfArrayBuffer);
+			if (data.colors != nullptr)
+				target.color = AddFloatAccessor(range(d.color, 4), count, GltfType::Vec4, false, kGltfArrayBuffer);
 			p.targets.push_back(target);
 		}
 		return p;
@@ -535,6 +548,11 @@ template <typename Build> bool BuildInto(GltfModel& out, std::string& error, con
 	return false;
 }
 } // namespace
+
+std::string RootNodeName(const GltfOptions& options)
+{
+	return options.unitScale != 1.0 ? "scene units to metres" : "scene units, unscaled";
+}
 
 bool BuildGltfModel(const ExportScene& scene, GltfModel& out, std::string& error, const GltfOptions& options)
 {

@@ -6,23 +6,28 @@
 // (the chart page, tests) can read or extend it first. Everything the writer prints is here, so two equal models
 // give the same bytes.
 //
-// Layout of a scene collected from a document (it has nodes): one root node "scene units to metres" whose uniform
-// scale converts the host's unit (the centimetre) to glTF's metre (GltfOptions::unitScale, 0.01; no scale when it
-// is 1), and below it the object tree: one node per ExportNode, named after its object, carrying its matrix
-// relative to its parent (none when it is the identity). A node's items are the primitives of one mesh of the same
-// name, in the node's own coordinates (the world positions brought back by the inverse of the node's world matrix;
-// normals by the transpose of its linear part, made unit length again). An item whose node has no inverse, such as
-// a scale of 0, or that names no node, gets a node of its own below the root in world coordinates. A scene built
-// without nodes is flat: one node per item in world space and scene units, no root. Items are taken in the scene's
-// order: meshes, then lines, then points.
+// Layout of a scene collected from a document (it has nodes): one root node (RootNodeName: "scene units to metres")
+// whose uniform scale converts the host's unit (the centimetre) to glTF's metre (GltfOptions::unitScale, 0.01; no
+// scale when it is 1, and the node is then named "scene units, unscaled"), and below it the object tree: one node per
+// ExportNode, named after its object, carrying its matrix relative to its parent (none when it is the identity). A
+// node's items are the primitives of one mesh of the same name, in the node's own coordinates (the world positions
+// brought back by the inverse of the node's world matrix; normals by the transpose of its linear part, made unit length
+// again). An item whose node has no inverse, such as a scale of 0, or that names no node, gets a node of its own below
+// the root in world coordinates. A scene built without nodes is flat: one node per item in world space and scene units,
+// no root. Items are taken in the scene's order: meshes, then lines, then points.
 //
 // Primitives: triangles with POSITION, NORMAL (when the mesh has one per vertex), TEXCOORD_0 (when it has uvs) and
-// COLOR_0 (FLOAT VEC4, when it has vertex colours), indexed with UNSIGNED_INT; line strips as LINES indexed with
-// UNSIGNED_INT segment pairs (any number of strips in one primitive); points as POINTS. One material per distinct
-// colour source, named: "vertex colours" (white base colour, the colours per vertex), "display #RRGGBB" for each
-// display colour, "neutral grey"; double-sided, not metallic, fully rough. Every accessor with data has its own
-// buffer view, each starting 4-byte aligned in the one buffer; POSITION accessors and animation inputs carry min and
-// max. An empty scene gives a model with one empty scene.
+// COLOR_0 (FLOAT VEC4, when it has vertex colours), indexed with UNSIGNED_INT; each line strip as a LINE_STRIP
+// primitive of its own, without indices (a line set is one mesh of as many primitives as it has strips); points as
+// POINTS. One material per distinct colour source, named: "vertex colours" (white base colour, the colours per
+// vertex), "display #RRGGBB" for each display colour (the hex code of the display colour), "neutral grey";
+// double-sided, not metallic, fully rough.
+//
+// Colours: the scene holds display (sRGB) colours; glTF defines COLOR_0, its morph differences and baseColorFactor
+// as linear values, so each colour channel is converted exactly (core::SrgbToLinear, computed in double and rounded
+// to float once) and the differences are taken between the linear values. Alpha is written as it is. Every accessor
+// with data has its own buffer view, each starting 4-byte aligned in the one buffer; POSITION accessors and animation
+// inputs carry min and max. An empty scene gives a model with one empty scene.
 //
 // Animations (gltf_animation.h has the forms and when each is chosen): with morph targets, the first frame's tree
 // whose primitives get one target per later frame (POSITION, NORMAL and COLOR_0 differences as the primitive has
@@ -31,9 +36,9 @@
 // moves gets no targets. With switched frames, one node "frame K" per frame below the root holding that frame's
 // tree, with a step "scale" channel each. The one animation is named "frames"; there is none when no channel moved.
 //
-// Ownership: the model points into the arrays of the scenes it was built from (positions, normals, uvs, vertex
-// colours, triangle indices), which must outlive it unchanged; what it derives (local-space copies, line segment
-// pairs, morph differences, animation keys) it owns. It can be moved, not copied.
+// Ownership: the model points into the arrays of the scenes it was built from (positions, normals, uvs, triangle
+// indices), which must outlive it unchanged; what it derives (local-space copies, linear
+// colours, morph differences, animation keys) it owns. It can be moved, not copied.
 #ifndef SURFAX_HOST_EXPORT_GLTF_MODEL_H
 #define SURFAX_HOST_EXPORT_GLTF_MODEL_H
 
@@ -65,7 +70,7 @@ constexpr int kGltfElementArrayBuffer = 34963;
 enum class GltfMode
 {
 	Points = 0,
-	Lines = 1,
+	LineStrip = 3,
 	Triangles = 4,
 };
 
@@ -193,7 +198,6 @@ struct GltfModel
 	/// The data the model derived (the buffer views point into it); each vector keeps its address when the model
 	/// moves.
 	std::vector<std::vector<float>> ownedFloats;
-	std::vector<std::vector<std::uint32_t>> ownedIndices;
 
 	GltfModel() = default;
 	GltfModel(GltfModel&&) = default;
@@ -201,6 +205,10 @@ struct GltfModel
 	GltfModel(const GltfModel&) = delete; // the copy's views would point into this model's data
 	GltfModel& operator=(const GltfModel&) = delete;
 };
+
+/// The root node's name for these options: "scene units to metres" when it scales, "scene units, unscaled" when the
+/// unit scale is 1.
+std::string RootNodeName(const GltfOptions& options);
 
 /// Replaces `out` with the model of one scene (see above). False with `error` when memory runs out; `out` is then
 /// empty.

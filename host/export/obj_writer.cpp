@@ -242,13 +242,13 @@ template <typename Sink> void WriteLines(TextOut<Sink>& out, const ExportLines& 
 	std::uint64_t first = n.v;
 	for (const std::uint32_t count : l.stripCounts)
 	{
-		out << 'l';
-		for (std::uint32_t k = 0; k < count; ++k)
+		for (std::uint32_t k = 0; k + 1 < count; ++k)
 		{
-			out << ' ';
-			out.Index(first + k + 1);
+			out << "l ";
+			out.Index(first + k + 1) << ' ';
+			out.Index(first + k + 2);
+			out.EndLine();
 		}
-		out.EndLine();
 		first += count;
 	}
 	n.v += l.VertexCount();

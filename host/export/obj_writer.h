@@ -1,7 +1,9 @@
 // Wavefront OBJ output of a collected scene, with a material library (.mtl) beside it when materials are needed.
 //
-// Each item is an `o` group: meshes as `v`/`vt`/`vn` and triangular `f` records, line strips as `l`, points as `p`.
-// Vertex colours use the common extension `v x y z r g b` (alpha is dropped). Texture coordinates are written with
+// Each item is an `o` group: meshes as `v`/`vt`/`vn` and triangular `f` records, line strips as one two-point `l`
+// record per segment (Blender's importer keeps only the first segment of a longer `l`; every reader reads pairs),
+// points as `p`. Vertex colours use the common extension `v x y z r g b` (display colours, as OBJ readers take them;
+// alpha is dropped). Texture coordinates are written with
 // v flipped (1 - v), as OBJ counts v upwards. Materials: when any item takes its colour from the display colour or
 // the neutral grey, a .mtl with one `newmtl` per distinct colour source (diffuse colour Kd) is written and every
 // item names its material; a scene coloured only by vertex colours needs none. Coordinates as in ExportScene
