@@ -1,8 +1,9 @@
 // Chart pages (-o chart.html): deterministic bytes, the embedded model against the glTF writer's, the preview's
 // camera, escaping, the missing viewer, and the page in headless Chromium: drawn, without requests or console errors,
-// and its animation playing and pausing.
+// its colours and light those of the PNG preview, and its animation playing and pausing.
 #include "host/image/image.h"
 #include "host/render/chart_page.h"
+#include "support/gltf_reader.h"
 #include "support/host_command.h"
 #include "support/host_fixture.h"
 #include "support/missing_package.h"
@@ -10,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <array>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -165,8 +168,8 @@ TEST(ChartPage, LooksFromThePreviewCameraOnThePreviewBackground)
 	EXPECT_LT(settings["camera"]["near"].get<double>(), settings["camera"]["far"].get<double>());
 	for (int k = 0; k < 4; ++k)
 		EXPECT_NEAR(settings["background"][k].get<double>(), options.background[k] / 255.0, 1e-6) << k;
-	EXPECT_FLOAT_EQ(settings["light"]["ambient"].get<float>(), surfax::render::kPreviewAmbient);
-	EXPECT_FLOAT_EQ(settings["light"]["key"].get<float>(), surfax::render::kPreviewDiffuse);
+	EXPECT_FLOAT_EQ(settings["light"]["ambient"].get<float>(), surfax::render::kAmbientLight);
+	EXPECT_FLOAT_EQ(settings["light"]["key"].get<float>(), surfax::render::kKeyLight);
 }
 
 TEST(ChartPage, EscapesTheTextAndKeepsEveryScriptWhole)
@@ -467,4 +470,118 @@ TEST_F(ChartPageInChromium, PlaysTheAnimationAndPausesIt)
 	for (std::size_t i = 0; i < first.rgba.size(); i += 4)
 		changed += std::equal(&first.rgba[i], &first.rgba[i] + 3, &second.rgba[i]) ? 0 : 1;
 	EXPECT_GT(changed, first.rgba.size() / 4 / 20) << changed;
+}
+
+namespace
+{
+// Where a point of the scene appears in a picture of width x height taken by the camera: the rasteriser's pinhole
+// projection (pixel centres at half-integers, y down).
+std::array<double, 2> PixelOf(const surfax::render::Camera& camera, int width, int height, const float* point)
+{
+	auto sub = [](const float* a, const float* b) {
+		return std::array<double, 3>{a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+	};
+	auto dot = [](const std::array<double, 3>& a, const std::array<double, 3>& b)
+	{ return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; };
+	auto unit = [&](const std::array<double, 3>& a)
+	{
+		const double l = std::sqrt(dot(a, a));
+		return std::array<double, 3>{a[0] / l, a[1] / l, a[2] / l};
+	};
+	const std::array<double, 3> forward = unit(sub(camera.target, camera.eye));
+	const std::array<double, 3> right = unit({-forward[2], 0.0, forward[0]}); // forward x (0, 1, 0)
+	const std::array<double, 3> up = {right[1] * forward[2] - right[2] * forward[1],
+	                                  right[2] * forward[0] - right[0] * forward[2],
+	                                  right[0] * forward[1] - right[1] * forward[0]};
+	const std::array<double, 3> d = sub(point, camera.eye);
+	const double focal = height * 0.5 / std::tan(camera.fovY * 0.5);
+	return {width * 0.5 + dot(d, right) / dot(d, forward) * focal, height * 0.5 - dot(d, up) / dot(d, forward) * focal};
+}
+} // namespace
+
+TEST_F(ChartPageInChromium, ShowsEachColourAsThePngDoesUnderTheSameLight)
+{
+	// The ramp: a tilted plane whose colour runs from blue through green to red along x. Flat, so the light is the same
+	// everywhere on it and only the colour management and the lighting can make the page differ from the picture.
+	const surfax::test::HostRun run =
+	    surfax::test::RunHost(dir, {"plot", "x / 180", "--with", "mesh", "--set", "PLOT_RESOLUTION=4", "-o",
+	                                "ramp.html", "-o", "ramp.png", "-o", "ramp.glb"});
+	ASSERT_EQ(run.exitCode, 0) << run.err;
+	const BrowserReport report = OpenInChromium(dir / "ramp.html", dir / "shot.png");
+	ASSERT_EQ(report.exitCode, 0) << report.text;
+	ExpectNoRequestsOrErrors(report);
+	const surfax::io::Image shot = LoadPicture(dir / "shot.png");
+	const surfax::io::Image png = LoadPicture(dir / "ramp.png");
+	ASSERT_EQ(shot.width, png.width);
+	ASSERT_EQ(shot.height, png.height);
+	const int captionWidth = std::atoi(report.facts.at("captionWidth").c_str());
+	const int captionHeight = std::atoi(report.facts.at("captionHeight").c_str());
+	auto pixel = [](const surfax::io::Image& image, int x, int y)
+	{ return &image.rgba[(static_cast<std::size_t>(y) * image.width + x) * 4]; };
+	auto difference = [&](int x, int y)
+	{
+		int worst = 0;
+		for (int k = 0; k < 3; ++k)
+			worst = std::max(worst, std::abs(int(pixel(shot, x, y)[k]) - int(pixel(png, x, y)[k])));
+		return worst;
+	};
+
+	// The quarter point (x = -50 of -100..100, the display colour (0, 0.5, 0.5)) at the middle of the plane's depth,
+	// found where the preview's camera projects it. The page and the PNG agree there within 3 units of 255 per
+	// channel, in the pixel and its eight neighbours.
+	surfax::test::GltfFile model;
+	std::string error;
+	ASSERT_TRUE(surfax::test::ReadGlb(surfax::test::ReadFileBytes((dir / "ramp.glb").string()), model, error)) << error;
+	const std::vector<float> positions = surfax::test::AccessorFloats(
+	    model, model.json.at("meshes").at(0).at("primitives").at(0).at("attributes").at("POSITION").get<std::size_t>());
+	surfax::io::ExportScene bounds;
+	bounds.meshes.emplace_back();
+	bounds.meshes[0].positions = positions;
+	const surfax::render::Camera camera =
+	    surfax::render::OrbitCamera(surfax::io::SceneBounds(bounds), png.width, png.height, {});
+	std::size_t quarter = positions.size();
+	for (std::size_t v = 0; v < positions.size(); v += 3)
+		quarter = positions[v] == -50.0f && positions[v + 2] == 0.0f ? v : quarter;
+	ASSERT_LT(quarter, positions.size());
+	const std::array<double, 2> at = PixelOf(camera, png.width, png.height, &positions[quarter]);
+	const int qx = static_cast<int>(at[0]), qy = static_cast<int>(at[1]);
+	ASSERT_TRUE(qx > captionWidth || qy > captionHeight) << qx << "," << qy << " is under the caption";
+	for (int y = qy - 1; y <= qy + 1; ++y)
+	{
+		for (int x = qx - 1; x <= qx + 1; ++x)
+			EXPECT_LE(difference(x, y), 3) << "at " << x << "," << y;
+	}
+	// There both show the lit display colour: no red, as much green as blue.
+	const std::uint8_t* q = pixel(png, qx, qy);
+	EXPECT_LE(q[0], 2);
+	EXPECT_NEAR(q[1], q[2], 3);
+
+	// Over the whole plane, away from its edges (which either may cover by a pixel more) and the caption: 99 % of the
+	// pixels within 2 units, none more than 4 away.
+	std::size_t compared = 0, close = 0;
+	int worst = 0;
+	auto drawn = [&](int x, int y)
+	{
+		const std::uint8_t* p = pixel(png, x, y);
+		return std::abs(p[0] - surfax::render::kPreviewBackground[0]) +
+		           std::abs(p[1] - surfax::render::kPreviewBackground[1]) +
+		           std::abs(p[2] - surfax::render::kPreviewBackground[2]) >
+		       6;
+	};
+	for (int y = 3; y + 3 < png.height; ++y)
+	{
+		for (int x = 3; x + 3 < png.width; ++x)
+		{
+			if ((x <= captionWidth && y <= captionHeight) || !drawn(x - 3, y - 3) || !drawn(x + 3, y - 3) ||
+			    !drawn(x - 3, y + 3) || !drawn(x + 3, y + 3))
+				continue;
+			++compared;
+			const int d = difference(x, y);
+			close += d <= 2 ? 1 : 0;
+			worst = std::max(worst, d);
+		}
+	}
+	EXPECT_GT(compared, 50000u);
+	EXPECT_GE(double(close) / double(compared), 0.99) << close << " of " << compared;
+	EXPECT_LE(worst, 4);
 }

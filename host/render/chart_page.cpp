@@ -56,11 +56,11 @@ constexpr const char* kPageScript = R"((function () {
 		fail('this browser cannot draw WebGL (' + e.message + ')');
 		return;
 	}
-	// Colours go to the screen as the file has them, as the PNG preview writes them.
-	renderer.outputColorSpace = T.LinearSRGBColorSpace;
+	// The model's colours are linear: lit in linear light and encoded to sRGB for the screen, as the PNG preview does.
+	renderer.outputColorSpace = T.SRGBColorSpace;
 	renderer.setPixelRatio(window.devicePixelRatio || 1);
 	var bg = chart.background;
-	renderer.setClearColor(new T.Color(bg[0], bg[1], bg[2]), bg[3]);
+	renderer.setClearColor(new T.Color().setRGB(bg[0], bg[1], bg[2], T.SRGBColorSpace), bg[3]);
 	holder.appendChild(renderer.domElement);
 
 	var scene = new T.Scene();
@@ -68,7 +68,7 @@ constexpr const char* kPageScript = R"((function () {
 	var camera = new T.PerspectiveCamera(view.fov, view.aspect, view.near, view.far);
 	camera.position.fromArray(view.eye);
 	scene.add(camera);
-	// three.js divides diffuse light by pi; the rasteriser's shares are of the colour itself.
+	// three.js divides diffuse light by pi; the preview's shares are of the colour itself.
 	scene.add(new T.AmbientLight(0xffffff, chart.light.ambient * Math.PI));
 	var key = new T.DirectionalLight(0xffffff, chart.light.key * Math.PI);
 	key.position.fromArray(chart.light.direction);
@@ -109,6 +109,16 @@ constexpr const char* kPageScript = R"((function () {
 	for (var i = 0; i < text.length; ++i)
 		bytes[i] = text.charCodeAt(i);
 	new T.GLTFLoader().parse(bytes.buffer, '', function (gltf) {
+		// Surfaces get the preview's Lambert shading (the loader's PBR material adds a sheen the PNG does not have);
+		// lines and points stay unlit, as in the preview.
+		gltf.scene.traverse(function (object) {
+			if (!object.isMesh)
+				return;
+			var loaded = object.material;
+			object.material = new T.MeshLambertMaterial({ name: loaded.name, color: loaded.color,
+				vertexColors: loaded.vertexColors, side: T.DoubleSide });
+			loaded.dispose();
+		});
 		scene.add(gltf.scene);
 		if (gltf.animations.length > 0) {
 			mixer = new T.AnimationMixer(gltf.scene);
@@ -258,8 +268,8 @@ std::string ChartSettings(const std::vector<io::ExportScene>& frames, const Char
 	w.Float32Array(background);
 	w.Key("light");
 	w.BeginObject();
-	FloatMember(w, "ambient", kPreviewAmbient);
-	FloatMember(w, "key", kPreviewDiffuse);
+	FloatMember(w, "ambient", kAmbientLight);
+	FloatMember(w, "key", kKeyLight);
 	// The key light's place in the camera's own axes: right, up, and towards the viewer (+z).
 	const float direction[3] = {kKeyLightRight, kKeyLightUp, 1.0f};
 	w.Key("direction");

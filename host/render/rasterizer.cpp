@@ -1,5 +1,7 @@
 #include "host/render/rasterizer.h"
 
+#include "host/core/color_space.h"
+
 #include <algorithm>
 #include <cmath>
 #include <new>
@@ -81,7 +83,7 @@ View MakeView(const Camera& camera, int width, int height)
 }
 
 // A projected vertex: pixel position, reciprocal view depth (larger is nearer, 0 means behind the camera) and
-// colour.
+// linear colour.
 struct ScreenVertex
 {
 	float x, y, invDepth;
@@ -115,9 +117,10 @@ public:
 		for (std::size_t i = 0; i < pixels; ++i)
 			std::copy(background, background + 4, &_image.rgba[i * 4]);
 		_depth.assign(pixels, 0.0f);
+		_linear.resize(pixels * 3);
 	}
 
-	// Writes the pixel when depth (reciprocal) is nearer than what is there.
+	// Writes the pixel's linear colour when depth (reciprocal) is nearer than what is there.
 	void Plot(int x, int y, float invDepth, float r, float g, float b)
 	{
 		const std::size_t i =
@@ -125,11 +128,24 @@ public:
 		if (!(invDepth > _depth[i]))
 			return;
 		_depth[i] = invDepth;
-		std::uint8_t* px = &_image.rgba[i * 4];
-		px[0] = ToByte(r);
-		px[1] = ToByte(g);
-		px[2] = ToByte(b);
-		px[3] = 255;
+		float* px = &_linear[i * 3];
+		px[0] = r;
+		px[1] = g;
+		px[2] = b;
+	}
+
+	// Encodes every drawn pixel to sRGB, opaque; the others keep the background.
+	void Finish()
+	{
+		for (std::size_t i = 0; i < _depth.size(); ++i)
+		{
+			if (!(_depth[i] > 0.0f))
+				continue;
+			std::uint8_t* px = &_image.rgba[i * 4];
+			for (std::size_t k = 0; k < 3; ++k)
+				px[k] = core::LinearToSrgbByte(_linear[i * 3 + k]);
+			px[3] = 255;
+		}
 	}
 
 	void Triangle(ScreenVertex a, ScreenVertex b, ScreenVertex c)
@@ -167,8 +183,13 @@ public:
 				if (w0 + bias0 < 0.0f || w1 + bias1 < 0.0f || w2 + bias2 < 0.0f)
 					continue;
 				const float l0 = w0 * inv, l1 = w1 * inv, l2 = w2 * inv;
-				Plot(x, y, l0 * a.invDepth + l1 * b.invDepth + l2 * c.invDepth, l0 * a.r + l1 * b.r + l2 * c.r,
-				     l0 * a.g + l1 * b.g + l2 * c.g, l0 * a.b + l1 * b.b + l2 * c.b);
+				// The reciprocal depth is linear on the screen; colours are linear in space, so they are weighted by
+				// it (perspective-correct interpolation).
+				const float invDepth = l0 * a.invDepth + l1 * b.invDepth + l2 * c.invDepth;
+				const float p0 = l0 * a.invDepth / invDepth, p1 = l1 * b.invDepth / invDepth,
+				            p2 = l2 * c.invDepth / invDepth;
+				Plot(x, y, invDepth, p0 * a.r + p1 * b.r + p2 * c.r, p0 * a.g + p1 * b.g + p2 * c.g,
+				     p0 * a.b + p1 * b.b + p2 * c.b);
 			}
 		}
 	}
@@ -215,10 +236,6 @@ public:
 	}
 
 private:
-	static std::uint8_t ToByte(float v)
-	{
-		return static_cast<std::uint8_t>(v > 0.0f ? (v < 1.0f ? v * 255.0f + 0.5f : 255.0f) : 0.0f);
-	}
 	static float Edge(const ScreenVertex& a, const ScreenVertex& b, float px, float py)
 	{
 		return (b.x - a.x) * (py - a.y) - (b.y - a.y) * (px - a.x);
@@ -257,33 +274,55 @@ private:
 
 	int _width, _height;
 	io::Image& _image;
-	std::vector<float> _depth;
+	std::vector<float> _depth;  // reciprocal depth of what is drawn, 0 where nothing is
+	std::vector<float> _linear; // linear r, g, b of what is drawn
 };
 
-// Projects every vertex of an item once, lit when normals are given, into `out`.
-// Vertex i of an item on the screen, lit by its normal when normals are given.
-ScreenVertex ProjectVertex(const View& view, const io::ExportItem& item, const float* normals, std::size_t i)
+// The linear colour of an item without vertex colours.
+struct LinearColor
 {
-	ScreenVertex s = Project(view, &item.positions[i * 3]);
-	const float* c = !item.colors.empty() ? &item.colors[i * 4] : item.color;
+	float rgb[3];
+};
+
+LinearColor ItemLinearColor(const io::ExportItem& item)
+{
+	return {{core::SrgbToLinear(item.color[0]), core::SrgbToLinear(item.color[1]), core::SrgbToLinear(item.color[2])}};
+}
+
+// Vertex i of an item on the screen with its linear colour, lit by its normal (turned towards the eye) when normals
+// are given. `itemColor` is the item's colour when it has no vertex colours.
+ScreenVertex ProjectVertex(const View& view, const io::ExportItem& item, const float* normals,
+                           const LinearColor& itemColor, std::size_t i)
+{
+	const float* p = &item.positions[i * 3];
+	ScreenVertex s = Project(view, p);
+	float rgb[3] = {itemColor.rgb[0], itemColor.rgb[1], itemColor.rgb[2]};
+	if (!item.colors.empty())
+	{
+		for (std::size_t k = 0; k < 3; ++k)
+			rgb[k] = core::SrgbToLinear(item.colors[i * 4 + k]);
+	}
 	float light = 1.0f;
 	if (normals != nullptr)
 	{
 		const Vec n{normals[i * 3], normals[i * 3 + 1], normals[i * 3 + 2]};
-		light = kPreviewAmbient + kPreviewDiffuse * std::fabs(DotV(n, view.light));
+		const float facing = DotV(n, Sub(view.eye, Vec{p[0], p[1], p[2]})) < 0.0f ? -1.0f : 1.0f;
+		light = SurfaceLight(facing * DotV(n, view.light));
 	}
-	s.r = c[0] * light;
-	s.g = c[1] * light;
-	s.b = c[2] * light;
+	s.r = rgb[0] * light;
+	s.g = rgb[1] * light;
+	s.b = rgb[2] * light;
 	return s;
 }
 
-void ProjectItem(const View& view, const io::ExportItem& item, const float* normals, std::vector<ScreenVertex>& out)
+// Vertices first .. first + count - 1 of an item projected into `out`.
+void ProjectRange(const View& view, const io::ExportItem& item, const float* normals, std::size_t first,
+                  std::size_t count, std::vector<ScreenVertex>& out)
 {
-	const std::size_t count = item.VertexCount();
+	const LinearColor color = ItemLinearColor(item);
 	out.resize(count);
 	for (std::size_t i = 0; i < count; ++i)
-		out[i] = ProjectVertex(view, item, normals, i);
+		out[i] = ProjectVertex(view, item, normals, color, first + i);
 }
 } // namespace
 
@@ -398,7 +437,8 @@ bool RenderSceneWithCamera(const io::ExportScene& scene, const Camera& camera, c
 		std::vector<ScreenVertex> projected;
 		for (const io::ExportMesh& m : scene.meshes)
 		{
-			ProjectItem(view, m, m.normals.size() == m.positions.size() ? m.normals.data() : nullptr, projected);
+			ProjectRange(view, m, m.normals.size() == m.positions.size() ? m.normals.data() : nullptr, 0,
+			             m.VertexCount(), projected);
 			const std::size_t count = projected.size();
 			for (std::size_t t = 0; t + 2 < m.indices.size(); t += 3)
 			{
@@ -407,13 +447,16 @@ bool RenderSceneWithCamera(const io::ExportScene& scene, const Camera& camera, c
 					target.Triangle(projected[a], projected[b], projected[c]);
 			}
 		}
+		// Lines are projected a strip at a time, so the buffer holds one strip, not every curve of a grid.
 		for (const io::ExportLines& l : scene.lines)
 		{
-			ProjectItem(view, l, nullptr, projected);
 			std::size_t first = 0;
 			for (const std::uint32_t strip : l.stripCounts)
 			{
-				for (std::size_t k = first; k + 1 < first + strip && k + 1 < projected.size(); ++k)
+				const std::size_t count =
+				    std::min<std::size_t>(strip, l.VertexCount() - std::min(first, l.VertexCount()));
+				ProjectRange(view, l, nullptr, first, count, projected);
+				for (std::size_t k = 0; k + 1 < count; ++k)
 					target.Line(projected[k], projected[k + 1]);
 				first += strip;
 			}
@@ -421,9 +464,11 @@ bool RenderSceneWithCamera(const io::ExportScene& scene, const Camera& camera, c
 		// Points need no neighbours: each is projected as it is drawn, so a million of them need no buffer.
 		for (const io::ExportPoints& p : scene.points)
 		{
+			const LinearColor color = ItemLinearColor(p);
 			for (std::size_t i = 0; i < p.VertexCount(); ++i)
-				target.Point(ProjectVertex(view, p, nullptr, i));
+				target.Point(ProjectVertex(view, p, nullptr, color, i));
 		}
+		target.Finish();
 		return true;
 	}
 	catch (const std::bad_alloc&)

@@ -4,10 +4,12 @@
 // Space: the scene's (right-handed, y up; see host/export/export_scene.h). Screen: pixels, origin at the top-left
 // corner, y down; pixel (x, y) covers [x, x + 1) x [y, y + 1) and is sampled at its centre.
 //
-// Shading: triangles are lit per vertex with a Lambert term plus ambient, two-sided (a surface seen from behind is
-// lit like its front), and the lit colours are interpolated across the triangle. Lines and points are unlit and
-// drawn one pixel wide (points as small squares), slightly in front of surfaces at the same depth so a grid on a
-// surface stays visible. The depth test keeps the nearest; at equal depth the first drawn stays.
+// Shading (lighting.h): colours are display colours; each vertex's is converted to linear, triangles are lit per
+// vertex, two-sided (the normal is turned towards the eye), and the linear colours are interpolated across each
+// triangle with perspective correction, as a GPU does. Lines and points are unlit and drawn one pixel wide (points
+// as small squares), slightly in front of surfaces at the same depth so a grid on a surface stays visible. The depth
+// test keeps the nearest; at equal depth the first drawn stays. Each drawn pixel is encoded to sRGB once at the end;
+// pixels nothing is drawn on keep the background's bytes exactly.
 //
 // Deterministic: one thread, a fixed drawing order (meshes, then lines, then points, each in scene order), every
 // pixel written from the background up. The same scene and options give the same pixels.
@@ -16,6 +18,7 @@
 
 #include "host/export/export_scene.h"
 #include "host/image/image.h"
+#include "host/render/lighting.h"
 
 #include <cstdint>
 #include <string>
@@ -38,14 +41,6 @@ struct Camera
 
 /// The vertical field of view of every preview camera, in degrees.
 constexpr float kPreviewFovYDegrees = 34.0f;
-/// Lighting of the preview's triangles: the share of each colour lit everywhere (ambient) and the share lit by the
-/// key light, times the cosine of its angle to the surface (both sides of a surface are lit alike).
-constexpr float kPreviewAmbient = 0.38f;
-constexpr float kPreviewDiffuse = 0.62f;
-/// The key light comes from the camera, moved this far to its right (negative: left) and up per unit towards it.
-constexpr float kKeyLightRight = -0.45f;
-constexpr float kKeyLightUp = 0.55f;
-
 /// The three-quarter view's angles, in degrees.
 constexpr float kDefaultAzimuth = 35.0f;
 constexpr float kDefaultElevation = 28.0f;

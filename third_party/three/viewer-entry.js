@@ -5,9 +5,11 @@ export {
 	AnimationMixer,
 	Color,
 	DirectionalLight,
-	LinearSRGBColorSpace,
+	DoubleSide,
+	MeshLambertMaterial,
 	PerspectiveCamera,
 	Scene,
+	SRGBColorSpace,
 	WebGLRenderer,
 } from 'three';
 export { GLTFLoader } from 'three/addons/loaders/GLTFLoader.js';
