@@ -106,6 +106,7 @@ struct PlotOptions
 	int width = 800;                  // PNG size
 	int height = 600;
 	double unitScale = 0.01; // glTF: metres per scene unit (--unit-scale)
+	double wireWidth = 0.0;  // --wire-width: grid and cage as tubes this wide (scene units) in every output; 0: lines
 	render::ViewAngles view; // PNG camera (--camera)
 	std::array<std::uint8_t, 4> background = {render::kPreviewBackground[0], render::kPreviewBackground[1],
 	                                          render::kPreviewBackground[2], render::kPreviewBackground[3]};

@@ -94,6 +94,14 @@ std::vector<std::string> ProtectCalcExpressions(const std::vector<std::string>& 
 	}
 	return options;
 }
+
+// A CLI11 check: "" for a finite positive number, else the message.
+std::string CheckPositiveNumber(std::string& text)
+{
+	char* end = nullptr;
+	const double v = std::strtod(text.c_str(), &end);
+	return end != text.c_str() && *end == '\0' && v > 0.0 && v < 1e30 ? std::string() : "expected a positive number";
+}
 } // namespace
 
 int Run(int argc, char** argv)
@@ -201,15 +209,12 @@ int Run(int argc, char** argv)
 	    ->add_option("--unit-scale", plot.unitScale,
 	                 "glTF: metres per scene unit, the scale of the root node (default 0.01: centimetres)")
 	    ->type_name("S")
-	    ->check(CLI::Validator(
-	        [](std::string& text)
-	        {
-		        char* end = nullptr;
-		        const double v = std::strtod(text.c_str(), &end);
-		        return end != text.c_str() && *end == '\0' && v > 0.0 && v < 1e30 ? std::string()
-		                                                                          : "expected a positive number";
-	        },
-	        ""));
+	    ->check(CLI::Validator(CheckPositiveNumber, ""));
+	plotCommand
+	    ->add_option("--wire-width", plot.wireWidth,
+	                 "Grid and cage as tubes this wide (scene units), which renderers draw; default: lines")
+	    ->type_name("W")
+	    ->check(CLI::Validator(CheckPositiveNumber, ""));
 	std::string plotCamera, plotBackground;
 	plotCommand
 	    ->add_option(

@@ -17,6 +17,7 @@
 #include "host/export/export_scene.h"
 #include "host/export/gltf_writer.h"
 #include "host/export/obj_writer.h"
+#include "host/export/wire_tubes.h"
 #include "host/render/chart_page.h"
 #include "host/render/png_preview.h"
 #include "host/plugins/registry.h"
@@ -565,6 +566,18 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 			if (animation)
 				Progress(framesReport() + " before the failure");
 			return kExitError;
+		}
+		// --wire-width: the grid's and the cage's lines become tubes, which renderers draw; the cost is told once.
+		if (plot.wireWidth > 0.0)
+		{
+			const std::string tubeWarning = i == 0 ? io::TubeWarning(io::TubeCostOf(scene, plot.wireWidth)) : "";
+			if (!tubeWarning.empty())
+				core::Report("warning: " + tubeWarning);
+			if (!io::TubeWires(scene, plot.wireWidth, message))
+			{
+				PrintError("--wire-width", message);
+				return kExitError;
+			}
 		}
 		dropped.triangles += scene.dropped.triangles;
 		dropped.lineSegments += scene.dropped.lineSegments;
