@@ -3,6 +3,7 @@
 #include "host/export/obj_writer.h"
 
 #include "support/export_scenes.h"
+#include "support/host_command.h"
 #include "support/host_fixture.h"
 #include "support/missing_package.h"
 
@@ -224,21 +225,17 @@ TEST(ObjFiles, WritesTheLibraryBesideTheFileAndTheSameBytesEachTime)
 	EXPECT_FALSE(std::filesystem::exists(unwritable));
 }
 
-TEST(ObjAssimp, AssimpLoadsTheFile)
+namespace
 {
-	if (!surfax::test::HasProgram("assimp"))
-		GTEST_SKIP() << surfax::test::MissingPackageReason("assimp-utils", "assimp");
-	const std::string path = TempDir() + "/assimp.obj";
-	const ExportScene scene = MixedScene();
-	std::string error;
-	ASSERT_TRUE(surfax::io::WriteObj(path, scene, error)) << error;
-	const std::string report = TempDir() + "/assimp-report.txt";
+// What `assimp info` makes of an OBJ file: each mesh by name with its face count and primitive type. Its mesh lines
+// read "INDEX (NAME): [VERTICES / INDICES / FACES | TYPE]". `text` receives the whole report.
+std::map<std::string, std::pair<std::size_t, std::string>> AssimpMeshes(const std::string& path, std::string& text)
+{
+	const std::string report = path + ".assimp.txt";
 	const int status = std::system(("assimp info '" + path + "' > '" + report + "' 2>&1").c_str());
-	const std::string text = ReadText(report);
+	text = ReadText(report);
 	EXPECT_EQ(status, 0) << text;
 	EXPECT_EQ(text.find("rror"), std::string::npos) << text;
-	// Every item arrives as a mesh of its own, each triangle mesh with all its faces.
-	// Its mesh lines read "INDEX (NAME): [VERTICES / INDICES / FACES | TYPE]".
 	std::map<std::string, std::pair<std::size_t, std::string>> meshes; // name -> faces, primitive type
 	std::istringstream lines(text);
 	std::string line;
@@ -261,9 +258,53 @@ TEST(ObjAssimp, AssimpLoadsTheFile)
 		meshes[line.substr(open + 2, close - open - 2)] = {std::stoul(counts.substr(lastSlash + 1)),
 		                                                   line.substr(bar + 3, end - bar - 3)};
 	}
+	return meshes;
+}
+} // namespace
+
+TEST(ObjAssimp, AssimpLoadsTheFile)
+{
+	if (!surfax::test::HasProgram("assimp"))
+		GTEST_SKIP() << surfax::test::MissingPackageReason("assimp-utils", "assimp");
+	const std::string path = TempDir() + "/assimp.obj";
+	const ExportScene scene = MixedScene();
+	std::string error;
+	ASSERT_TRUE(surfax::io::WriteObj(path, scene, error)) << error;
+	// Every item arrives as a mesh of its own, each with all its faces.
+	std::string text;
+	std::map<std::string, std::pair<std::size_t, std::string>> meshes = AssimpMeshes(path, text);
 	ASSERT_EQ(meshes.size(), 4u) << text;
 	EXPECT_EQ(meshes["the_surface"], std::make_pair(scene.meshes[0].TriangleCount(), std::string("triangle")));
 	EXPECT_EQ(meshes["Cube"], std::make_pair(scene.meshes[1].TriangleCount(), std::string("triangle")));
 	EXPECT_EQ(meshes["Spline"], std::make_pair(scene.lines[0].SegmentCount(), std::string("line")));
 	EXPECT_EQ(meshes["Polygon"], std::make_pair(std::size_t(2), std::string("point")));
+}
+
+TEST(ObjAssimp, AssimpLoadsEveryObjectOfTheDefaultChartWithEverySegment)
+{
+	if (!surfax::test::HasProgram("assimp"))
+		GTEST_SKIP() << surfax::test::MissingPackageReason("assimp-utils", "assimp");
+	if (!std::filesystem::exists(surfax::test::PluginFolder("surfax")))
+		GTEST_SKIP() << "the Surfax plug-in is not built";
+	const std::filesystem::path dir = surfax::test::MakeTestFolder("obj-default-chart");
+	const surfax::test::HostRun run = surfax::test::RunHost(dir, {"plot", "-o", "chart.obj"});
+	ASSERT_EQ(run.exitCode, 0) << run.err;
+	const ObjRecords records = Parse(ReadText((dir / "chart.obj").string()));
+	// No `l` record has more than two points.
+	for (const auto& segment : records.Get("l"))
+		ASSERT_EQ(segment.size(), 2u);
+	std::string text;
+	const std::map<std::string, std::pair<std::size_t, std::string>> meshes =
+	    AssimpMeshes((dir / "chart.obj").string(), text);
+	// Every object of the file arrives, the grid and the cage with all their segments.
+	std::size_t segments = 0;
+	for (const auto& object : records.Get("o"))
+	{
+		ASSERT_EQ(meshes.count(object[0]), 1u) << object[0] << "\n" << text;
+		if (meshes.at(object[0]).second == "line")
+			segments += meshes.at(object[0]).first;
+	}
+	EXPECT_EQ(meshes.count("3D_Plot_Grid"), 1u);
+	EXPECT_EQ(meshes.count("3D_Plot_Cage"), 1u);
+	EXPECT_EQ(segments, records.Count("l"));
 }
