@@ -14,6 +14,11 @@
 //   LongFormula/B           plot "1+1+...+1" (B bytes) --set PLOT_RESOLUTION=1: all components, the default outputs;
 //                           the legend "Formula: ..." is extruded text of B + 9 glyphs (target for 65535: under 2 s)
 //   LongFormulaNoLabel/B    the same with --with mesh,grid,cage: the same run without the legend, for comparison
+//   WiresGlb      plot --set PLOT_RESOLUTION=1000 -o b.glb (every component) and, in the same iteration, its comparison
+//                 plot --with mesh --set PLOT_RESOLUTION=1000 -o a.glb; the time is the first's, x_time, x_peak and
+//                 x_file are the ratios of the first to the second (wall time, peak memory, file size)
+//   WiresPng      the same two with -o b.png and -o a.png (x_time and x_peak)
+// The rows with ratios also report the minimum over the repetitions (`_min`) beside the mean and median.
 // Run after building surfax-host and the plug-in; both are found beside this program.
 #include <benchmark/benchmark.h>
 
@@ -22,6 +27,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -178,6 +184,52 @@ void LongFormulaNoLabel(benchmark::State& state)
 {
 	LongFormulaTimes(state, {"--with", "mesh,grid,cage"});
 }
+
+/// Runs every component and the mesh alone at n = 1000 to the same kind of file, in turn in each iteration, and
+/// reports the first against the second.
+void AllComponentsAgainstMesh(benchmark::State& state, const std::string& extension)
+{
+	const std::string all = "b" + extension, mesh = "a" + extension;
+	ChildRun withAll, meshOnly;
+	for (auto _ : state)
+	{
+		meshOnly = RunPlot({"--with", "mesh", "--set", "PLOT_RESOLUTION=1000", "-o", mesh});
+		withAll = RunPlot({"--set", "PLOT_RESOLUTION=1000", "-o", all});
+		if (!withAll.ok || !meshOnly.ok)
+		{
+			state.SkipWithError("surfax-host failed (is it built, with the plug-in?)");
+			return;
+		}
+		state.SetIterationTime(withAll.seconds);
+	}
+	state.counters["peak_MB"] = withAll.peakBytes / 1e6;
+	state.counters["mesh_peak_MB"] = meshOnly.peakBytes / 1e6;
+	state.counters["x_time"] = withAll.seconds / meshOnly.seconds;
+	state.counters["x_peak"] = withAll.peakBytes / meshOnly.peakBytes;
+	std::error_code error;
+	const double allBytes = static_cast<double>(fs::file_size(WorkFolder() / all, error));
+	const double meshBytes = static_cast<double>(fs::file_size(WorkFolder() / mesh, error));
+	if (!error && meshBytes > 0.0)
+	{
+		state.counters["file_MB"] = allBytes / 1e6;
+		state.counters["x_file"] = allBytes / meshBytes;
+	}
+}
+
+void WiresGlb(benchmark::State& state)
+{
+	AllComponentsAgainstMesh(state, ".glb");
+}
+
+void WiresPng(benchmark::State& state)
+{
+	AllComponentsAgainstMesh(state, ".png");
+}
+
+double Smallest(const std::vector<double>& values)
+{
+	return values.empty() ? 0.0 : *std::min_element(values.begin(), values.end());
+}
 } // namespace
 
 BENCHMARK(MeshGlb)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -187,5 +239,7 @@ BENCHMARK(Frames)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond)
 BENCHMARK(DefaultPlot)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(LongFormula)->Arg(1023)->Arg(8191)->Arg(65535)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(LongFormulaNoLabel)->Arg(65535)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(WiresGlb)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Smallest);
+BENCHMARK(WiresPng)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Smallest);
 
 BENCHMARK_MAIN();
