@@ -424,9 +424,12 @@ private:
 			mesh.primitives.push_back(AddPrimitive(data, targets, 0, data.vertices));
 			return;
 		}
+		// Strips past the item's vertices (a scene built by hand may claim them) are left out, not read.
 		std::size_t first = 0;
 		for (const std::uint32_t count : data.lines->stripCounts)
 		{
+			if (count > data.vertices - first)
+				return;
 			mesh.primitives.push_back(AddPrimitive(data, targets, first, count));
 			first += count;
 		}
