@@ -51,9 +51,9 @@ TubeCost TubeCostOf(const ExportScene& scene, double width);
 /// runs out; the scene is then unchanged.
 bool TubeWires(ExportScene& scene, double width, std::string& error);
 
-/// "" up to kTubeWarningTriangles, else the warning a command prints: "--wire-width: the tubes of the grid and the
-/// cage have N triangles and N vertices (each line point becomes 6 vertices): large files; a lower resolution or a
-/// larger grid step keeps them smaller".
+/// "" up to kTubeWarningTriangles, else the warning a command prints: "--wire-width: the wire tubes have N triangles
+/// and M vertices (each wire point becomes 6 vertices): large files and slow pictures; a lower resolution or a larger
+/// grid step keeps them smaller".
 std::string TubeWarning(const TubeCost& cost);
 } // namespace surfax::io
 
