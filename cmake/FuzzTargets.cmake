@@ -13,9 +13,8 @@ function(surfax_fuzz_target_inputs target name)
 			target_compile_definitions(${target} PRIVATE SURFAX_PLUGIN_LIBRARY="$<TARGET_FILE:surfax>")
 			add_dependencies(${target} surfax)
 		endif()
-		if(name STREQUAL "parameter_text_fuzz")
-			# The command line's --set, from the application's own unit.
-			target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/app/parameter_edits.cpp)
-		endif()
+		# The command line's --set (parameter_text_fuzz) and the export's render (document_json_fuzz) come from the
+		# application's library.
+		target_link_libraries(${target} PRIVATE surfax_app)
 	endif()
 endfunction()
