@@ -4,6 +4,7 @@
 #include "app/chart_viewer.h"
 #include "app/commands.h"
 #include "app/formula_report.h"
+#include "app/render_and_collect.h"
 
 #include "host/core/diagnostics.h"
 #include "host/core/interruption.h"
@@ -545,7 +546,7 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 			Progress("frame " + std::to_string(frame) + " (" + std::to_string(i + 1) + " of " +
 			         std::to_string(frameCount) + ")");
 		formulas.StartEvaluation();
-		if (!io::RenderAndCollect(&doc, scene, message))
+		if (!RenderAndCollect(&doc, scene, message))
 		{
 			PrintError("plot", message);
 			return kExitError;

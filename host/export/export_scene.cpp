@@ -4,7 +4,6 @@
 
 #include "host/core/spline_curve.h"
 #include "host/draw/draw_recorder.h"
-#include "host/eval/evaluate.h"
 #include "host/plugins/registry.h"
 #include "host/scene/node.h"
 
@@ -878,20 +877,6 @@ bool CollectScene(const BaseDocument* doc, ExportScene& out, std::string& error)
 	}
 	out = ExportScene();
 	return false;
-}
-
-bool RenderAndCollect(BaseDocument* doc, ExportScene& out, std::string& error)
-{
-	if (doc == nullptr)
-	{
-		out = ExportScene();
-		error = "no document to export";
-		return false;
-	}
-	eval::EvalOptions options;
-	options.render = true;
-	eval::EvaluateDocument(doc, options);
-	return CollectScene(doc, out, error);
 }
 
 std::string DroppedWarning(const DroppedCounts& dropped)

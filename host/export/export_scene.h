@@ -153,10 +153,6 @@ Bounds SceneBounds(const ExportScene& scene);
 /// memory runs out or an item would exceed kMaxItemVertices; `out` is then empty.
 bool CollectScene(const cinema::BaseDocument* doc, ExportScene& out, std::string& error);
 
-/// Exporting is a render: evaluates doc as an external render (CheckIsRunning reports EXTERNALRENDERING while the
-/// generators run), then collects it. Same results as CollectScene; false also when doc is null.
-bool RenderAndCollect(cinema::BaseDocument* doc, ExportScene& out, std::string& error);
-
 /// The warning the caller prints once when primitives were dropped ("dropped 3 triangles and 1 point with
 /// non-finite coordinates"), or "" when nothing was dropped.
 std::string DroppedWarning(const DroppedCounts& dropped);

@@ -8,6 +8,7 @@
 // Work is bounded: inputs over kMaxInputBytes are skipped, documents of more than kMaxEvaluatedObjects objects are
 // only loaded and saved, and the parameters that set how much an object builds are clamped before the evaluation.
 #include "tests/fuzz/fuzz_support.h"
+#include "app/render_and_collect.h"
 #include "host/core/diagnostics.h"
 #include "host/document/document_json.h"
 #include "host/document/dump.h"
@@ -61,7 +62,7 @@ void Evaluate(BaseDocument& doc)
 	Require(surfax::eval::EvaluateDocument(&doc));
 	surfax::io::ExportScene scene;
 	std::string error;
-	(void)surfax::io::RenderAndCollect(&doc, scene, error);
+	(void)surfax::app::RenderAndCollect(&doc, scene, error);
 	std::string dump;
 	(void)surfax::io::DumpDocument(doc, surfax::io::DumpOptions{}, dump, error);
 }
