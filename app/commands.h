@@ -113,9 +113,6 @@ struct PlotOptions
 	int pngCompression = io::kDefaultPngCompression; // zlib level of PNG outputs, 0..9
 };
 
-/// Parses "A..B" (whole numbers, A <= B, at most 100000 frames). False with a message.
-bool ParseFrameRange(std::string_view text, std::int32_t& first, std::int32_t& last, std::string& message);
-
 /// --version: program version, host API version, and each plug-in library of the plug-in folders with its module
 /// id, framework and entry versions and whether it loaded.
 int RunVersion(const GlobalOptions& options);

@@ -1,8 +1,7 @@
 // surfax-host: loads the Surfax plug-in like the 3D application does, evaluates documents and prints what they hold.
 #include "app/commands.h"
 
-#include "host/render/png_preview.h"
-#include "host/render/view_options.h"
+#include "app/option_text.h"
 #include "host/plugins/loader.h"
 
 #include <CLI/CLI.hpp>
@@ -202,14 +201,22 @@ int Run(int argc, char** argv)
 	        {
 		        int width = 0, height = 0;
 		        std::string message;
-		        return surfax::render::ParsePreviewSize(text, width, height, message) ? std::string() : message;
+		        return ParsePreviewSize(text, width, height, message) ? std::string() : message;
 	        },
 	        ""));
+	std::string plotUnitScale;
 	plotCommand
-	    ->add_option("--unit-scale", plot.unitScale,
+	    ->add_option("--unit-scale", plotUnitScale,
 	                 "glTF: metres per scene unit, the scale of the root node (default 0.01: centimetres)")
 	    ->type_name("S")
-	    ->check(CLI::Validator(CheckPositiveNumber, ""));
+	    ->check(CLI::Validator(
+	        [](std::string& text)
+	        {
+		        double scale = 0.0;
+		        std::string message;
+		        return ParseUnitScale(text, scale, message) ? std::string() : message;
+	        },
+	        ""));
 	plotCommand
 	    ->add_option("--wire-width", plot.wireWidth,
 	                 "Grid and cage as tubes this wide (scene units), which renderers draw; default: lines")
@@ -226,7 +233,7 @@ int Run(int argc, char** argv)
 	        {
 		        surfax::render::ViewAngles view;
 		        std::string message;
-		        return surfax::render::ParseViewAngles(text, view, message) ? std::string() : message;
+		        return ParseViewAngles(text, view, message) ? std::string() : message;
 	        },
 	        ""));
 	plotCommand
@@ -239,25 +246,20 @@ int Run(int argc, char** argv)
 	        {
 		        std::uint8_t rgba[4];
 		        std::string message;
-		        return surfax::render::ParseBackground(text, rgba, message) ? std::string() : message;
+		        return ParseBackground(text, rgba, message) ? std::string() : message;
 	        },
 	        ""));
+	std::string plotPngCompression;
 	plotCommand
-	    ->add_option("--png-compression", plot.pngCompression,
+	    ->add_option("--png-compression", plotPngCompression,
 	                 "zlib level of PNG outputs: 0 (fastest, largest) to 9 (smallest, slowest); default 6")
 	    ->type_name("0..9")
 	    ->check(CLI::Validator(
 	        [](std::string& text)
 	        {
-		        const std::string range = std::to_string(surfax::io::kMinPngCompression) + " to " +
-		                                  std::to_string(surfax::io::kMaxPngCompression);
 		        int level = 0;
-		        const std::from_chars_result r = std::from_chars(text.data(), text.data() + text.size(), level);
-		        if (text.empty() || r.ptr != text.data() + text.size() || r.ec != std::errc())
-			        return "expected a whole number from " + range + ", not " + text;
-		        if (level < surfax::io::kMinPngCompression || level > surfax::io::kMaxPngCompression)
-			        return "a level from " + range + ", not " + text;
-		        return std::string();
+		        std::string message;
+		        return ParsePngCompression(text, level, message) ? std::string() : message;
 	        },
 	        ""));
 	plotCommand->add_flag("--dump", plot.dump, "Print the evaluated document as JSON");
@@ -329,11 +331,15 @@ int Run(int argc, char** argv)
 			ParseFrameRange(plotFrames, plot.firstFrame, plot.lastFrame, ignored);
 		}
 		if (!plotSize.empty())
-			surfax::render::ParsePreviewSize(plotSize, plot.width, plot.height, ignored);
+			ParsePreviewSize(plotSize, plot.width, plot.height, ignored);
 		if (!plotCamera.empty())
-			surfax::render::ParseViewAngles(plotCamera, plot.view, ignored);
+			ParseViewAngles(plotCamera, plot.view, ignored);
 		if (!plotBackground.empty())
-			surfax::render::ParseBackground(plotBackground, plot.background.data(), ignored);
+			ParseBackground(plotBackground, plot.background.data(), ignored);
+		if (!plotUnitScale.empty())
+			ParseUnitScale(plotUnitScale, plot.unitScale, ignored);
+		if (!plotPngCompression.empty())
+			ParsePngCompression(plotPngCompression, plot.pngCompression, ignored);
 		return RunPlot(global, plot);
 	}
 	if (frame->count() > 0)

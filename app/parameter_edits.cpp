@@ -1,5 +1,6 @@
 // --set and --press: finding the object a symbol names and editing it as a person would in the attribute panel.
 #include "app/commands.h"
+#include "app/parameter_text.h"
 
 #include "host/core/diagnostics.h"
 #include "host/core/number_format.h"
@@ -137,7 +138,7 @@ bool ApplySet(BaseDocument& doc, std::string_view edit, std::string& message)
 		message = param->symbol + ": out of memory";
 		return false;
 	}
-	if (!named && !io::ParamValueFromText(*param, text, value, message))
+	if (!named && !ParamValueFromText(*param, text, value, message))
 	{
 		message = param->symbol + ": " + message;
 		if (param->type == resources::ParamType::Gradient)

@@ -54,7 +54,6 @@ constexpr ComponentKind kComponents[] = {
 
 // Above this many triangles, line segments and points together, writing a file reports progress.
 constexpr std::size_t kLargeScene = 250000;
-constexpr std::int64_t kMaxFrames = 100000;
 // What the frames of one animated glTF may hold together (floats kept in memory: 1 GiB).
 constexpr std::size_t kMaxAnimationCoordinates = std::size_t(1) << 28;
 
@@ -111,13 +110,6 @@ std::string NumberedPath(const std::string& path, std::int32_t frame)
 	if (number[1] == '-')
 		number[1] = 'm';
 	return (p.parent_path() / (p.stem().string() + number + p.extension().string())).string();
-}
-
-bool ParseInt(std::string_view text, std::int32_t& value)
-{
-	const char* end = text.data() + text.size();
-	const std::from_chars_result r = std::from_chars(text.data(), end, value);
-	return !text.empty() && r.ec == std::errc() && r.ptr == end;
 }
 
 bool ParseComponents(const std::string& text, std::vector<const ComponentKind*>& out, std::string& message)
@@ -374,45 +366,6 @@ void Progress(const std::string& text)
 		std::fprintf(stderr, "surfax-host: %s\n", text.c_str());
 }
 } // namespace
-
-bool ParseFrameRange(std::string_view text, std::int32_t& first, std::int32_t& last, std::string& message)
-{
-	const std::size_t dots = text.find("..");
-	std::int32_t a = 0, b = 0;
-	if (dots == std::string_view::npos)
-	{
-		message = "expected A..B with whole frame numbers (for example 0..90)";
-		return false;
-	}
-	for (const auto& [part, value] : {std::pair{text.substr(0, dots), &a}, std::pair{text.substr(dots + 2), &b}})
-	{
-		if (ParseInt(part, *value))
-			continue;
-		// A whole number that does not fit is said so, with the limits.
-		std::int64_t wide = 0;
-		const std::from_chars_result r = std::from_chars(part.data(), part.data() + part.size(), wide);
-		const bool whole = !part.empty() && r.ptr == part.data() + part.size() &&
-		                   (r.ec == std::errc() || r.ec == std::errc::result_out_of_range);
-		message = whole ? "frame " + std::string(part) + " is out of range: frames go from " +
-		                      std::to_string(std::numeric_limits<std::int32_t>::min()) + " to " +
-		                      std::to_string(std::numeric_limits<std::int32_t>::max())
-		                : "expected A..B with whole frame numbers (for example 0..90)";
-		return false;
-	}
-	if (b < a)
-	{
-		message = "the last frame comes before the first";
-		return false;
-	}
-	if (std::int64_t(b) - std::int64_t(a) + 1 > kMaxFrames)
-	{
-		message = "at most " + std::to_string(kMaxFrames) + " frames";
-		return false;
-	}
-	first = a;
-	last = b;
-	return true;
-}
 
 int RunPlot(const GlobalOptions& options, PlotOptions plot)
 {

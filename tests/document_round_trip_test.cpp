@@ -3,6 +3,7 @@
 #include "support/document_type.h"
 #include "support/host_fixture.h"
 
+#include "app/parameter_text.h"
 #include "host/document/document_json.h"
 #include "host/document/param_json.h"
 #include "host/plugins/registry.h"
@@ -277,7 +278,7 @@ TEST_F(DocumentRoundTrip, NonFiniteWordsAreSpelledAlikeInDocumentsAndOnTheComman
 		const double loaded = doc->GetFirstObject()->GetDataInstanceRef().GetFloat(DOC_SCALE);
 		GeData typed;
 		std::string message;
-		ASSERT_TRUE(surfax::io::ParamValueFromText(*scale, word, typed, message)) << message;
+		ASSERT_TRUE(surfax::app::ParamValueFromText(*scale, word, typed, message)) << message;
 		for (const double got : {loaded, typed.GetFloat()})
 		{
 			if (std::isnan(value))
@@ -294,6 +295,6 @@ TEST_F(DocumentRoundTrip, NonFiniteWordsAreSpelledAlikeInDocumentsAndOnTheComman
 		EXPECT_EQ(message, "doc.json: objects[0].params.DOC_SCALE: expected a number");
 		GeData typed;
 		std::string textMessage;
-		EXPECT_FALSE(surfax::io::ParamValueFromText(*scale, word, typed, textMessage));
+		EXPECT_FALSE(surfax::app::ParamValueFromText(*scale, word, typed, textMessage));
 	}
 }

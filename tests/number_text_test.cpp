@@ -3,12 +3,12 @@
 // differ on purpose (blanks, a '+', non-finite values, ranges), so each one's answer to the same inputs is pinned
 // here: a change of what one place accepts is a change of its list.
 #include "app/commands.h"
+#include "app/option_text.h"
+#include "app/parameter_text.h"
 #include "host/core/number_text.h"
 #include "host/document/document_json.h"
 #include "host/document/param_json.h"
 #include "host/plugins/registry.h"
-#include "host/render/png_preview.h"
-#include "host/render/view_options.h"
 #include "host/resources/resource_lexer.h"
 #include "res/description/o3dplot.h"
 #include "source/main.h"
@@ -140,7 +140,7 @@ Cell FromParamText(const char* symbol, const std::string& text, int component = 
 	const resources::ParamDesc* param = PlotParam(symbol);
 	GeData value;
 	std::string message;
-	if (param == nullptr || !io::ParamValueFromText(*param, text, value, message))
+	if (param == nullptr || !app::ParamValueFromText(*param, text, value, message))
 		return Refused();
 	if (component >= 0)
 		return Read(value.GetVector()[component]);
@@ -209,14 +209,14 @@ Cell FromCamera(const std::string& text)
 {
 	render::ViewAngles view;
 	std::string error;
-	return render::ParseViewAngles(text + ",0", view, error) ? Read(view.azimuth) : Refused();
+	return app::ParseViewAngles(text + ",0", view, error) ? Read(view.azimuth) : Refused();
 }
 
 Cell FromPreviewSize(const std::string& text)
 {
 	int width = 0, height = 0;
 	std::string error;
-	return render::ParsePreviewSize(text + "x1", width, height, error) ? Read(width) : Refused();
+	return app::ParsePreviewSize(text + "x1", width, height, error) ? Read(width) : Refused();
 }
 
 /// --drag INDEX=1,0,0 and --drag 0=X,0,0 on a plot object (two handles; handle 0 sets the size to twice x, kept
@@ -355,6 +355,9 @@ const std::vector<Reader>& Readers()
 		{"--frames", [](const std::string& t) { return FromPlotOption({"--frames", t + ".." + t}); },
 			Accepted({
 				"0", "-0", "1", "-1", "01", "16384", "16385", "2147483647", "-2147483648"})},
+		{"--png-compression", [](const std::string& t) { return FromPlotOption({"--png-compression", t}); },
+			Accepted({
+				"0", "-0", "1", "01", "08"})},
 		{"--unit-scale", [](const std::string& t) { return FromPlotOption({"--unit-scale", t}); },
 			Accepted({
 				"1", "+1", " 1", "\t1", "01", "1.5", "+1.5", ".5", "5.", "1e3", "1E3", "1e+3", "1e-3", "0x10",
@@ -473,6 +476,32 @@ TEST(NumberText, AnIntegerMustFitBothItsTypeAndTheRangeAsked)
 		EXPECT_FALSE(core::ParseNumberText(text, value, hex)) << text;
 }
 
+TEST(NumberText, AHexadecimalRealHasAFractionAndABinaryExponentAfterItsSign)
+{
+	const core::NumberTextOptions hex = {.plusSign = true, .hexadecimal = true};
+	double value = 0.0;
+	for (const auto& [text, expected] : {std::pair{"0x1.8p3", 12.0},
+	                                     {"0X10", 16.0},
+	                                     {"-0x1p-2", -0.25},
+	                                     {"+0x.8", 0.5},
+	                                     {"0x1P+1", 2.0},
+	                                     {"0xA", 10.0},
+	                                     {"1.5", 1.5}})
+	{
+		EXPECT_TRUE(core::ParseNumberText(text, value, hex)) << text;
+		EXPECT_EQ(value, expected) << text;
+	}
+	value = 7.0;
+	for (const char* text : {"0x", "0x-1", "0x+1", "+-0x1", "0x1p", "0xg", "0x1 ", "x1", "0x1e3p"})
+		EXPECT_FALSE(core::ParseNumberText(text, value, hex)) << text;
+	EXPECT_EQ(value, 7.0);
+	// Without the option the prefix is no number; a float takes the hex digits at its own precision.
+	EXPECT_FALSE(core::ParseNumberText("0x10", value));
+	float f = 0.0f;
+	EXPECT_TRUE(core::ParseNumberText("0x1.000002p0", f, hex));
+	EXPECT_EQ(f, std::nextafter(1.0f, 2.0f));
+}
+
 TEST(NumberText, BlanksAreTakenOnlyWhereTheOptionsSay)
 {
 	using Blanks = core::NumberTextOptions::Blanks;
@@ -480,6 +509,8 @@ TEST(NumberText, BlanksAreTakenOnlyWhereTheOptionsSay)
 	EXPECT_TRUE(core::ParseNumberText("  2", value, {.blanks = Blanks::LeadingSpaces}));
 	EXPECT_FALSE(core::ParseNumberText("\t2", value, {.blanks = Blanks::LeadingSpaces}));
 	EXPECT_FALSE(core::ParseNumberText("2 ", value, {.blanks = Blanks::LeadingSpaces}));
+	EXPECT_TRUE(core::ParseNumberText(" \t\n\v\f\r2", value, {.blanks = Blanks::LeadingWhitespace}));
+	EXPECT_FALSE(core::ParseNumberText("2\n", value, {.blanks = Blanks::LeadingWhitespace}));
 	EXPECT_TRUE(core::ParseNumberText(" \t2\t ", value, {.blanks = Blanks::SpacesAndTabsAround}));
 	EXPECT_FALSE(core::ParseNumberText("2 2", value, {.blanks = Blanks::SpacesAndTabsAround}));
 	EXPECT_FALSE(core::ParseNumberText(" \t ", value, {.blanks = Blanks::SpacesAndTabsAround}));

@@ -2,6 +2,7 @@
 // the size option.
 #include "host/render/png_preview.h"
 
+#include "app/option_text.h"
 #include "host/image/image.h"
 #include "ocube.h"
 #include "support/export_scenes.h"
@@ -254,10 +255,10 @@ TEST(PngPreviewSize, ParsesWidthByHeightAndRejectsEverythingElse)
 {
 	int w = 0, h = 0;
 	std::string error;
-	EXPECT_TRUE(surfax::render::ParsePreviewSize("800x600", w, h, error));
+	EXPECT_TRUE(surfax::app::ParsePreviewSize("800x600", w, h, error));
 	EXPECT_EQ(w, 800);
 	EXPECT_EQ(h, 600);
-	EXPECT_TRUE(surfax::render::ParsePreviewSize("1X8192", w, h, error));
+	EXPECT_TRUE(surfax::app::ParsePreviewSize("1X8192", w, h, error));
 	EXPECT_EQ(w, 1);
 	EXPECT_EQ(h, 8192);
 	for (const char* bad : {"", "800", "x600", "800x", "0x600", "800x0", "-1x5", "+1x5", "8193x10", "12ax3", " 80x60",
@@ -265,7 +266,7 @@ TEST(PngPreviewSize, ParsesWidthByHeightAndRejectsEverythingElse)
 	{
 		w = h = 7;
 		error.clear();
-		EXPECT_FALSE(surfax::render::ParsePreviewSize(bad, w, h, error)) << bad;
+		EXPECT_FALSE(surfax::app::ParsePreviewSize(bad, w, h, error)) << bad;
 		EXPECT_FALSE(error.empty()) << bad;
 		EXPECT_EQ(w, 7) << bad;
 	}

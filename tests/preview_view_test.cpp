@@ -1,7 +1,7 @@
 // The preview's view options: camera angles and distance, the background colour and transparency, and how the
 // command line spells them.
 #include "host/render/png_preview.h"
-#include "host/render/view_options.h"
+#include "app/option_text.h"
 
 #include "host/image/image.h"
 #include "support/export_scenes.h"
@@ -54,7 +54,7 @@ TEST(PreviewView, TheDefaultViewIsTheThreeQuarterView)
 	const RenderOptions defaults{200, 150};
 	RenderOptions spelledOut{200, 150};
 	std::string error;
-	ASSERT_TRUE(surfax::render::ParseViewAngles("35,28", spelledOut.view, error)) << error;
+	ASSERT_TRUE(surfax::app::ParseViewAngles("35,28", spelledOut.view, error)) << error;
 	Image threeQuarter;
 	ASSERT_TRUE(surfax::render::RenderSceneWithCamera(
 	    scene, surfax::render::ThreeQuarterCamera(surfax::io::SceneBounds(scene), 200, 150), defaults, threeQuarter,
@@ -93,7 +93,7 @@ TEST(PreviewView, ATransparentBackgroundLeavesOnlyTheChartOpaqueAndTheFileKeepsI
 	const ExportScene scene = SurfaceScene();
 	RenderOptions options{120, 90};
 	std::string error;
-	ASSERT_TRUE(surfax::render::ParseBackground("transparent", options.background, error)) << error;
+	ASSERT_TRUE(surfax::app::ParseBackground("transparent", options.background, error)) << error;
 	const Image image = Render(scene, options);
 	std::size_t clear = 0, opaque = 0;
 	for (std::size_t i = 3; i < image.rgba.size(); i += 4)
@@ -127,11 +127,11 @@ TEST(PreviewView, CameraTextNeedsTwoOrThreeNumbersWithAnElevationInsideTheRightA
 {
 	ViewAngles view;
 	std::string error;
-	ASSERT_TRUE(surfax::render::ParseViewAngles("30,20", view, error)) << error;
+	ASSERT_TRUE(surfax::app::ParseViewAngles("30,20", view, error)) << error;
 	EXPECT_EQ(view.azimuth, 30.0f);
 	EXPECT_EQ(view.elevation, 20.0f);
 	EXPECT_EQ(view.distance, 0.0f);
-	ASSERT_TRUE(surfax::render::ParseViewAngles("-400.5,+89.5,1e3", view, error)) << error;
+	ASSERT_TRUE(surfax::app::ParseViewAngles("-400.5,+89.5,1e3", view, error)) << error;
 	EXPECT_EQ(view.azimuth, -400.5f);
 	EXPECT_EQ(view.elevation, 89.5f);
 	EXPECT_EQ(view.distance, 1000.0f);
@@ -140,7 +140,7 @@ TEST(PreviewView, CameraTextNeedsTwoOrThreeNumbersWithAnElevationInsideTheRightA
 	{
 		ViewAngles unchanged{1.0f, 2.0f, 3.0f};
 		error.clear();
-		EXPECT_FALSE(surfax::render::ParseViewAngles(bad, unchanged, error)) << bad;
+		EXPECT_FALSE(surfax::app::ParseViewAngles(bad, unchanged, error)) << bad;
 		EXPECT_FALSE(error.empty()) << bad;
 		EXPECT_EQ(unchanged.azimuth, 1.0f) << bad;
 		EXPECT_EQ(unchanged.distance, 3.0f) << bad;
@@ -151,22 +151,22 @@ TEST(PreviewView, BackgroundTextIsANameOrHexDigits)
 {
 	std::uint8_t rgba[4] = {9, 9, 9, 9};
 	std::string error;
-	ASSERT_TRUE(surfax::render::ParseBackground("#FF8000", rgba, error)) << error;
+	ASSERT_TRUE(surfax::app::ParseBackground("#FF8000", rgba, error)) << error;
 	EXPECT_EQ(rgba[0], 255);
 	EXPECT_EQ(rgba[1], 128);
 	EXPECT_EQ(rgba[2], 0);
 	EXPECT_EQ(rgba[3], 255);
-	ASSERT_TRUE(surfax::render::ParseBackground("10203040", rgba, error)) << error;
+	ASSERT_TRUE(surfax::app::ParseBackground("10203040", rgba, error)) << error;
 	EXPECT_EQ(rgba[0], 0x10);
 	EXPECT_EQ(rgba[3], 0x40);
-	ASSERT_TRUE(surfax::render::ParseBackground("White", rgba, error)) << error;
+	ASSERT_TRUE(surfax::app::ParseBackground("White", rgba, error)) << error;
 	EXPECT_EQ(rgba[2], 255);
-	ASSERT_TRUE(surfax::render::ParseBackground("slate", rgba, error)) << error;
+	ASSERT_TRUE(surfax::app::ParseBackground("slate", rgba, error)) << error;
 	EXPECT_TRUE(std::equal(rgba, rgba + 4, surfax::render::kPreviewBackground));
 	for (const char* bad : {"", "#", "#12345", "#1234567", "#GG0000", "red!", "transparentish", "#123456789"})
 	{
 		std::uint8_t unchanged[4] = {1, 2, 3, 4};
-		EXPECT_FALSE(surfax::render::ParseBackground(bad, unchanged, error)) << bad;
+		EXPECT_FALSE(surfax::app::ParseBackground(bad, unchanged, error)) << bad;
 		EXPECT_EQ(unchanged[0], 1) << bad;
 		EXPECT_EQ(unchanged[3], 4) << bad;
 	}

@@ -16,7 +16,9 @@ std::string_view StripBlanks(std::string_view text, Blanks blanks)
 {
 	if (blanks == Blanks::None)
 		return text;
-	const char* blank = blanks == Blanks::LeadingSpaces ? " " : " \t";
+	const char* blank = blanks == Blanks::LeadingSpaces       ? " "
+	                    : blanks == Blanks::LeadingWhitespace ? " \t\n\v\f\r"
+	                                                          : " \t";
 	const std::size_t first = text.find_first_not_of(blank);
 	if (first == std::string_view::npos)
 		return {};
@@ -42,6 +44,12 @@ bool TakeSign(std::string_view& text, const NumberTextOptions& options)
 	return text.empty() || (text.front() != '+' && text.front() != '-');
 }
 
+// "0x" or "0X" with something after it.
+bool HasHexPrefix(std::string_view text)
+{
+	return text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+}
+
 bool ParseInteger(std::string_view text, std::int64_t& value, const NumberTextOptions& options, std::int64_t lowest,
                   std::int64_t highest)
 {
@@ -50,7 +58,7 @@ bool ParseInteger(std::string_view text, std::int64_t& value, const NumberTextOp
 	if (!TakeSign(text, options))
 		return false;
 	int base = 10;
-	if (options.hexadecimal && text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+	if (options.hexadecimal && HasHexPrefix(text))
 	{
 		text.remove_prefix(2);
 		if (hasSign || text.front() == '-' || text.front() == '+')
@@ -79,11 +87,24 @@ template <typename Real> bool ParseReal(std::string_view text, Real& value, cons
 	}
 	if (!TakeSign(text, options))
 		return false;
+	// from_chars reads a '-' itself but no "0x": a hex significand is read after the prefix and negated after.
+	const bool negative = !text.empty() && text.front() == '-';
+	std::string_view number = text;
+	std::chars_format format = std::chars_format::general;
+	if (options.hexadecimal && HasHexPrefix(text.substr(negative ? 1 : 0)))
+	{
+		number = text.substr(negative ? 3 : 2);
+		format = std::chars_format::hex;
+		if (number.front() == '-' || number.front() == '+')
+			return false;
+	}
 	Real parsed = 0;
-	const char* end = text.data() + text.size();
-	const std::from_chars_result r = std::from_chars(text.data(), end, parsed);
-	if (text.empty() || r.ec != std::errc() || r.ptr != end)
+	const char* end = number.data() + number.size();
+	const std::from_chars_result r = std::from_chars(number.data(), end, parsed, format);
+	if (number.empty() || r.ec != std::errc() || r.ptr != end)
 		return false;
+	if (format == std::chars_format::hex && negative)
+		parsed = -parsed;
 	// The words of NonFinite::Words were taken above: any other spelling of a non-finite value is refused there too.
 	if (options.nonFinite != NonFinite::AnySpelling && !std::isfinite(parsed))
 		return false;

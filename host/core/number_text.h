@@ -20,6 +20,7 @@ struct NumberTextOptions
 	{
 		None,
 		LeadingSpaces,       ///< spaces (not tabs) before the number; nothing after it
+		LeadingWhitespace,   ///< what strtod skips before the number (space, \t \n \v \f \r); nothing after it
 		SpacesAndTabsAround, ///< spaces and tabs before and after
 	};
 	/// The non-finite values of reals (integers are always finite).
@@ -31,9 +32,11 @@ struct NumberTextOptions
 	};
 
 	Blanks blanks = Blanks::None;
-	bool plusSign = false;    ///< a leading '+'; a second sign after it is never taken
-	bool minusSign = true;    ///< a leading '-'
-	bool hexadecimal = false; ///< integers: "0x" or "0X" and hex digits as well, without a sign
+	bool plusSign = false; ///< a leading '+'; a second sign after it is never taken
+	bool minusSign = true; ///< a leading '-'
+	/// "0x" or "0X" and hex digits as well: integers without a sign; reals after the sign the options allow, with an
+	/// optional fraction and binary exponent as strtod reads them ("0x1.8p3" is 12)
+	bool hexadecimal = false;
 	NonFinite nonFinite = NonFinite::Refused;
 	/// Integers: the accepted range (inclusive), within the range of the result's type.
 	std::int64_t min = std::numeric_limits<std::int64_t>::min();

@@ -2,11 +2,9 @@
 
 #include "customgui_fontchooser.h"
 #include "customgui_gradient.h"
-#include "lib_clipmap.h"
 
 #include "host/core/number_text.h"
 #include "host/fonts/font_library.h"
-#include "host/json/json_reader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,32 +52,10 @@ bool IsInt32(std::int64_t v)
 	return v >= std::numeric_limits<Int32>::min() && v <= std::numeric_limits<Int32>::max();
 }
 
-std::string CycleValues(const ParamDesc& param)
-{
-	std::string list;
-	for (const resources::CycleEntry& entry : param.cycle)
-	{
-		if (!list.empty())
-			list += ", ";
-		list += std::to_string(entry.value) + " (" + entry.symbol + ")";
-	}
-	return list;
-}
-
 bool InCycle(const ParamDesc& param, std::int64_t value)
 {
 	return std::any_of(param.cycle.begin(), param.cycle.end(),
 	                   [&](const resources::CycleEntry& entry) { return entry.value == value; });
-}
-
-const resources::CycleEntry* CycleBySymbol(const ParamDesc& param, std::string_view symbol)
-{
-	for (const resources::CycleEntry& entry : param.cycle)
-	{
-		if (entry.symbol == symbol)
-			return &entry;
-	}
-	return nullptr;
 }
 
 bool IsKnownInterpolation(std::int64_t v)
@@ -602,8 +578,31 @@ bool FitsType(ParamType type, Int32 kind)
 		return false;
 	}
 }
+} // namespace
 
-bool CheckLong(const ParamDesc& param, std::int64_t v, std::string& message)
+std::string CycleValueList(const ParamDesc& param)
+{
+	std::string list;
+	for (const resources::CycleEntry& entry : param.cycle)
+	{
+		if (!list.empty())
+			list += ", ";
+		list += std::to_string(entry.value) + " (" + entry.symbol + ")";
+	}
+	return list;
+}
+
+const resources::CycleEntry* CycleEntryBySymbol(const ParamDesc& param, std::string_view symbol)
+{
+	for (const resources::CycleEntry& entry : param.cycle)
+	{
+		if (entry.symbol == symbol)
+			return &entry;
+	}
+	return nullptr;
+}
+
+bool CheckIntegerValue(const ParamDesc& param, std::int64_t v, std::string& message)
 {
 	if (!IsInt32(v))
 	{
@@ -612,12 +611,11 @@ bool CheckLong(const ParamDesc& param, std::int64_t v, std::string& message)
 	}
 	if (!param.cycle.empty() && !InCycle(param, v))
 	{
-		message = std::to_string(v) + " is not one of the cycle's values: " + CycleValues(param);
+		message = std::to_string(v) + " is not one of the cycle's values: " + CycleValueList(param);
 		return false;
 	}
 	return true;
 }
-} // namespace
 
 bool ReadJsonNumber(const json& value, double& out)
 {
@@ -736,16 +734,16 @@ bool ReadParamValue(const json& value, const ParamDesc* param, std::string& path
 		std::int64_t v = 0;
 		if (value.is_string() && !param->cycle.empty())
 		{
-			const resources::CycleEntry* entry = CycleBySymbol(*param, value.get_ref<const std::string&>());
+			const resources::CycleEntry* entry = CycleEntryBySymbol(*param, value.get_ref<const std::string&>());
 			if (entry == nullptr)
-				return Fail(error, path, "not a cycle entry; expected one of " + CycleValues(*param));
+				return Fail(error, path, "not a cycle entry; expected one of " + CycleValueList(*param));
 			out = GeData(static_cast<Int32>(entry->value));
 			return true;
 		}
 		if (!JsonToInt64(value, v))
 			return Fail(error, path, "expected an integer");
 		std::string message;
-		if (!CheckLong(*param, v, message))
+		if (!CheckIntegerValue(*param, v, message))
 			return Fail(error, path, message);
 		out = GeData(static_cast<Int32>(v));
 		return true;
@@ -802,142 +800,4 @@ bool ReadParamValue(const json& value, const ParamDesc* param, std::string& path
 	}
 }
 
-namespace
-{
-std::string_view Trim(std::string_view text)
-{
-	const std::size_t first = text.find_first_not_of(" \t");
-	if (first == std::string_view::npos)
-		return {};
-	const std::size_t last = text.find_last_not_of(" \t");
-	return text.substr(first, last - first + 1);
-}
-
-// A number as a person types it: blanks around it and a '+' are fine, and the non-finite words of documents.
-constexpr core::NumberTextOptions kTypedNumber = {.blanks = core::NumberTextOptions::Blanks::SpacesAndTabsAround,
-                                                  .plusSign = true,
-                                                  .nonFinite = core::NumberTextOptions::NonFinite::Words};
-} // namespace
-
-bool ParamValueFromText(const ParamDesc& param, std::string_view text, GeData& out, std::string& message)
-{
-	switch (param.type)
-	{
-	case ParamType::Long:
-	{
-		if (const resources::CycleEntry* entry = CycleBySymbol(param, Trim(text)))
-		{
-			out = GeData(static_cast<Int32>(entry->value));
-			return true;
-		}
-		std::int64_t v = 0;
-		if (!core::ParseNumberText(text, v, kTypedNumber))
-		{
-			message = param.cycle.empty() ? "expected an integer"
-			                              : "expected an integer or a cycle entry: " + CycleValues(param);
-			return false;
-		}
-		if (!CheckLong(param, v, message))
-			return false;
-		out = GeData(static_cast<Int32>(v));
-		return true;
-	}
-	case ParamType::Real:
-	{
-		double v = 0.0;
-		if (!core::ParseNumberText(text, v, kTypedNumber))
-		{
-			message = "expected a number";
-			return false;
-		}
-		out = GeData(v);
-		return true;
-	}
-	case ParamType::Bool:
-	{
-		const std::string_view word = Trim(text);
-		if (word != "true" && word != "false")
-		{
-			message = "expected true or false";
-			return false;
-		}
-		out = GeData(word == "true");
-		return true;
-	}
-	case ParamType::String:
-		out = GeData(maxon::String(std::string(text)));
-		return true;
-	case ParamType::Filename:
-		out = GeData(Filename(maxon::String(std::string(text))));
-		return true;
-	case ParamType::Vector:
-	case ParamType::Color:
-	{
-		std::string_view inner = Trim(text);
-		if (inner.size() >= 2 && inner.front() == '[' && inner.back() == ']')
-			inner = inner.substr(1, inner.size() - 2);
-		double xyz[3];
-		if (!core::ParseVectorText(inner, xyz, kTypedNumber))
-		{
-			message = "expected x,y,z";
-			return false;
-		}
-		out = GeData(Vector(xyz[0], xyz[1], xyz[2]));
-		return true;
-	}
-	case ParamType::Gradient:
-	{
-		json value;
-		JsonError error;
-		if (!ParseJson(text, value, error))
-		{
-			message = "expected a gradient as JSON: {\"gradient\": {...}} (" + error.Format() + ")";
-			return false;
-		}
-		std::string path;
-		if (!ReadParamValue(value, &param, path, out, error))
-		{
-			message = error.Format();
-			return false;
-		}
-		return true;
-	}
-	case ParamType::Font:
-	{
-		const std::string_view trimmed = Trim(text);
-		if (!trimmed.empty() && trimmed.front() == '{')
-		{
-			const json value = json::parse(trimmed.begin(), trimmed.end(), nullptr, false);
-			std::string path;
-			JsonError error;
-			if (value.is_discarded() || !ReadParamValue(value, &param, path, out, error))
-			{
-				message = value.is_discarded() ? "expected a font name or {\"font\": {...}}" : error.Format();
-				return false;
-			}
-			return true;
-		}
-		// A font by the name the font chooser shows.
-		BaseContainer description;
-		if (!GeClipMap::GetFontDescription(String(std::string(trimmed)), GE_FONT_NAME_DISPLAY, &description))
-		{
-			message = "no installed font is named \"" + std::string(trimmed) + "\"";
-			return false;
-		}
-		GeData font(FONTCHOOSER_DATA, DEFAULTVALUE);
-		FontData* fontData = font.GetCustomDataTypeWritable<FontData>();
-		if (fontData == nullptr)
-		{
-			message = "out of memory";
-			return false;
-		}
-		fontData->SetFont(&description);
-		out = std::move(font);
-		return true;
-	}
-	default:
-		message = std::string("a ") + resources::ParamTypeKeyword(param.type) + " parameter holds no value";
-		return false;
-	}
-}
 } // namespace surfax::io

@@ -1,4 +1,4 @@
-// Parameter values as JSON and as command-line text, typed by the parameter's description.
+// Parameter values as JSON, typed by the parameter's description.
 //
 // Typed values (the description declares the parameter):
 //   LONG          an integer in the Int32 range; with a CYCLE one of the cycle's values (its symbol is accepted too)
@@ -30,6 +30,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -64,12 +65,13 @@ void WriteParamValue(JsonWriter& writer, const resources::ParamDesc* param, cons
 bool ReadParamValue(const nlohmann::json& value, const resources::ParamDesc* param, std::string& path,
                     cinema::GeData& out, JsonError& error);
 
-/// Parses command-line text as a value of param: numbers ("2.5", "-180", "1e3", "inf", "NaN"; out of range is an error), "true"/"false", strings as
-/// given, vectors as "x,y,z" or "[x, y, z]", cycle entries by value or by symbol, gradients as the JSON above,
-/// fonts by their display name ("DejaVu Sans Bold") or as the JSON above.
-/// False with a message (no place) when the text does not fit.
-bool ParamValueFromText(const resources::ParamDesc& param, std::string_view text, cinema::GeData& out,
-                        std::string& message);
+/// The cycle entries of param as a person reads them in a message: "0 (MODE_A), 1 (MODE_B)".
+std::string CycleValueList(const resources::ParamDesc& param);
+/// The cycle entry of param whose symbol is `symbol`, or null.
+const resources::CycleEntry* CycleEntryBySymbol(const resources::ParamDesc& param, std::string_view symbol);
+/// Whether an integer fits a LONG parameter: in the Int32 range and, with a cycle, one of its values. False with a
+/// message ("integer out of range", "2 is not one of the cycle's values: ...").
+bool CheckIntegerValue(const resources::ParamDesc& param, std::int64_t value, std::string& message);
 } // namespace surfax::io
 
 #endif

@@ -9,10 +9,6 @@
 
 namespace surfax::render
 {
-/// Parses a preview size "WxH" (also "WXH"), each side a decimal integer in 1..kMaxPreviewSide. False with
-/// `error` for anything else; width and height are then unchanged.
-bool ParsePreviewSize(const std::string& text, int& width, int& height, std::string& error);
-
 /// Renders the scene (RenderScene) and writes it to path as PNG. The same scene and options give the same
 /// bytes. False with `error` ("PATH: reason") when the size is invalid or the file cannot be written (a partly
 /// written file is removed).
