@@ -1,13 +1,28 @@
-// surfax-host calc: what the number entry makes of each expression, one line each.
-#include "app/commands.h"
+#include "app/calc_command.h"
 
 #include "host/core/number_format.h"
 
+#include <CLI/CLI.hpp>
+
 #include <cstdio>
+#include <memory>
 
 namespace surfax::app
 {
 using namespace cinema;
+
+namespace
+{
+CommandRun DeclareCalc(CLI::App& command)
+{
+	auto expressions = std::make_shared<std::vector<std::string>>();
+	command.add_option("EXPR", *expressions, "Expression")->required();
+	return [expressions](const GlobalOptions&) { return RunCalc(*expressions); };
+}
+} // namespace
+
+const CommandDeclaration kCalcCommand = {"calc", "Print what the number entry makes of each expression", DeclareCalc,
+                                         true};
 
 int RunCalc(const std::vector<std::string>& expressions)
 {

@@ -1,5 +1,4 @@
-// surfax-host describe: the plug-ins found, whether they loaded, and the object types and parameters they register.
-#include "app/commands.h"
+#include "app/describe_command.h"
 
 #include "host/core/number_format.h"
 #include "host/json/json_writer.h"
@@ -7,7 +6,9 @@
 #include "host/plugins/loader.h"
 #include "host/plugins/registry.h"
 
-#include <cstdio>
+#include <CLI/CLI.hpp>
+
+#include <memory>
 
 namespace surfax::app
 {
@@ -222,7 +223,16 @@ std::string DescribeText(const std::vector<std::string>& folders)
 	text += "\n";
 	return text;
 }
+CommandRun DeclareDescribe(CLI::App& command)
+{
+	auto json = std::make_shared<bool>(false);
+	command.add_flag("--json", *json, "Print JSON");
+	return [json](const GlobalOptions& options) { return RunDescribe(options, *json); };
+}
 } // namespace
+
+const CommandDeclaration kDescribeCommand = {"describe", "List the plug-ins, their object types and parameters",
+                                             DeclareDescribe};
 
 int RunDescribe(const GlobalOptions& options, bool json)
 {

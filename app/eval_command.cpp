@@ -1,14 +1,15 @@
-// surfax-host eval: load a document, set the time, edit parameters, evaluate, then dump and/or save it.
-#include "app/commands.h"
+#include "app/eval_command.h"
+
 #include "app/formula_report.h"
 
-#include "host/draw/draw_recorder.h"
-#include "host/eval/evaluate.h"
 #include "host/document/document_json.h"
-#include "host/document/dump.h"
+#include "host/eval/evaluate.h"
 #include "host/user/actions.h"
 
+#include <CLI/CLI.hpp>
+
 #include <cstdio>
+#include <memory>
 
 namespace surfax::app
 {
@@ -16,13 +17,42 @@ using namespace cinema;
 
 namespace
 {
-// Frees the document before the plug-ins go: nodes of plug-in types must not outlive their library.
-struct DocumentHolder
+struct EvalCommandLine
 {
-	BaseDocument* doc = nullptr;
-	~DocumentHolder() { BaseDocument::Free(doc); }
+	EvalOptions eval;
+	std::int32_t frame = 0;
+	CLI::Option* frameOption = nullptr;
 };
+
+CommandRun DeclareEval(CLI::App& command)
+{
+	auto line = std::make_shared<EvalCommandLine>();
+	EvalOptions& eval = line->eval;
+	command.add_option("DOC", eval.document, "Document (JSON)")->required()->type_name("DOC.json");
+	line->frameOption = command.add_option("--frame", line->frame, "Document time as a frame")->type_name("N");
+	command.add_option("--set", eval.edits.sets, "Edit a parameter as the attribute panel does (repeatable)")
+	    ->type_name("[OBJECTNAME:]SYMBOL=VALUE")
+	    ->allow_extra_args(false);
+	command.add_option("--press", eval.edits.presses, "Press a button after all edits (repeatable)")
+	    ->type_name("[OBJECTNAME:]SYMBOL")
+	    ->allow_extra_args(false);
+	command
+	    .add_option("--drag", eval.edits.drags,
+	                "Drag a handle to a position in the object's coordinates, after the edits (repeatable)")
+	    ->type_name("[OBJECTNAME:]INDEX=X,Y,Z")
+	    ->allow_extra_args(false);
+	DeclareDocumentOutputs(command, eval.dump, eval.draw, eval.save);
+	return [line](const GlobalOptions& options)
+	{
+		if (line->frameOption->count() > 0)
+			line->eval.frame = line->frame;
+		return RunEval(options, line->eval);
+	};
+}
 } // namespace
+
+const CommandDeclaration kEvalCommand = {"eval", "Load a document, edit it, evaluate it, dump and/or save it",
+                                         DeclareEval};
 
 int RunEval(const GlobalOptions& options, const EvalOptions& eval)
 {
@@ -38,31 +68,8 @@ int RunEval(const GlobalOptions& options, const EvalOptions& eval)
 	BaseDocument& doc = *holder.doc;
 	if (eval.frame)
 		user::SetFrame(&doc, *eval.frame);
-	std::string message;
-	for (const std::string& edit : eval.sets)
-	{
-		if (!ApplySet(doc, edit, message))
-		{
-			PrintError("--set " + edit, message);
-			return kExitError;
-		}
-	}
-	for (const std::string& drag : eval.drags)
-	{
-		if (!ApplyDrag(doc, drag, message))
-		{
-			PrintError("--drag " + drag, message);
-			return kExitError;
-		}
-	}
-	for (const std::string& target : eval.presses)
-	{
-		if (!ApplyPress(doc, target, message))
-		{
-			PrintError("--press " + target, message);
-			return kExitError;
-		}
-	}
+	if (!ApplyEdits(doc, eval.edits))
+		return kExitError;
 	FormulaWatch formulas;
 	eval::EvaluateDocument(&doc);
 	WarnAboutFormulas(formulas, doc, true);
@@ -71,22 +78,11 @@ int RunEval(const GlobalOptions& options, const EvalOptions& eval)
 	for (const std::string& sentence : lost)
 		PrintError(eval.document, sentence);
 	// Drawings are part of the dump, so asking for them asks for the dump.
-	if (eval.dump || eval.draw)
+	std::string message;
+	if ((eval.dump || eval.draw) && !WriteDump(doc, "", eval.draw, message))
 	{
-		std::vector<draw::ObjectDrawing> drawings;
-		io::DumpOptions dumpOptions;
-		if (eval.draw)
-		{
-			drawings = draw::DrawDocument(&doc);
-			dumpOptions.drawings = &drawings;
-		}
-		std::string text;
-		if (!io::DumpDocument(doc, dumpOptions, text, message))
-		{
-			PrintError("--dump", message);
-			return kExitError;
-		}
-		WriteStandardOutput(text);
+		PrintError("--dump", message);
+		return kExitError;
 	}
 	if (!eval.save.empty() && !io::SaveDocumentFile(doc, eval.save, message))
 	{

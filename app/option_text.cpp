@@ -178,17 +178,17 @@ bool ParseBackground(const std::string& text, std::uint8_t rgba[4], std::string&
 	return true;
 }
 
-bool ParseUnitScale(std::string_view text, double& scale, std::string& message)
+bool ParsePositiveNumber(std::string_view text, double& value, std::string& message)
 {
-	constexpr core::NumberTextOptions kScale = {
+	constexpr core::NumberTextOptions kAsStrtod = {
 	    .blanks = core::NumberTextOptions::Blanks::LeadingWhitespace, .plusSign = true, .hexadecimal = true};
 	double parsed = 0.0;
-	if (!core::ParseNumberText(text, parsed, kScale) || !(parsed > 0.0 && parsed < 1e30))
+	if (!core::ParseNumberText(text, parsed, kAsStrtod) || !(parsed > 0.0 && parsed < 1e30))
 	{
 		message = "expected a positive number";
 		return false;
 	}
-	scale = parsed;
+	value = parsed;
 	return true;
 }
 

@@ -39,9 +39,10 @@ bool ParseViewAngles(const std::string& text, render::ViewAngles& view, std::str
 /// else; `rgba` is then unchanged.
 bool ParseBackground(const std::string& text, std::uint8_t rgba[4], std::string& message);
 
-/// Parses --unit-scale, metres per scene unit: a number above 0 and below 1e30, as strtod reads one (white space
-/// before it, a '+', hexadecimal "0x1p-3"; nothing after it). False with a message; `scale` is then unchanged.
-bool ParseUnitScale(std::string_view text, double& scale, std::string& message);
+/// Parses a positive size (--unit-scale, metres per scene unit; --wire-width, scene units): a number above 0 and
+/// below 1e30, as strtod reads one (white space before it, a '+', hexadecimal "0x1p-3"; nothing after it). False
+/// with a message; `value` is then unchanged.
+bool ParsePositiveNumber(std::string_view text, double& value, std::string& message);
 
 /// Parses --png-compression: a whole number from io::kMinPngCompression to io::kMaxPngCompression. False with a
 /// message; `level` is then unchanged.

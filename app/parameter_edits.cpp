@@ -1,11 +1,11 @@
-// --set and --press: finding the object a symbol names and editing it as a person would in the attribute panel.
-#include "app/commands.h"
+#include "app/parameter_edits.h"
+
+#include "app/cli.h"
 #include "app/parameter_text.h"
 
 #include "host/core/diagnostics.h"
 #include "host/core/number_format.h"
 #include "host/core/number_text.h"
-#include "host/document/param_json.h"
 #include "host/gradient/named_gradients.h"
 #include "host/plugins/registry.h"
 #include "host/scene/node.h"
@@ -99,6 +99,31 @@ std::string LimitsText(const resources::ParamDesc& param)
 	return "it is at most " + core::FormatShortest(param.max.value_or(0.0));
 }
 } // namespace
+
+bool ApplyEdits(BaseDocument& doc, const Edits& edits)
+{
+	using Apply = bool (*)(BaseDocument&, std::string_view, std::string&);
+	const struct
+	{
+		const char* option;
+		const std::vector<std::string>& texts;
+		Apply apply;
+	} kinds[] = {
+	    {"--set ", edits.sets, ApplySet}, {"--drag ", edits.drags, ApplyDrag}, {"--press ", edits.presses, ApplyPress}};
+	std::string message;
+	for (const auto& kind : kinds)
+	{
+		for (const std::string& text : kind.texts)
+		{
+			if (!kind.apply(doc, text, message))
+			{
+				PrintError(kind.option + text, message);
+				return false;
+			}
+		}
+	}
+	return true;
+}
 
 void SplitTarget(std::string_view target, std::string& objectName, std::string& symbol)
 {

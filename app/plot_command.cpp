@@ -1,35 +1,21 @@
-// surfax-host plot: builds a chart the way a person does in the application (a plot object from the menu, the
-// formula and parameters typed into the attribute panel, components added to the plot), evaluates it as a render
-// and writes each output file by its extension.
-#include "app/chart_viewer.h"
-#include "app/commands.h"
+#include "app/plot_command.h"
+
 #include "app/formula_report.h"
+#include "app/option_text.h"
+#include "app/plot_outputs.h"
 #include "app/render_and_collect.h"
 
 #include "host/core/diagnostics.h"
 #include "host/core/interruption.h"
-#include "host/core/number_format.h"
-#include "host/core/output_file.h"
-#include "host/draw/draw_recorder.h"
-#include "host/render/rasterizer.h"
-#include "host/eval/evaluate.h"
-#include "host/document/document_json.h"
-#include "host/document/dump.h"
-#include "host/export/export_scene.h"
-#include "host/export/gltf_writer.h"
-#include "host/export/obj_writer.h"
 #include "host/export/wire_tubes.h"
-#include "host/render/chart_page.h"
-#include "host/render/png_preview.h"
 #include "host/plugins/registry.h"
 #include "host/user/actions.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
-#include <filesystem>
-#include <limits>
-#include <map>
+#include <memory>
 
 namespace surfax::app
 {
@@ -52,65 +38,92 @@ constexpr ComponentKind kComponents[] = {
     {"label", "o3dplotlabel", "PLOT_ADDCOMPONENT_LABEL"},
 };
 
-// Above this many triangles, line segments and points together, writing a file reports progress.
-constexpr std::size_t kLargeScene = 250000;
-// What the frames of one animated glTF may hold together (floats kept in memory: 1 GiB).
-constexpr std::size_t kMaxAnimationCoordinates = std::size_t(1) << 28;
+// --- The command line --------------------------------------------------------------------------------------------
 
-enum class OutputKind
+struct PlotCommandLine
 {
-	Glb,
-	Gltf,
-	Obj,
-	Png,
-	Page,
-	Dump,
+	PlotOptions plot;
+	std::string formula, with, text;
+	std::int32_t frame = 0;
+	CLI::Option* formulaOption = nullptr;
+	CLI::Option* withOption = nullptr;
+	CLI::Option* frameOption = nullptr;
 };
 
-struct Output
+// The options that say how the chart looks in pictures and files.
+void DeclareViewOptions(CLI::App& command, PlotCommandLine& line)
 {
-	std::string path;
-	OutputKind kind;
-};
-
-struct DocumentHolder
-{
-	BaseDocument* doc = nullptr;
-	~DocumentHolder() { BaseDocument::Free(doc); }
-};
-
-bool OutputKindOf(const std::string& path, OutputKind& kind)
-{
-	std::string ext = std::filesystem::path(path).extension().string();
-	std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-	if (ext == ".glb")
-		kind = OutputKind::Glb;
-	else if (ext == ".gltf")
-		kind = OutputKind::Gltf;
-	else if (ext == ".obj")
-		kind = OutputKind::Obj;
-	else if (ext == ".png")
-		kind = OutputKind::Png;
-	else if (ext == ".html" || ext == ".htm")
-		kind = OutputKind::Page;
-	else if (ext == ".json")
-		kind = OutputKind::Dump;
-	else
-		return false;
-	return true;
+	PlotOptions& plot = line.plot;
+	std::string& text = line.text;
+	command
+	    .add_option("-o", plot.outputs, "Output file, by extension: .glb .gltf .obj .png .html/.htm .json (repeatable)")
+	    ->type_name("FILE")
+	    ->allow_extra_args(false);
+	DeclareReadOption(
+	    command, text, "--size", "WxH", "Size of PNG outputs and of the picture a page frames (default 800x600)",
+	    [&plot](const std::string& t, std::string& m) { return ParsePreviewSize(t, plot.width, plot.height, m); });
+	DeclareReadOption(command, text, "--unit-scale", "S",
+	                  "glTF: metres per scene unit, the scale of the root node (default 0.01: centimetres)",
+	                  [&plot](const std::string& t, std::string& m) { return ParsePositiveNumber(t, plot.unitScale, m); });
+	DeclareReadOption(command, text, "--wire-width", "W",
+	                  "Grid and cage as tubes this wide (scene units), which renderers draw; default: lines",
+	                  [&plot](const std::string& t, std::string& m) { return ParsePositiveNumber(t, plot.wireWidth, m); });
+	DeclareReadOption(
+	    command, text, "--camera", "AZIMUTH,ELEVATION[,DISTANCE]",
+	    "PNG and page view in degrees around and above the chart, and the eye's distance (default 35,28 fitted)",
+	    [&plot](const std::string& t, std::string& m) { return ParseViewAngles(t, plot.view, m); });
+	DeclareReadOption(
+	    command, text, "--background", "COLOR|transparent",
+	    "PNG and page background: transparent, #RRGGBB, #RRGGBBAA, black, white, grey or slate (the default)",
+	    [&plot](const std::string& t, std::string& m) { return ParseBackground(t, plot.background.data(), m); });
+	DeclareReadOption(command, text, "--png-compression", "0..9",
+	                  "zlib level of PNG outputs: 0 (fastest, largest) to 9 (smallest, slowest); default 6",
+	                  [&plot](const std::string& t, std::string& m)
+	                  { return ParsePngCompression(t, plot.pngCompression, m); });
 }
 
-// "chart.png" for frame 1 becomes "chart-0001.png" (in the same folder), frame -3 "chart-m003.png": a minus sign
-// after the separator would read as a second separator.
-std::string NumberedPath(const std::string& path, std::int32_t frame)
+CommandRun DeclarePlot(CLI::App& command)
 {
-	const std::filesystem::path p(path);
-	char number[24];
-	std::snprintf(number, sizeof(number), "-%04d", static_cast<int>(frame));
-	if (number[1] == '-')
-		number[1] = 'm';
-	return (p.parent_path() / (p.stem().string() + number + p.extension().string())).string();
+	auto line = std::make_shared<PlotCommandLine>();
+	PlotOptions& plot = line->plot;
+	line->formulaOption = command.add_option("FORMULA", line->formula, "y = f(x, z), as typed into the plot object")
+	                          ->type_name("\"FORMULA\"");
+	command.add_option("--set", plot.edits.sets, "Edit a parameter of the plot or a component (repeatable)")
+	    ->type_name("[OBJECTNAME:]SYMBOL=VALUE")
+	    ->allow_extra_args(false);
+	line->withOption =
+	    command.add_option("--with", line->with, "Components to add: mesh,grid,cage,label, all (default) or none")
+	        ->type_name("COMPONENTS");
+	command.add_option("--press", plot.edits.presses, "Press a button after all edits (repeatable)")
+	    ->type_name("[OBJECTNAME:]SYMBOL")
+	    ->allow_extra_args(false);
+	line->frameOption = command.add_option("--frame", line->frame, "Document time as a frame")->type_name("N");
+	DeclareReadOption(command, line->text, "--frames", "A..B",
+	                  "Evaluate frames A to B in turn: files are numbered (chart-0001.png), glTF is one animation",
+	                  [&plot](const std::string& t, std::string& m)
+	                  {
+		                  plot.frameGiven = plot.numbered = true;
+		                  return ParseFrameRange(t, plot.firstFrame, plot.lastFrame, m);
+	                  })
+	    ->excludes(line->frameOption);
+	DeclareViewOptions(command, *line);
+	DeclareDocumentOutputs(command, plot.dump, plot.draw, plot.save);
+	return [line](const GlobalOptions& options)
+	{
+		if (line->formulaOption->count() > 0)
+			line->plot.formula = line->formula;
+		if (line->withOption->count() > 0)
+			line->plot.with = line->with;
+		if (line->frameOption->count() > 0)
+		{
+			line->plot.frameGiven = true;
+			line->plot.firstFrame = line->plot.lastFrame = line->frame;
+		}
+		return RunPlot(options, line->plot);
+	};
 }
+
+// --- Building the chart ------------------------------------------------------------------------------------------
 
 bool ParseComponents(const std::string& text, std::vector<const ComponentKind*>& out, std::string& message)
 {
@@ -142,10 +155,6 @@ bool ParseComponents(const std::string& text, std::vector<const ComponentKind*>&
 	return true;
 }
 
-// Adds a component below the plot. The plot's add-component button (PLOT_ADDCOMPONENT: choose the kind in its
-// cycle, then press it) is how a person does it; until the plug-in answers that button, the component is
-// allocated and inserted as the plot's last child, which is what the button does. Only this function changes
-// when the button is used.
 // Counts the direct children of plot of the given type.
 int CountChildren(BaseObject* plot, Int32 type)
 {
@@ -176,258 +185,26 @@ bool AddComponent(BaseDocument& doc, BaseObject* plot, const ComponentKind& kind
 	return true;
 }
 
-std::size_t PrimitiveCount(const io::ExportScene& scene)
+// A new document with the plot object made from the menu, the formula typed in, the components added and the
+// edits applied. Returns kExitOk, or prints what went wrong and returns its exit code.
+int BuildChart(const PlotOptions& plot, const std::vector<const ComponentKind*>& components, DocumentHolder& holder,
+               BaseObject*& plotObject)
 {
-	std::size_t count = 0;
-	for (const io::ExportMesh& m : scene.meshes)
-		count += m.TriangleCount();
-	for (const io::ExportLines& l : scene.lines)
-		count += l.SegmentCount();
-	for (const io::ExportPoints& p : scene.points)
-		count += p.VertexCount();
-	return count;
-}
-
-bool WriteDump(BaseDocument& doc, const std::string& path, bool drawings, std::string& message)
-{
-	std::string text;
-	std::vector<draw::ObjectDrawing> recorded;
-	io::DumpOptions options;
-	if (drawings)
-	{
-		recorded = draw::DrawDocument(&doc);
-		options.drawings = &recorded;
-	}
-	if (!io::DumpDocument(doc, options, text, message))
-		return false;
-	if (path.empty())
-	{
-		WriteStandardOutput(text);
-		return true;
-	}
-	core::OutputFile file(path);
-	file.Write(text);
-	return file.Commit(message);
-}
-
-// What a chart page says: the formula and the range of values it gave (over every frame), and the frames played.
-void DescribeChart(const FormulaWatch& formulas, const BaseObject* plotObject, const PlotOptions& plot,
-                   std::int64_t frameCount, double fps, render::ChartPageOptions& page)
-{
-	std::string formula;
-	FormulaOf(plotObject, formula);
-	double lowest = 0.0, highest = 0.0;
-	const auto number = [](double value) { return core::FormatFixed(value, 3, true, 0, U' '); };
-	const std::string range = formulas.ValueRange(plotObject, lowest, highest)
-	                              ? "values from " + number(lowest) + " to " + number(highest)
-	                              : std::string("no values");
-	page.title = "y = " + formula + " (" + range + ")";
-	page.caption = {"y = " + formula, range};
-	if (plot.numbered)
-		page.caption.push_back("frames " + std::to_string(plot.firstFrame) + " to " + std::to_string(plot.lastFrame) +
-		                       " (" + std::to_string(frameCount) + " at " + number(fps) + " per second)");
-}
-
-// The chart page of the frames (one for a still chart), seen as the PNG preview sees it.
-bool WritePage(const std::vector<io::ExportScene>& frames, double fps, const std::string& path, const PlotOptions& plot,
-               const std::string& viewer, render::ChartPageOptions page, std::string& message)
-{
-	page.width = plot.width;
-	page.height = plot.height;
-	page.view = plot.view;
-	std::copy(plot.background.begin(), plot.background.end(), page.background);
-	page.gltf = io::GltfOptions{plot.unitScale};
-	return render::WriteChartPage(path, frames, fps, viewer, page, message);
-}
-
-bool WriteOutput(BaseDocument& doc, const io::ExportScene& scene, const Output& out, const PlotOptions& plot,
-                 std::string& message)
-{
-	switch (out.kind)
-	{
-	case OutputKind::Glb:
-		return io::WriteGltf(out.path, scene, io::GltfContainer::Binary, message, io::GltfOptions{plot.unitScale});
-	case OutputKind::Gltf:
-		return io::WriteGltf(out.path, scene, io::GltfContainer::Embedded, message, io::GltfOptions{plot.unitScale});
-	case OutputKind::Obj:
-		return io::WriteObj(out.path, scene, message);
-	case OutputKind::Png:
-	{
-		render::RenderOptions view;
-		view.width = plot.width;
-		view.height = plot.height;
-		view.view = plot.view;
-		view.pngCompression = plot.pngCompression;
-		std::copy(plot.background.begin(), plot.background.end(), view.background);
-		return render::WritePreviewPng(out.path, scene, view, message);
-	}
-	case OutputKind::Dump:
-		return WriteDump(doc, out.path, plot.draw, message);
-	case OutputKind::Page:
-		break; // written with every frame's scene by the caller
-	}
-	return false;
-}
-
-// One animated glTF of every frame, played at the document's frame rate.
-bool WriteAnimation(BaseDocument& doc, const std::vector<io::ExportScene>& frames, const Output& out,
-                    const PlotOptions& plot, std::string& message)
-{
-	const io::GltfContainer container =
-	    out.kind == OutputKind::Glb ? io::GltfContainer::Binary : io::GltfContainer::Embedded;
-	return io::WriteAnimatedGltf(out.path, frames, static_cast<double>(doc.GetFps()), container, message,
-	                             io::GltfOptions{plot.unitScale});
-}
-
-bool IsGltf(OutputKind kind)
-{
-	return kind == OutputKind::Glb || kind == OutputKind::Gltf;
-}
-
-// Outputs that hold every frame of --frames in one file.
-bool HoldsEveryFrame(OutputKind kind)
-{
-	return IsGltf(kind) || kind == OutputKind::Page;
-}
-
-// The frames an animated glTF keeps in memory until it is written, counted in coordinates.
-std::size_t CoordinateCount(const io::ExportScene& scene)
-{
-	std::size_t count = 0;
-	for (const io::ExportMesh& m : scene.meshes)
-		count += m.positions.size() + m.normals.size() + m.colors.size() + m.uvs.size();
-	for (const io::ExportLines& l : scene.lines)
-		count += l.positions.size() + l.colors.size();
-	for (const io::ExportPoints& p : scene.points)
-		count += p.positions.size() + p.colors.size();
-	return count;
-}
-
-// A file an output of the run writes, with what a person calls it: "-o c.obj", "the material library of -o c.obj",
-// "frame 2 of -o a.png".
-struct OutputFileName
-{
-	std::string file;
-	std::string role;
-};
-
-// The files one output writes: one, or one per frame with --frames (glTF and pages excepted), each .obj with the
-// material library beside it.
-void FilesOfOutput(const Output& out, const PlotOptions& plot, std::vector<OutputFileName>& files)
-{
-	const bool perFrame = plot.numbered && !HoldsEveryFrame(out.kind);
-	const std::string option = "-o " + out.path;
-	for (std::int64_t frame = plot.firstFrame; frame <= (perFrame ? plot.lastFrame : plot.firstFrame); ++frame)
-	{
-		const std::string path = perFrame ? NumberedPath(out.path, static_cast<std::int32_t>(frame)) : out.path;
-		const std::string role = perFrame ? "frame " + std::to_string(frame) + " of " + option : option;
-		files.push_back({path, role});
-		if (out.kind == OutputKind::Obj)
-			files.push_back({io::MaterialLibraryPath(path), "the material library of " + role});
-	}
-}
-
-// Two outputs of one run that write the same file would overwrite each other (the .mtl of -o c.obj holding the
-// document --save c.mtl wrote): refused before anything is evaluated, naming both.
-bool OutputsAreDistinct(const std::vector<Output>& outputs, const PlotOptions& plot, std::string& where,
-                        std::string& message)
-{
-	std::map<std::string, OutputFileName> byTarget;
-	std::vector<OutputFileName> files;
-	for (std::size_t k = 0; k <= outputs.size(); ++k)
-	{
-		files.clear();
-		if (k < outputs.size())
-			FilesOfOutput(outputs[k], plot, files);
-		else if (!plot.save.empty())
-			files.push_back({plot.save, "--save " + plot.save});
-		for (const OutputFileName& name : files)
-		{
-			const auto [first, added] = byTarget.emplace(core::OutputTarget(name.file), name);
-			if (added)
-				continue;
-			where = k < outputs.size() ? "-o " + outputs[k].path : "--save " + plot.save;
-			// "frame 3 of -o b.png" is said as "frame 3 (b-0003.png)" after the option's own name.
-			std::string subject = name.role;
-			if (const std::string of = " of " + where; subject.ends_with(of))
-				subject.resize(subject.size() - of.size());
-			message = (name.role == where ? std::string() : subject + " (" + name.file + ") is ") +
-			          "the same file as " + first->second.role + " (" + first->second.file +
-			          "): each output of a run needs a file of its own";
-			return false;
-		}
-	}
-	return true;
-}
-
-void Progress(const std::string& text)
-{
-	if (!core::IsQuiet())
-		std::fprintf(stderr, "surfax-host: %s\n", text.c_str());
-}
-} // namespace
-
-int RunPlot(const GlobalOptions& options, PlotOptions plot)
-{
-	// Everything that can be checked without the plug-in is checked first: a typo costs no evaluation.
-	std::vector<const ComponentKind*> components;
-	std::string message;
-	if (!ParseComponents(plot.with.value_or("all"), components, message))
-	{
-		PrintError("--with", message);
-		return kExitUsage;
-	}
-	if (plot.outputs.empty() && !plot.dump && !plot.draw && plot.save.empty())
-		plot.outputs = {"surfax-chart.glb", "surfax-chart.png"};
-	std::vector<Output> outputs;
-	for (const std::string& path : plot.outputs)
-	{
-		OutputKind kind;
-		if (!OutputKindOf(path, kind))
-		{
-			PrintError("-o " + path, "unknown file type (expected .glb, .gltf, .obj, .png, .html (.htm) or .json)");
-			return kExitUsage;
-		}
-		outputs.push_back(Output{path, kind});
-	}
-	if (std::string where; !OutputsAreDistinct(outputs, plot, where, message))
-	{
-		PrintError(where, message);
-		return kExitUsage;
-	}
-	const bool animation = plot.numbered;
-	if (animation && (plot.dump || plot.draw))
-	{
-		PrintError("--dump", "an animation writes one dump per frame: use -o FILE.json with --frames");
-		return kExitUsage;
-	}
-	// A page inlines the glTF viewer: without it nothing is evaluated and no file is written.
-	std::string viewer;
-	for (const Output& out : outputs)
-	{
-		if (out.kind == OutputKind::Page && viewer.empty() && !LoadChartViewerScript(viewer, message))
-		{
-			PrintError("-o " + out.path, message);
-			return kExitError;
-		}
-	}
-
-	PluginSession session(options);
 	const plugins::ObjectType* plotType = plugins::FindObjectTypeByName(kPlotType);
 	if (plotType == nullptr)
 	{
 		PrintError("plot", "the Surfax plug-in is not loaded (no o3dplot object type)");
 		return kExitError;
 	}
-	DocumentHolder holder;
 	holder.doc = BaseDocument::Alloc();
-	BaseObject* plotObject = holder.doc ? user::CreateObjectFromMenu(holder.doc, plotType->id) : nullptr;
+	plotObject = holder.doc ? user::CreateObjectFromMenu(holder.doc, plotType->id) : nullptr;
 	if (plotObject == nullptr)
 	{
 		PrintError("plot", "cannot create the plot object");
 		return kExitError;
 	}
 	BaseDocument& doc = *holder.doc;
+	std::string message;
 	if (plot.formula && !ApplySet(doc, "PLOT_FORMULA=" + *plot.formula, message))
 	{
 		PrintError("formula", message);
@@ -450,52 +227,56 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 		PrintError("--with mesh", message);
 		return kExitError;
 	}
-	for (const std::string& edit : plot.sets)
-	{
-		if (!ApplySet(doc, edit, message))
-		{
-			PrintError("--set " + edit, message);
-			return kExitError;
-		}
-	}
-	for (const std::string& target : plot.presses)
-	{
-		if (!ApplyPress(doc, target, message))
-		{
-			PrintError("--press " + target, message);
-			return kExitError;
-		}
-	}
-
+	if (!ApplyEdits(doc, plot.edits))
+		return kExitError;
 	// The plug-in takes an empty formula as 0 everywhere; on the command line it is a slip, like a blank one.
 	if (std::string formula; FormulaOf(plotObject, formula) && formula.empty())
 	{
 		PrintError("plot", std::string("formula \"\": ") + kEmptyFormula + " (give one, such as \"Sin(x) * Cos(z)\")");
 		return kExitError;
 	}
+	return kExitOk;
+}
 
+// --- Evaluating and writing the frames ---------------------------------------------------------------------------
+
+// A formula that gives no number anywhere is a mistake, not a chart; nor is a chart that memory running out left
+// without its surface or samples. False after printing why; `lostToMemory` says which of the two it was.
+bool ChartIsSound(const FormulaWatch& formulas, const BaseDocument& doc, bool& lostToMemory)
+{
+	std::string message;
+	if (AnyFormulaWithoutNumbers(formulas, doc, message))
+	{
+		PrintError("plot", message);
+		return false;
+	}
+	const std::vector<std::string> lost = LostToMemory(formulas, doc);
+	for (const std::string& sentence : lost)
+		PrintError("plot", sentence);
+	lostToMemory = !lost.empty();
+	return lost.empty();
+}
+
+// Evaluates each frame as a render and writes it; after the last, the dump and the warnings. All files of one frame
+// (and --save with the last frame) are renamed into place together: a failure or an interruption leaves the frames
+// finished before it complete and no file of the failed frame, old or new, replaced.
+int EvaluateAndWrite(const PlotOptions& plot, const OutputPlan& plan, BaseDocument& doc, const BaseObject& plotObject)
+{
 	FormulaWatch formulas;
-	// All files of one frame (and --save with the last frame) go to temporaries first and are renamed together once
-	// every one of them was written: a failure or an interruption leaves the frames finished before it complete and
-	// no file of the failed frame, old or new, replaced.
+	FrameWriter writer(plot, plan, formulas, plotObject);
 	io::DroppedCounts dropped;
 	const std::int64_t frameCount = std::int64_t(plot.lastFrame) - plot.firstFrame + 1;
 	std::int64_t framesWritten = 0;
 	const auto framesReport = [&]
 	{ return std::to_string(framesWritten) + " of " + std::to_string(frameCount) + " frames written"; };
 	io::ExportScene scene;
-	// With --frames, glTF outputs and pages are one animated file: every frame's scene is kept until the last one.
-	const bool keepFrames = animation && std::any_of(outputs.begin(), outputs.end(),
-	                                                 [](const Output& o) { return HoldsEveryFrame(o.kind); });
-	std::vector<io::ExportScene> frames;
-	std::size_t keptCoordinates = 0;
+	std::string message;
 	for (std::int64_t i = 0; i < frameCount && core::InterruptionSignal() == 0; ++i)
 	{
 		const std::int32_t frame = static_cast<std::int32_t>(plot.firstFrame + i);
-		const bool lastFrame = i + 1 == frameCount;
 		if (plot.frameGiven)
 			user::SetFrame(&doc, frame);
-		if (animation)
+		if (plot.numbered)
 			Progress("frame " + std::to_string(frame) + " (" + std::to_string(i + 1) + " of " +
 			         std::to_string(frameCount) + ")");
 		formulas.StartEvaluation();
@@ -506,18 +287,9 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 		}
 		if (core::InterruptionSignal() != 0)
 			break;
-		// A formula that gives no number anywhere is a mistake, not a chart: nothing is written.
-		if (AnyFormulaWithoutNumbers(formulas, doc, message))
+		if (bool lostToMemory = false; !ChartIsSound(formulas, doc, lostToMemory))
 		{
-			PrintError("plot", message);
-			return kExitError;
-		}
-		// Nor is a chart that memory running out left without its surface or samples.
-		if (const std::vector<std::string> lost = LostToMemory(formulas, doc); !lost.empty())
-		{
-			for (const std::string& sentence : lost)
-				PrintError("plot", sentence);
-			if (animation)
+			if (lostToMemory && plot.numbered)
 				Progress(framesReport() + " before the failure");
 			return kExitError;
 		}
@@ -536,59 +308,18 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 		dropped.triangles += scene.dropped.triangles;
 		dropped.lineSegments += scene.dropped.lineSegments;
 		dropped.points += scene.dropped.points;
-		const bool large = PrimitiveCount(scene) > kLargeScene;
-		if (keepFrames)
+		if (!writer.KeepFrame(scene, message))
 		{
-			keptCoordinates += CoordinateCount(scene);
-			if (keptCoordinates > kMaxAnimationCoordinates)
-			{
-				PrintError("--frames", "the animation is too large for one animated glTF or chart page (more than " +
-				                           std::to_string(kMaxAnimationCoordinates) +
-				                           " coordinates in all frames): choose fewer frames or a lower resolution");
-				return kExitError;
-			}
-			frames.push_back(scene);
+			PrintError("--frames", message);
+			return kExitError;
 		}
-		core::OutputBatch batch;
-		bool written = true;
-		for (std::size_t k = 0; written && k < outputs.size(); ++k)
-		{
-			Output target = outputs[k];
-			if (target.kind == OutputKind::Page)
-			{
-				// A page shows every frame: it is written with the last one, in its batch.
-				if (!lastFrame)
-					continue;
-				render::ChartPageOptions page;
-				const double fps = static_cast<double>(doc.GetFps());
-				DescribeChart(formulas, plotObject, plot, frameCount, fps, page);
-				written = animation ? WritePage(frames, fps, target.path, plot, viewer, page, message)
-				                    : WritePage({scene}, fps, target.path, plot, viewer, page, message);
-				continue;
-			}
-			if (keepFrames && IsGltf(target.kind))
-			{
-				// The animation is written with the last frame, in its batch.
-				if (lastFrame)
-					written = WriteAnimation(doc, frames, target, plot, message);
-				continue;
-			}
-			if (animation)
-				target.path = NumberedPath(target.path, frame);
-			if (large)
-				Progress("writing " + target.path + " (" + std::to_string(PrimitiveCount(scene)) + " primitives)");
-			written = WriteOutput(doc, scene, target, plot, message);
-		}
-		// Writers' and the saver's messages start with the file's path.
-		if (written && lastFrame && !plot.save.empty())
-			written = io::SaveDocumentFile(doc, plot.save, message);
-		written = written && batch.Publish(message);
+		const bool written = writer.Write(doc, scene, frame, i + 1 == frameCount, message);
 		if (!written && core::InterruptionSignal() != 0)
 			break;
 		if (!written)
 		{
 			std::fprintf(stderr, "surfax-host: %s\n", message.c_str());
-			if (animation)
+			if (plot.numbered)
 				Progress(framesReport() + " before the failure");
 			return kExitError;
 		}
@@ -599,18 +330,39 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 		PrintError("interrupted", framesReport());
 		return kExitSignalBase + signal;
 	}
-	if (plot.dump || plot.draw)
+	if ((plot.dump || plot.draw) && !WriteDump(doc, "", plot.draw, message))
 	{
-		if (!WriteDump(doc, "", plot.draw, message))
-		{
-			PrintError("--dump", message);
-			return kExitError;
-		}
+		PrintError("--dump", message);
+		return kExitError;
 	}
 	WarnAboutFormulas(formulas, doc, false);
-	const std::string warning = io::DroppedWarning(dropped);
-	if (!warning.empty())
+	if (const std::string warning = io::DroppedWarning(dropped); !warning.empty())
 		core::Report("warning: " + warning);
 	return kExitOk;
+}
+} // namespace
+
+const CommandDeclaration kPlotCommand = {
+    "plot", "Build a chart from a formula and write it as glTF, OBJ, PNG or the JSON dump", DeclarePlot};
+
+int RunPlot(const GlobalOptions& options, PlotOptions plot)
+{
+	// Everything that can be checked without the plug-in is checked first: a typo costs no evaluation.
+	std::vector<const ComponentKind*> components;
+	std::string message;
+	if (!ParseComponents(plot.with.value_or("all"), components, message))
+	{
+		PrintError("--with", message);
+		return kExitUsage;
+	}
+	OutputPlan plan;
+	if (const int code = PlanOutputs(plot, plan); code != kExitOk)
+		return code;
+	PluginSession session(options);
+	DocumentHolder holder;
+	BaseObject* plotObject = nullptr;
+	if (const int code = BuildChart(plot, components, holder, plotObject); code != kExitOk)
+		return code;
+	return EvaluateAndWrite(plot, plan, *holder.doc, *plotObject);
 }
 } // namespace surfax::app

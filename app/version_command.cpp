@@ -1,6 +1,4 @@
-// surfax-host --version: the program's version, the host API version it reports to plug-ins, and every plug-in
-// library it finds with what the library declares about itself.
-#include "app/commands.h"
+#include "app/version_command.h"
 
 #include "host/plugins/loader.h"
 

@@ -2,7 +2,7 @@
 // camera and size options, numeric ids in documents, the SDK string's conversions and the resource files. The places
 // differ on purpose (blanks, a '+', non-finite values, ranges), so each one's answer to the same inputs is pinned
 // here: a change of what one place accepts is a change of its list.
-#include "app/commands.h"
+#include "app/parameter_edits.h"
 #include "app/option_text.h"
 #include "app/parameter_text.h"
 #include "host/core/number_text.h"

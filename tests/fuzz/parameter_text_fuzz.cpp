@@ -1,13 +1,13 @@
-// Feeds arbitrary command-line edits to --set (app/parameter_edits.cpp, compiled in) on a fresh document of a plot
-// with all four components, with the built plug-in loaded once per process: the text of each line of the input is
-// one "[OBJECTNAME:]SYMBOL=VALUE", read into numbers, vectors, colours, cycle entries, strings, gradients (by name or
-// as JSON) and fonts, and set through the attribute panel's path. Besides crashes, leaks and sanitizer reports it
-// checks the contract:
+// Feeds arbitrary command-line edits to --set (app/parameter_edits.cpp and app/parameter_text.cpp, from surfax_app) on
+// a fresh document of a plot with all four components, with the built plug-in loaded once per process: the text of each
+// line of the input is one "[OBJECTNAME:]SYMBOL=VALUE", read into numbers, vectors, colours, cycle entries, strings,
+// gradients (by name or as JSON) and fonts, and set through the attribute panel's path. Besides crashes, leaks and
+// sanitizer reports it checks the contract:
 // - a refused edit says why;
 // - after every edit each number of every object lies within its description's limits (the edit was clamped);
 // - the edited document saves to text that loads again and saves to the same bytes.
 #include "tests/fuzz/fuzz_support.h"
-#include "app/commands.h"
+#include "app/parameter_edits.h"
 #include "host/core/diagnostics.h"
 #include "host/plugins/registry.h"
 #include "host/resources/resource.h"

@@ -1,0 +1,86 @@
+// The files of one `surfax-host plot` run: which writer each -o path goes to (by its extension), the numbered files
+// of --frames, the frames an animated glTF or a chart page keeps until the last one, the batch that puts the files
+// of one frame in place together, and the page's words about the chart.
+#ifndef SURFAX_APP_PLOT_OUTPUTS_H
+#define SURFAX_APP_PLOT_OUTPUTS_H
+
+#include "app/formula_report.h"
+#include "app/plot_command.h"
+
+#include "c4d.h"
+#include "host/export/export_scene.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace surfax::app
+{
+enum class OutputKind
+{
+	Glb,  // .glb
+	Gltf, // .gltf
+	Obj,  // .obj, with its .mtl beside it
+	Png,  // .png
+	Page, // .html or .htm: the chart page
+	Dump, // .json: the dump
+};
+
+struct Output
+{
+	std::string path;
+	OutputKind kind;
+};
+
+/// The outputs of a run, checked before anything is evaluated.
+struct OutputPlan
+{
+	std::vector<Output> outputs;
+	std::string viewer; // the chart page's viewer script; loaded only when a page is among the outputs
+};
+
+/// "chart.png" for frame 1 becomes "chart-0001.png" (in the same folder), frame -3 "chart-m003.png".
+std::string NumberedPath(const std::string& path, std::int32_t frame);
+
+/// Reads plot.outputs into plan, giving plot the default outputs (surfax-chart.glb and .png) when it asks for no
+/// output, dump or --save. Returns kExitOk, or prints what is wrong and returns its exit code: an unknown extension,
+/// two outputs that would write one file, or --dump with --frames (kExitUsage); a page whose viewer script cannot be
+/// loaded (kExitError).
+int PlanOutputs(PlotOptions& plot, OutputPlan& plan);
+
+/// Writes the outputs of a run frame by frame. Outputs that hold every frame (glTF, pages) keep each frame's scene
+/// until the last one when --frames is given.
+class FrameWriter
+{
+public:
+	/// plot, plan, formulas and plotObject must outlive the writer; formulas and plotObject give a page its words.
+	FrameWriter(const PlotOptions& plot, const OutputPlan& plan, const FormulaWatch& formulas,
+	            const cinema::BaseObject& plotObject);
+
+	/// Keeps a copy of the frame's scene when an output holds every frame. False with a message when the frames
+	/// kept would exceed what one file may hold.
+	bool KeepFrame(const io::ExportScene& scene, std::string& message);
+
+	/// Writes every output of one evaluated frame of doc (numbered with --frames), and with the last frame the
+	/// outputs that hold every frame and --save, all in one core::OutputBatch: either every file of the frame is in
+	/// place, or none was replaced. Reports progress for large scenes. False with a message that starts with the
+	/// file's path.
+	bool Write(cinema::BaseDocument& doc, const io::ExportScene& scene, std::int32_t frame, bool lastFrame,
+	           std::string& message);
+
+private:
+	bool WriteOne(cinema::BaseDocument& doc, const io::ExportScene& scene, const Output& out, std::string& message);
+	bool WritePage(const cinema::BaseDocument& doc, const io::ExportScene& scene, const Output& out,
+	               std::string& message);
+
+	const PlotOptions& _plot;
+	const OutputPlan& _plan;
+	const FormulaWatch& _formulas;
+	const cinema::BaseObject& _plotObject;
+	bool _keepFrames = false;
+	std::vector<io::ExportScene> _frames;
+	std::size_t _keptCoordinates = 0;
+};
+} // namespace surfax::app
+
+#endif
