@@ -1,6 +1,7 @@
 #include "app/eval_command.h"
 
 #include "app/formula_report.h"
+#include "app/option_text.h"
 
 #include "host/document/document_json.h"
 #include "host/eval/evaluate.h"
@@ -20,8 +21,7 @@ namespace
 struct EvalCommandLine
 {
 	EvalOptions eval;
-	std::int32_t frame = 0;
-	CLI::Option* frameOption = nullptr;
+	std::string text;
 };
 
 CommandRun DeclareEval(CLI::App& command)
@@ -29,7 +29,14 @@ CommandRun DeclareEval(CLI::App& command)
 	auto line = std::make_shared<EvalCommandLine>();
 	EvalOptions& eval = line->eval;
 	command.add_option("DOC", eval.document, "Document (JSON)")->required()->type_name("DOC.json");
-	line->frameOption = command.add_option("--frame", line->frame, "Document time as a frame")->type_name("N");
+	DeclareReadOption(command, line->text, "--frame", "N", "Document time as a frame",
+	                  [&eval](const std::string& text, std::string& message)
+	                  {
+		                  std::int32_t frame = 0;
+		                  const bool read = ParseFrame(text, frame, message);
+		                  eval.frame = read ? std::optional(frame) : eval.frame;
+		                  return read;
+	                  });
 	command.add_option("--set", eval.edits.sets, "Edit a parameter as the attribute panel does (repeatable)")
 	    ->type_name("[OBJECTNAME:]SYMBOL=VALUE")
 	    ->allow_extra_args(false);
@@ -42,12 +49,7 @@ CommandRun DeclareEval(CLI::App& command)
 	    ->type_name("[OBJECTNAME:]INDEX=X,Y,Z")
 	    ->allow_extra_args(false);
 	DeclareDocumentOutputs(command, eval.dump, eval.draw, eval.save);
-	return [line](const GlobalOptions& options)
-	{
-		if (line->frameOption->count() > 0)
-			line->eval.frame = line->frame;
-		return RunEval(options, line->eval);
-	};
+	return [line](const GlobalOptions& options) { return RunEval(options, line->eval); };
 }
 } // namespace
 

@@ -44,10 +44,8 @@ struct PlotCommandLine
 {
 	PlotOptions plot;
 	std::string formula, with, text;
-	std::int32_t frame = 0;
 	CLI::Option* formulaOption = nullptr;
 	CLI::Option* withOption = nullptr;
-	CLI::Option* frameOption = nullptr;
 };
 
 // The options that say how the chart looks in pictures and files.
@@ -97,7 +95,14 @@ CommandRun DeclarePlot(CLI::App& command)
 	command.add_option("--press", plot.edits.presses, "Press a button after all edits (repeatable)")
 	    ->type_name("[OBJECTNAME:]SYMBOL")
 	    ->allow_extra_args(false);
-	line->frameOption = command.add_option("--frame", line->frame, "Document time as a frame")->type_name("N");
+	CLI::Option* frame = DeclareReadOption(command, line->text, "--frame", "N", "Document time as a frame",
+	                                       [&plot](const std::string& text, std::string& message)
+	                                       {
+		                                       plot.frameGiven = true;
+		                                       const bool read = ParseFrame(text, plot.firstFrame, message);
+		                                       plot.lastFrame = plot.firstFrame;
+		                                       return read;
+	                                       });
 	DeclareReadOption(command, line->text, "--frames", "A..B",
 	                  "Evaluate frames A to B in turn: files are numbered (chart-0001.png), glTF is one animation",
 	                  [&plot](const std::string& t, std::string& m)
@@ -105,7 +110,7 @@ CommandRun DeclarePlot(CLI::App& command)
 		                  plot.frameGiven = plot.numbered = true;
 		                  return ParseFrameRange(t, plot.firstFrame, plot.lastFrame, m);
 	                  })
-	    ->excludes(line->frameOption);
+	    ->excludes(frame);
 	DeclareViewOptions(command, *line);
 	DeclareDocumentOutputs(command, plot.dump, plot.draw, plot.save);
 	return [line](const GlobalOptions& options)
@@ -114,11 +119,6 @@ CommandRun DeclarePlot(CLI::App& command)
 			line->plot.formula = line->formula;
 		if (line->withOption->count() > 0)
 			line->plot.with = line->with;
-		if (line->frameOption->count() > 0)
-		{
-			line->plot.frameGiven = true;
-			line->plot.firstFrame = line->plot.lastFrame = line->frame;
-		}
 		return RunPlot(options, line->plot);
 	};
 }

@@ -22,6 +22,7 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <limits>
 #include <string>
@@ -241,6 +242,27 @@ Cell FromPlotOption(const std::vector<std::string>& option)
 	return test::RunHost(dir, args).exitCode == 0 ? Read(1.0) : Refused();
 }
 
+/// The document frame the dump of a run with --frame TEXT shows: surfax-host plot, or eval of a document of one null
+/// object; refused when the command line does not take the text.
+Cell FromFrameOption(const char* command, const std::string& text)
+{
+	static const std::filesystem::path dir = test::MakeTestFolder("number-text-frame");
+	static const bool written = []
+	{
+		std::ofstream(dir / "null.json") << R"({"objects": [{"type": "Onull"}]})";
+		return true;
+	}();
+	const std::vector<std::string> args =
+	    std::string(command) == "eval"
+	        ? std::vector<std::string>{"--quiet", "eval", "null.json", "--dump", "--frame", text}
+	        : std::vector<std::string>{"--quiet",           "plot",   "--with",  "none", "--set",
+	                                   "PLOT_RESOLUTION=1", "--dump", "--frame", text};
+	const test::HostRun run = test::RunHost(dir, args);
+	if (!written || run.exitCode != 0)
+		return Refused();
+	return Read(nlohmann::json::parse(run.out)["document"]["frame"].get<double>());
+}
+
 /// One place that reads a whole text as a number, and what it accepts: each text of `accepts` with the value it
 /// reads (1 where only acceptance can be seen); every other text of kInputs is refused.
 struct Reader
@@ -276,6 +298,13 @@ const std::vector<std::pair<std::string, double>> kRealParameterText = {
 	{"9007199254740992", 9007199254740992.0}, {"9007199254740993", 9007199254740992.0},
 	{"9223372036854775807", 9.223372036854776e+18}, {"9223372036854775808", 9.223372036854776e+18},
 	{"-9223372036854775808", -9.223372036854776e+18}, {"-9223372036854775809", -9.223372036854776e+18}};
+// clang-format on
+
+/// A frame number: decimal digits with an optional '-', nothing around them ("010" is ten, not an octal eight).
+// clang-format off
+const std::vector<std::pair<std::string, double>> kFrameText = {
+	{"0", 0}, {"-0", 0}, {"1", 1}, {"-1", -1}, {"01", 1}, {"010", 10}, {"16384", 16384}, {"16385", 16385},
+	{"2147483647", 2147483647}, {"-2147483648", -2147483648}};
 // clang-format on
 
 const std::vector<Reader>& Readers()
@@ -352,6 +381,8 @@ const std::vector<Reader>& Readers()
 				{"9007199254740992", 9007199254740992.0}, {"9007199254740993", 9007199254740992.0},
 				{"9223372036854775807", 9.223372036854776e+18}, {"9223372036854775808", 9.223372036854776e+18},
 				{"-9223372036854775808", 0}, {"-9223372036854775809", 0}}},
+		{"--frame of plot", [](const std::string& t) { return FromFrameOption("plot", t); }, kFrameText},
+		{"--frame of eval", [](const std::string& t) { return FromFrameOption("eval", t); }, kFrameText},
 		{"--frames", [](const std::string& t) { return FromPlotOption({"--frames", t + ".." + t}); },
 			Accepted({
 				"0", "-0", "1", "-1", "01", "16384", "16385", "2147483647", "-2147483648"})},
