@@ -1,8 +1,9 @@
 #include "app/describe_command.h"
 
 #include "host/core/number_format.h"
-#include "host/json/json_writer.h"
+#include "host/document/dump.h"
 #include "host/document/param_json.h"
+#include "host/json/json_writer.h"
 #include "host/plugins/loader.h"
 #include "host/plugins/registry.h"
 
@@ -47,14 +48,10 @@ void WriteOptionalNumber(JsonWriter& w, const char* key, const std::optional<dou
 void WriteParam(JsonWriter& w, const resources::ParamDesc& param, const BaseContainer& defaults)
 {
 	w.BeginObject();
-	w.Key("id");
-	w.Int(param.id);
-	w.Key("symbol");
-	w.String(param.symbol);
-	w.Key("type");
-	w.String(resources::ParamTypeKeyword(param.type));
-	w.Key("text");
-	w.String(param.text);
+	w.IntMember("id", param.id);
+	w.StringMember("symbol", param.symbol);
+	w.StringMember("type", resources::ParamTypeKeyword(param.type));
+	w.StringMember("text", param.text);
 	w.Key("default");
 	if (const GeData* value = DefaultValue(defaults, param))
 		io::WriteParamValue(w, &param, *value);
@@ -67,12 +64,9 @@ void WriteParam(JsonWriter& w, const resources::ParamDesc& param, const BaseCont
 	for (const resources::CycleEntry& entry : param.cycle)
 	{
 		w.BeginObject(Layout::Inline);
-		w.Key("value");
-		w.Int(entry.value);
-		w.Key("symbol");
-		w.String(entry.symbol);
-		w.Key("text");
-		w.String(entry.text);
+		w.IntMember("value", entry.value);
+		w.StringMember("symbol", entry.symbol);
+		w.StringMember("text", entry.text);
 		w.EndObject();
 	}
 	w.EndArray();
@@ -82,14 +76,10 @@ void WriteParam(JsonWriter& w, const resources::ParamDesc& param, const BaseCont
 void WriteType(JsonWriter& w, const plugins::ObjectType& type)
 {
 	w.BeginObject();
-	w.Key("id");
-	w.Int(type.id);
-	w.Key("descriptionName");
-	w.String(type.descriptionName);
-	w.Key("displayName");
-	w.String(type.displayName);
-	w.Key("info");
-	w.Int(type.info);
+	w.IntMember("id", type.id);
+	w.StringMember("descriptionName", type.descriptionName);
+	w.StringMember("displayName", type.displayName);
+	w.IntMember("info", type.info);
 	w.Key("params");
 	w.BeginArray();
 	if (type.description != nullptr)
@@ -105,16 +95,33 @@ void WriteType(JsonWriter& w, const plugins::ObjectType& type)
 	w.EndObject();
 }
 
+void WritePlugin(JsonWriter& w, const plugins::PluginStatus& status)
+{
+	w.BeginObject();
+	w.StringMember("library", status.library);
+	w.BoolMember("loaded", status.loaded);
+	w.Key("error");
+	if (status.loaded)
+		w.Null();
+	else
+		w.String(status.error);
+	w.Key("objectTypes");
+	w.BeginArray();
+	for (const std::int32_t id : status.typeIds)
+	{
+		if (const plugins::ObjectType* type = plugins::FindObjectType(id))
+			WriteType(w, *type);
+	}
+	w.EndArray();
+	w.EndObject();
+}
+
 std::string DescribeJson(const std::vector<std::string>& folders)
 {
 	std::string text;
 	JsonWriter w(text);
 	w.BeginObject();
-	w.Key("host");
-	w.BeginObject(Layout::Inline);
-	w.Key("apiVersion");
-	w.Int(plugins::HostApiVersion());
-	w.EndObject();
+	io::WriteHostMember(w);
 	w.Key("pluginFolders");
 	w.BeginArray();
 	for (const std::string& folder : folders)
@@ -123,27 +130,7 @@ std::string DescribeJson(const std::vector<std::string>& folders)
 	w.Key("plugins");
 	w.BeginArray();
 	for (const plugins::PluginStatus& status : plugins::PluginStatuses())
-	{
-		w.BeginObject();
-		w.Key("library");
-		w.String(status.library);
-		w.Key("loaded");
-		w.Bool(status.loaded);
-		w.Key("error");
-		if (status.loaded)
-			w.Null();
-		else
-			w.String(status.error);
-		w.Key("objectTypes");
-		w.BeginArray();
-		for (const std::int32_t id : status.typeIds)
-		{
-			if (const plugins::ObjectType* type = plugins::FindObjectType(id))
-				WriteType(w, *type);
-		}
-		w.EndArray();
-		w.EndObject();
-	}
+		WritePlugin(w, status);
 	w.EndArray();
 	w.Key("builtinTypes");
 	w.BeginArray();
@@ -152,12 +139,9 @@ std::string DescribeJson(const std::vector<std::string>& folders)
 		if (!type->builtin)
 			continue;
 		w.BeginObject(Layout::Inline);
-		w.Key("id");
-		w.Int(type->id);
-		w.Key("name");
-		w.String(type->descriptionName);
-		w.Key("displayName");
-		w.String(type->displayName);
+		w.IntMember("id", type->id);
+		w.StringMember("name", type->descriptionName);
+		w.StringMember("displayName", type->displayName);
 		w.EndObject();
 	}
 	w.EndArray();

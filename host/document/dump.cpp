@@ -1,6 +1,5 @@
 #include "host/document/dump.h"
 
-#include "host/json/json_writer.h"
 #include "host/document/names.h"
 #include "host/document/node_json.h"
 #include "host/plugins/loader.h"
@@ -44,57 +43,44 @@ const char* ResultName(DRAWRESULT result)
 	return "failure";
 }
 
-void WriteVector(JsonWriter& w, const Vector& v)
-{
-	w.Vector3(v.x, v.y, v.z);
-}
-
 void WriteCall(JsonWriter& w, const draw::DrawCall& call)
 {
 	w.BeginObject(Layout::Inline);
 	switch (call.kind)
 	{
 	case draw::DrawCallKind::Pen:
-		w.Key("pen");
-		WriteVector(w, call.a);
+		WriteVectorMember(w, "pen", call.a);
 		break;
 	case draw::DrawCallKind::PointSize:
-		w.Key("pointSize");
-		w.Float(call.value);
+		w.FloatMember("pointSize", call.value);
 		w.EndObject();
 		return;
 	case draw::DrawCallKind::Matrix:
 		w.Key("matrix");
 		w.BeginArray();
 		for (const Vector* v : {&call.matrix.off, &call.matrix.sqmat.v1, &call.matrix.sqmat.v2, &call.matrix.sqmat.v3})
-			WriteVector(w, *v);
+			w.Vector3(v->x, v->y, v->z);
 		w.EndArray();
 		w.EndObject();
 		return;
 	case draw::DrawCallKind::Handle:
-		w.Key("handle");
-		WriteVector(w, call.a);
-		w.Key("type");
-		w.Int(call.type);
+		WriteVectorMember(w, "handle", call.a);
+		w.IntMember("type", call.type);
 		break;
 	case draw::DrawCallKind::Line:
 		w.Key("line");
 		w.BeginArray();
-		WriteVector(w, call.a);
-		WriteVector(w, call.b);
+		w.Vector3(call.a.x, call.a.y, call.a.z);
+		w.Vector3(call.b.x, call.b.y, call.b.z);
 		w.EndArray();
 		break;
 	case draw::DrawCallKind::Sphere:
-		w.Key("sphere");
-		WriteVector(w, call.a);
-		w.Key("size");
-		WriteVector(w, call.b);
-		w.Key("color");
-		WriteVector(w, call.color);
+		WriteVectorMember(w, "sphere", call.a);
+		WriteVectorMember(w, "size", call.b);
+		WriteVectorMember(w, "color", call.color);
 		break;
 	}
-	w.Key("flags");
-	w.Int(call.flags);
+	w.IntMember("flags", call.flags);
 	w.EndObject();
 }
 
@@ -107,10 +93,8 @@ void WriteDrawMember(JsonWriter& w, const BaseObject& op, const std::vector<draw
 		if (drawing.object != &op)
 			continue;
 		w.BeginObject();
-		w.Key("pass");
-		w.String(PassName(drawing.pass));
-		w.Key("result");
-		w.String(ResultName(drawing.result));
+		w.StringMember("pass", PassName(drawing.pass));
+		w.StringMember("result", ResultName(drawing.result));
 		w.Key("calls");
 		w.BeginArray();
 		for (const draw::DrawCall& call : drawing.calls)
@@ -130,12 +114,9 @@ bool WriteNode(JsonWriter& w, const BaseObject& op, const DumpOptions& options, 
 	}
 	const plugins::ObjectType* type = plugins::FindObjectType(op.GetType());
 	w.BeginObject();
-	w.Key("name");
-	w.String(op.GetName().GetUtf8());
-	w.Key("type");
-	w.Int(op.GetType());
-	w.Key("typeName");
-	w.String(type != nullptr ? type->descriptionName : std::to_string(op.GetType()));
+	w.StringMember("name", op.GetName().GetUtf8());
+	w.IntMember("type", op.GetType());
+	w.StringMember("typeName", type != nullptr ? type->descriptionName : std::to_string(op.GetType()));
 	WriteStateMembers(w, op);
 	WriteParamsMember(w, op.GetDataInstanceRef(), type != nullptr ? type->description.get() : nullptr);
 	WriteTagsMember(w, op, true);
@@ -145,10 +126,8 @@ bool WriteNode(JsonWriter& w, const BaseObject& op, const DumpOptions& options, 
 	op.GetDimension(centre, radius);
 	w.Key("dimension");
 	w.BeginObject(Layout::Inline);
-	w.Key("center");
-	WriteVector(w, centre);
-	w.Key("radius");
-	WriteVector(w, radius);
+	WriteVectorMember(w, "center", centre);
+	WriteVectorMember(w, "radius", radius);
 	w.EndObject();
 	w.Key("cache");
 	if (const BaseObject* cache = op.GetCache())
@@ -175,28 +154,27 @@ bool WriteNode(JsonWriter& w, const BaseObject& op, const DumpOptions& options, 
 }
 } // namespace
 
+void WriteHostMember(JsonWriter& w)
+{
+	w.Key("host");
+	w.BeginObject(Layout::Inline);
+	w.IntMember("apiVersion", plugins::HostApiVersion());
+	w.EndObject();
+}
+
 bool DumpDocument(const BaseDocument& doc, const DumpOptions& options, std::string& out, std::string& error)
 {
 	JsonWriter w(out);
 	const Int32 fps = doc.GetFps();
 	w.BeginObject();
-	w.Key("host");
-	w.BeginObject(Layout::Inline);
-	w.Key("apiVersion");
-	w.Int(plugins::HostApiVersion());
-	w.EndObject();
+	WriteHostMember(w);
 	w.Key("document");
 	w.BeginObject(Layout::Inline);
-	w.Key("fps");
-	w.Int(fps);
-	w.Key("frame");
-	w.Int(doc.GetTime().GetFrame(fps));
-	w.Key("time");
-	w.Float(doc.GetTime().Get());
-	w.Key("minFrame");
-	w.Int(doc.GetMinTime().GetFrame(fps));
-	w.Key("maxFrame");
-	w.Int(doc.GetMaxTime().GetFrame(fps));
+	w.IntMember("fps", fps);
+	w.IntMember("frame", doc.GetTime().GetFrame(fps));
+	w.FloatMember("time", doc.GetTime().Get());
+	w.IntMember("minFrame", doc.GetMinTime().GetFrame(fps));
+	w.IntMember("maxFrame", doc.GetMaxTime().GetFrame(fps));
 	w.EndObject();
 	w.Key("objects");
 	w.BeginArray();

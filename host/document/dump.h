@@ -32,6 +32,7 @@
 
 #include "c4d.h"
 #include "host/draw/draw_recorder.h"
+#include "host/json/json_writer.h"
 
 #include <string>
 #include <vector>
@@ -46,6 +47,10 @@ struct DumpOptions
 	// Recordings of draw::DrawDocument for the same document; null: no "draw" members. Not owned.
 	const std::vector<draw::ObjectDrawing>* drawings = nullptr;
 };
+
+/// Writes the member "host": {"apiVersion": N} (the API version the host reports to plug-ins), which the dump and
+/// the plug-in description of surfax-host describe --json begin with.
+void WriteHostMember(JsonWriter& w);
 
 /// Appends the dump of doc (ending in a newline) to out. False with a message when the tree is nested deeper than
 /// kMaxDumpNesting (out then holds a partial text).

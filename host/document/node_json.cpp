@@ -63,6 +63,12 @@ void WritePoints(JsonWriter& w, const PointObject& op)
 }
 } // namespace
 
+void WriteVectorMember(JsonWriter& w, std::string_view key, const Vector& v)
+{
+	w.Key(key);
+	w.Vector3(v.x, v.y, v.z);
+}
+
 const resources::DescriptionResource* DescriptionOf(const BaseObject& op)
 {
 	const plugins::ObjectType* type = plugins::FindObjectType(op.GetType());
@@ -104,31 +110,20 @@ void WriteColorPropertiesMember(JsonWriter& w, const BaseObject& op)
 	op.GetColorProperties(&color);
 	w.Key("colorProperties");
 	w.BeginObject(Layout::Inline);
-	w.Key("color");
-	w.Vector3(color.color.x, color.color.y, color.color.z);
-	w.Key("usecolor");
-	w.Int(color.usecolor);
-	w.Key("xray");
-	w.Bool(color.xray);
+	WriteVectorMember(w, "color", color.color);
+	w.IntMember("usecolor", color.usecolor);
+	w.BoolMember("xray", color.xray);
 	w.EndObject();
 }
 
 void WriteStateMembers(JsonWriter& w, const BaseObject& op)
 {
-	w.Key("enabled");
-	w.Bool(op.GetDeformMode());
-	w.Key("folded");
-	w.Bool(!op.GetNBit(NBIT::OM1_FOLD));
-	w.Key("editorMode");
-	w.String(VisibilityModeName(op.GetEditorMode()));
-	w.Key("renderMode");
-	w.String(VisibilityModeName(op.GetRenderMode()));
-	const Vector position = op.GetRelPos();
-	const Vector rotation = op.GetRelRot();
-	w.Key("position");
-	w.Vector3(position.x, position.y, position.z);
-	w.Key("rotation");
-	w.Vector3(rotation.x, rotation.y, rotation.z);
+	w.BoolMember("enabled", op.GetDeformMode());
+	w.BoolMember("folded", !op.GetNBit(NBIT::OM1_FOLD));
+	w.StringMember("editorMode", VisibilityModeName(op.GetEditorMode()));
+	w.StringMember("renderMode", VisibilityModeName(op.GetRenderMode()));
+	WriteVectorMember(w, "position", op.GetRelPos());
+	WriteVectorMember(w, "rotation", op.GetRelRot());
 	WriteColorPropertiesMember(w, op);
 }
 
@@ -147,10 +142,7 @@ void WriteTagsMember(JsonWriter& w, const BaseObject& op, bool numericTypes)
 		else
 			w.String(name);
 		if (numericTypes)
-		{
-			w.Key("typeName");
-			w.String(name != nullptr ? name : std::to_string(type));
-		}
+			w.StringMember("typeName", name != nullptr ? name : std::to_string(type));
 		WriteParamsMember(w, tag->GetDataInstanceRef(), nullptr);
 		if (type == Tuvw)
 			WriteUvw(w, *static_cast<const UVWTag*>(tag));
@@ -198,13 +190,9 @@ void WriteGeometryMembers(JsonWriter& w, const BaseObject& op, bool withClosed)
 			w.EndArray();
 		}
 		w.EndArray();
-		w.Key("splineType");
-		w.String(SplineTypeName(spline.GetInterpolationType()));
+		w.StringMember("splineType", SplineTypeName(spline.GetInterpolationType()));
 		if (withClosed)
-		{
-			w.Key("closed");
-			w.Bool(spline.IsClosed());
-		}
+			w.BoolMember("closed", spline.IsClosed());
 	}
 }
 } // namespace surfax::io

@@ -15,10 +15,15 @@
 #include "host/json/json_writer.h"
 #include "host/resources/resource.h"
 
+#include <string_view>
+
 namespace surfax::io
 {
 /// The description of the object's type, or null (built-in types).
 const resources::DescriptionResource* DescriptionOf(const cinema::BaseObject& op);
+
+/// "KEY": [x, y, z], inline.
+void WriteVectorMember(JsonWriter& writer, std::string_view key, const cinema::Vector& v);
 
 /// "params": {...} as above.
 void WriteParamsMember(JsonWriter& writer, const cinema::BaseContainer& data,

@@ -70,10 +70,8 @@ void WriteGradient(JsonWriter& w, const Gradient& gradient)
 	w.BeginObject();
 	w.Key("gradient");
 	w.BeginObject();
-	w.Key("mode");
-	w.Int(gradient.GetData(GRADIENT_MODE).GetInt32());
-	w.Key("unclamped");
-	w.Bool(gradient.GetData(GRADIENT_UNCLAMPED).GetBool());
+	w.IntMember("mode", gradient.GetData(GRADIENT_MODE).GetInt32());
+	w.BoolMember("unclamped", gradient.GetData(GRADIENT_UNCLAMPED).GetBool());
 	w.Key("knots");
 	w.BeginArray();
 	const Int32 count = gradient.GetKnotCount();
@@ -83,16 +81,11 @@ void WriteGradient(JsonWriter& w, const Gradient& gradient)
 		w.BeginObject(Layout::Inline);
 		w.Key("color");
 		w.Vector3(knot.col.r, knot.col.g, knot.col.b);
-		w.Key("brightness");
-		w.Float(knot.brightness);
-		w.Key("position");
-		w.Float(knot.pos);
-		w.Key("bias");
-		w.Float(knot.bias);
-		w.Key("index");
-		w.Int(knot.index);
-		w.Key("interpolation");
-		w.Int(static_cast<Int32>(knot.interpolation));
+		w.FloatMember("brightness", knot.brightness);
+		w.FloatMember("position", knot.pos);
+		w.FloatMember("bias", knot.bias);
+		w.IntMember("index", knot.index);
+		w.IntMember("interpolation", static_cast<Int32>(knot.interpolation));
 		w.EndObject();
 	}
 	w.EndArray();
@@ -256,8 +249,7 @@ void WriteUntyped(JsonWriter& w, const GeData& value)
 	}
 	case DA_LLONG:
 		w.BeginObject(Layout::Inline);
-		w.Key("int64");
-		w.Int(value.GetInt64());
+		w.IntMember("int64", value.GetInt64());
 		w.EndObject();
 		return;
 	case DA_VECTOR:
@@ -283,8 +275,7 @@ void WriteUntyped(JsonWriter& w, const GeData& value)
 		return;
 	case DA_FILENAME:
 		w.BeginObject(Layout::Inline);
-		w.Key("filename");
-		w.String(value.GetFilename().GetString().GetUtf8());
+		w.StringMember("filename", value.GetFilename().GetString().GetUtf8());
 		w.EndObject();
 		return;
 	case DA_TIME:
@@ -305,8 +296,7 @@ void WriteUntyped(JsonWriter& w, const GeData& value)
 		w.BeginObject(Layout::Inline);
 		w.Key("container");
 		w.BeginObject();
-		w.Key("id");
-		w.Int(bc.GetId());
+		w.IntMember("id", bc.GetId());
 		w.Key("values");
 		w.BeginObject();
 		for (const auto& [id, entry] : SortedEntries(bc))
@@ -363,10 +353,7 @@ void WriteFont(JsonWriter& w, const FontData& font)
 	w.BeginObject();
 	// Family and style first: they are what a reader looks for.
 	for (const Int32 id : {static_cast<Int32>(fonts::kFontFamily), static_cast<Int32>(fonts::kFontStyle)})
-	{
-		w.Key(FontKey(id));
-		w.String(description.GetString(id).GetUtf8());
-	}
+		w.StringMember(FontKey(id), description.GetString(id).GetUtf8());
 	for (const auto& [id, entry] : SortedEntries(description))
 	{
 		if (id == fonts::kFontFamily || id == fonts::kFontStyle)
