@@ -17,7 +17,12 @@ CommandRun DeclareCalc(CLI::App& command)
 {
 	auto expressions = std::make_shared<std::vector<std::string>>();
 	command.add_option("EXPR", *expressions, "Expression")->required();
-	return [expressions](const GlobalOptions&) { return RunCalc(*expressions); };
+	// calc needs no plug-in: the number entry is the host's own.
+	return [expressions](const GlobalOptions& options)
+	{
+		(void)options;
+		return RunCalc(*expressions);
+	};
 }
 } // namespace
 
