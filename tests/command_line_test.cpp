@@ -123,6 +123,23 @@ TEST_F(CommandLine, CalcPrintsOneLinePerExpression)
 	EXPECT_EQ(r.err, "");
 }
 
+TEST_F(CommandLine, GlobalOptionsStandAnywhereAroundCalcAndEverythingElseIsAnExpression)
+{
+	// Global options with their values apart or inline, and flags, before calc and among its expressions; whatever
+	// else follows calc is an expression, an unknown option's look included.
+	const RunResult r = Run({"--host-version", "2025200", "--answer=yes", "calc", "-1", "--quiet", "--plugins",
+	                         "nowhere", "-x", "--plugins=elsewhere", "--frobnicate", "--version=1", "-h2"});
+	EXPECT_EQ(r.exitCode, 0) << r.err;
+	EXPECT_EQ(r.out, "-1\nno number\nno number\nno number\nno number\n");
+	EXPECT_EQ(r.err, "");
+	// An option's value is never taken for the command: here the command is the word after it.
+	const RunResult unknown = Run({"--plugins", "calc", "frobnicate", "1"});
+	EXPECT_EQ(unknown.exitCode, 2);
+	EXPECT_EQ(unknown.err, "surfax-host: 'frobnicate' is not a command; see --help\n");
+	const RunResult inlineValue = Run({"--plugins=calc", "frobnicate"});
+	EXPECT_EQ(inlineValue.err, "surfax-host: 'frobnicate' is not a command; see --help\n");
+}
+
 TEST_F(CommandLine, MalformedCommandLinesExitWithTwo)
 {
 	const std::vector<std::vector<std::string>> cases = {
