@@ -62,10 +62,12 @@ void DeclareViewOptions(CLI::App& command, PlotCommandLine& line)
 	    [&plot](const std::string& t, std::string& m) { return ParsePreviewSize(t, plot.width, plot.height, m); });
 	DeclareReadOption(command, text, "--unit-scale", "S",
 	                  "glTF: metres per scene unit, the scale of the root node (default 0.01: centimetres)",
-	                  [&plot](const std::string& t, std::string& m) { return ParsePositiveNumber(t, plot.unitScale, m); });
+	                  [&plot](const std::string& t, std::string& m)
+	                  { return ParsePositiveNumber(t, plot.unitScale, m); });
 	DeclareReadOption(command, text, "--wire-width", "W",
 	                  "Grid and cage as tubes this wide (scene units), which renderers draw; default: lines",
-	                  [&plot](const std::string& t, std::string& m) { return ParsePositiveNumber(t, plot.wireWidth, m); });
+	                  [&plot](const std::string& t, std::string& m)
+	                  { return ParsePositiveNumber(t, plot.wireWidth, m); });
 	DeclareReadOption(
 	    command, text, "--camera", "AZIMUTH,ELEVATION[,DISTANCE]",
 	    "PNG and page view in degrees around and above the chart, and the eye's distance (default 35,28 fitted)",

@@ -53,8 +53,7 @@ using CompiledFunction = double (*)(int n, std::vector<Vector>& positions);
 
 /// One pass of the compiled formula over the (n+1)^2 grid into positions; returns the extremes' sum so that nothing
 /// is optimised away.
-template <typename Formula>
-double CompiledPass(int n, std::vector<Vector>& positions)
+template <typename Formula> double CompiledPass(int n, std::vector<Vector>& positions)
 {
 	const int perAxis = n + 1;
 	const double size = 200.0, halfHeight = 25.0, start = -180.0, step = 360.0 / n;

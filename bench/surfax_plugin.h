@@ -28,8 +28,7 @@ inline bool LoadSurfax()
 /// Times the rebuild of `component`: each iteration marks it changed and evaluates `doc`. Returns its cache when that
 /// is an object of `cacheType`; otherwise reports "the component built no WHAT" and returns null.
 inline const cinema::BaseObject* TimeRebuilds(benchmark::State& state, cinema::BaseDocument* doc,
-                                              cinema::BaseObject* component, cinema::Int32 cacheType,
-                                              const char* what)
+                                              cinema::BaseObject* component, cinema::Int32 cacheType, const char* what)
 {
 	for (auto _ : state)
 	{

@@ -496,7 +496,7 @@ private:
 		// Built first, placed afterwards; each remembers its sample, as skipped ones leave gaps.
 		maxon::BaseArray<BuiltPrimitive> built;
 		const Int sampleCount = samples.GetCount();
-		iferr(built.EnsureCapacity(sampleCount))
+		iferr (built.EnsureCapacity(sampleCount))
 		{
 			// Appending below still grows the list step by step.
 		}
@@ -513,7 +513,7 @@ private:
 			BuiltPrimitive entry;
 			entry.object = primitive;
 			entry.sample = static_cast<Int32>(i);
-			iferr(built.Append(entry))
+			iferr (built.Append(entry))
 			{
 				BaseObject::Free(primitive);
 				complete = false;

@@ -543,7 +543,7 @@ void PlotSettings::Read(const BaseContainer& bc)
 	// The evaluation divides by the resolution and allocates (n+1)^2 samples: keep it in range whatever a
 	// document or script stored.
 	sampling.resolution =
-		maxon::ClampValue(bc.GetInt32(PLOT_RESOLUTION, kDefaultResolution), kMinResolution, kMaxResolution);
+	    maxon::ClampValue(bc.GetInt32(PLOT_RESOLUTION, kDefaultResolution), kMinResolution, kMaxResolution);
 	size = bc.GetFloat(PLOT_SIZE, kDefaultSize);
 	halfHeight = bc.GetFloat(PLOT_HEIGHT, kDefaultHeight) * 0.5;
 	sampling.heightMode = bc.GetInt32(PLOT_YMODE, PLOT_YMODE_FIT);
@@ -636,8 +636,8 @@ EXECUTIONRESULT PlotObject::EvaluateSamples(BaseObject* op, BaseDocument* doc, F
 	_fitFactor = 1.0;
 
 	SampleColoring coloring;
-	if (!PrepareColoring(op->GetDataInstanceRef(), _settings.colorMode, _settings.color, _settings.gradientByMagnitude, a,
-	                     doc, coloring))
+	if (!PrepareColoring(op->GetDataInstanceRef(), _settings.colorMode, _settings.color, _settings.gradientByMagnitude,
+	                     a, doc, coloring))
 		return EXECUTIONRESULT::OUTOFMEMORY;
 
 	// Each sample's text is spliced from the formula's pieces and ready-made number texts: everything but z once

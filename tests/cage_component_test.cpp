@@ -51,7 +51,10 @@ protected:
 		return cache != nullptr && cache->GetType() == Ospline ? static_cast<const SplineObject*>(cache) : nullptr;
 	}
 
-	SplineObject* ContourOfACall() { return cage->GetNodeData<ObjectData>()->GetContour(cage, doc.Get(), 1.0, nullptr); }
+	SplineObject* ContourOfACall()
+	{
+		return cage->GetNodeData<ObjectData>()->GetContour(cage, doc.Get(), 1.0, nullptr);
+	}
 
 	UInt32 RebuildsOfOneEvaluation()
 	{

@@ -167,7 +167,8 @@ TEST(Time, FrameIsTheTruncatedRatioOfFlooredParts)
 TEST(Filenames, JoinComponentsWithTheSeparator)
 {
 	const Filename folder("/plugins/surfax");
-	EXPECT_EQ((folder + Filename("res") + Filename("3dPlot.tif")).GetString(), String("/plugins/surfax/res/3dPlot.tif"));
+	EXPECT_EQ((folder + Filename("res") + Filename("3dPlot.tif")).GetString(),
+	          String("/plugins/surfax/res/3dPlot.tif"));
 	EXPECT_EQ((folder + Filename("\\Surfax.pdf")).GetString(), String("/plugins/surfax/Surfax.pdf"));
 	EXPECT_EQ(Filename("/a/b.tif").GetSuffix(), String("tif"));
 	EXPECT_EQ(Filename("/a/b.tif").GetFileString(), String("b.tif"));

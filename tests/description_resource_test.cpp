@@ -255,8 +255,9 @@ TEST(DescriptionResource, LoadsWithoutAStringTable)
 	const DescriptionResource desc = LoadGood("ochartbare");
 	// Loading goes on, but the person running the host hears which file is missing.
 	const std::string missing = kGoodRes + "/strings_en-US/description/ochartbare.str";
-	EXPECT_EQ(surfax::core::Reports(),
-	          std::vector<std::string>{"warning: " + missing + ": not found; the parameters of ochartbare have no names"});
+	EXPECT_EQ(
+	    surfax::core::Reports(),
+	    std::vector<std::string>{"warning: " + missing + ": not found; the parameters of ochartbare have no names"});
 	EXPECT_TRUE(desc.stringTableName.empty());
 	EXPECT_TRUE(desc.displayName.empty());
 	ASSERT_EQ(desc.params.size(), 1u);

@@ -240,12 +240,13 @@ TEST_F(DocumentRoundTrip, ARepeatedKeyIsAnErrorAtItsPath)
 	          "doc.json: objects[1].name: duplicate key");
 	EXPECT_EQ(LoadError(R"({"objects": [{"type": "otestdoc", "params": {"DOC_SCALE": 1, "DOC_SCALE": 2}}]})"),
 	          "doc.json: objects[0].params.DOC_SCALE: duplicate key");
-	EXPECT_EQ(LoadError(R"({"objects": [{"type": "Onull", "params": {"7": {"container": {"values": {"1": 1, "1": 2}}}}}]})"),
-	          "doc.json: objects[0].params.7.container.values.1: duplicate key");
+	EXPECT_EQ(
+	    LoadError(R"({"objects": [{"type": "Onull", "params": {"7": {"container": {"values": {"1": 1, "1": 2}}}}}]})"),
+	    "doc.json: objects[0].params.7.container.values.1: duplicate key");
 	// The same key in different objects is no repetition.
 	JsonError error;
-	DocumentPtr doc(LoadDocumentJson(R"({"objects": [{"type": "Onull", "name": "a"}, {"type": "Onull", "name": "a"}]})",
-	                                 error));
+	DocumentPtr doc(
+	    LoadDocumentJson(R"({"objects": [{"type": "Onull", "name": "a"}, {"type": "Onull", "name": "a"}]})", error));
 	EXPECT_NE(doc, nullptr) << error.Format();
 }
 
@@ -266,7 +267,7 @@ TEST_F(DocumentRoundTrip, NonFiniteWordsAreSpelledAlikeInDocumentsAndOnTheComman
 	ASSERT_NE(type, nullptr);
 	const surfax::resources::ParamDesc* scale = type->description->FindParam(DOC_SCALE);
 	ASSERT_NE(scale, nullptr);
-	const std::pair<const char*, double> accepted[] = {{"nan", kNaN}, {"NaN", kNaN}, {"NAN", kNaN}, {"inf", kInf},
+	const std::pair<const char*, double> accepted[] = {{"nan", kNaN}, {"NaN", kNaN},   {"NAN", kNaN},  {"inf", kInf},
 	                                                   {"Inf", kInf}, {"-inf", -kInf}, {"-INF", -kInf}};
 	for (const auto& [word, value] : accepted)
 	{

@@ -746,10 +746,22 @@ TEST(Cache, NearMissesOfACachedTextAreParsedAsWhatTheyAre)
 TEST(Cache, NumbersReadThroughACachedShapeRoundTripExactly)
 {
 	std::mt19937_64 random(2024);
-	std::vector<std::string> literals = {"9007199254740992", "9007199254740993", "9007199254740991.5",
-	                                     "1234567890123456789", "12345678901234567890", "0.1234567890123456789",
-	                                     "1e22", "1e23", "1e-22", "1e-23", "123456789e22", "4.9e-324", "2.4e-324",
-	                                     "1.7976931348623157e308", "0.000000001", "10000"};
+	std::vector<std::string> literals = {"9007199254740992",
+	                                     "9007199254740993",
+	                                     "9007199254740991.5",
+	                                     "1234567890123456789",
+	                                     "12345678901234567890",
+	                                     "0.1234567890123456789",
+	                                     "1e22",
+	                                     "1e23",
+	                                     "1e-22",
+	                                     "1e-23",
+	                                     "123456789e22",
+	                                     "4.9e-324",
+	                                     "2.4e-324",
+	                                     "1.7976931348623157e308",
+	                                     "0.000000001",
+	                                     "10000"};
 	char buffer[64];
 	for (int i = 0; i < 100000; ++i)
 	{
@@ -771,7 +783,8 @@ TEST(Cache, NumbersReadThroughACachedShapeRoundTripExactly)
 		if (literal[0] == '-')
 			continue;
 		double expected = 0.0;
-		const std::from_chars_result parsed = std::from_chars(literal.data(), literal.data() + literal.size(), expected);
+		const std::from_chars_result parsed =
+		    std::from_chars(literal.data(), literal.data() + literal.size(), expected);
 		ASSERT_EQ(parsed.ptr, literal.data() + literal.size()) << literal;
 		const Outcome cached = Evaluate("abs(" + literal + ") + 0");
 		ASSERT_TRUE(cached.hasNumber) << literal;

@@ -236,7 +236,8 @@ maxon::Color ReferenceSample(const std::vector<Knot>& knots, double t)
 	double local = (pos - l.position) / span;
 	local = local < 0.0 ? 0.0 : (local > 1.0 ? 1.0 : local);
 	const double u = local < l.bias ? 0.5 * local / l.bias : 0.5 + 0.5 * (local - l.bias) / (1.0 - l.bias);
-	const double w = l.interpolation == static_cast<cinema::Int32>(Interpolation::LinearKnot) ? u : u * u * (3.0 - 2.0 * u);
+	const double w =
+	    l.interpolation == static_cast<cinema::Int32>(Interpolation::LinearKnot) ? u : u * u * (3.0 - 2.0 * u);
 	return l.color + (r.color - l.color) * w;
 }
 
@@ -265,8 +266,19 @@ TEST(GradientRamp, PreparedSegmentsGiveTheColoursOfPlainDivisionBitForBit)
 	for (const std::vector<Knot>& knots : gradients)
 	{
 		const Ramp ramp = Prepared(knots);
-		std::vector<double> positions = {0.0, 0.125, 0.25, 0.3, 0.5, 0.7, 0.75, 1.0, -0.5, 2.0, kNan,
-		                                 std::nextafter(0.5, 1.0), std::nextafter(0.25, 0.0)};
+		std::vector<double> positions = {0.0,
+		                                 0.125,
+		                                 0.25,
+		                                 0.3,
+		                                 0.5,
+		                                 0.7,
+		                                 0.75,
+		                                 1.0,
+		                                 -0.5,
+		                                 2.0,
+		                                 kNan,
+		                                 std::nextafter(0.5, 1.0),
+		                                 std::nextafter(0.25, 0.0)};
 		for (int i = 0; i < 20000; ++i)
 			positions.push_back(std::uniform_real_distribution<double>(0.0, 1.0)(random));
 		for (int i = 0; i < 2000; ++i)

@@ -85,7 +85,8 @@ TEST(AlignNormalsCommand, TurnsAnInsideOutCubeOutward)
 	ASSERT_TRUE(SendModelingCommand(MCOMMAND_REVERSENORMALS, reverse));
 	const CPolygon* polys = cube->GetPolygonR();
 	const Vector* points = cube->GetPointR();
-	auto outward = [&](const CPolygon& p) {
+	auto outward = [&](const CPolygon& p)
+	{
 		const Vector n = Cross(points[p.b] - points[p.a], points[p.c] - points[p.a]);
 		return Dot(n, points[p.a] + points[p.c]) > 0.0;
 	};

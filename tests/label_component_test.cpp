@@ -228,7 +228,7 @@ TEST_F(LabelComponent, SidesAndShowSwitchesHideWithoutDeleting)
 	const int stops = surfax::eval::StopAllThreadsCalls();
 	Set(component, PLOTLABEL_SIDES, GeData(PLOTLABEL_SIDES_SIDE));
 	EXPECT_EQ(surfax::eval::StopAllThreadsCalls(), stops); // sides alone: no halt before the change
-	EXPECT_EQ(Labels(component), labels); // the same objects, not rebuilt
+	EXPECT_EQ(Labels(component), labels);                  // the same objects, not rebuilt
 	for (int i = 0; i < 6; ++i)
 	{
 		EXPECT_EQ(Shown(labels[kHorizontal[i]]), i >= 3);
@@ -346,21 +346,22 @@ TEST_F(LabelComponent, EveryFailedAllocationOfARebuildSkipsOrEmptiesALabel)
 {
 	BaseObject* component = AddLabel();
 	surfax::test::ForEachFailingAllocation(
-		26, [] {}, [&] { surfax::user::PressButton(component, PLOTLABEL_UPDATE); },
-		[&](std::int64_t) {
-			int extrudes = 0, withoutText = 0;
-			for (BaseObject* child = component->GetDown(); child != nullptr; child = child->GetNext())
-			{
-				ASSERT_EQ(child->GetType(), Oextrude);
-				++extrudes;
-				if (child->GetDown() == nullptr)
-					++withoutText;
-			}
-			// One allocation failed: one label is missing, or one has no text, or (a failed copy of the font) one
-			// text keeps the text spline's own font; never more than one label is hurt.
-			EXPECT_LE((13 - extrudes) + withoutText, 1);
-			EXPECT_GE(extrudes, 12);
-		});
+	    26, [] {}, [&] { surfax::user::PressButton(component, PLOTLABEL_UPDATE); },
+	    [&](std::int64_t)
+	    {
+		    int extrudes = 0, withoutText = 0;
+		    for (BaseObject* child = component->GetDown(); child != nullptr; child = child->GetNext())
+		    {
+			    ASSERT_EQ(child->GetType(), Oextrude);
+			    ++extrudes;
+			    if (child->GetDown() == nullptr)
+				    ++withoutText;
+		    }
+		    // One allocation failed: one label is missing, or one has no text, or (a failed copy of the font) one
+		    // text keeps the text spline's own font; never more than one label is hurt.
+		    EXPECT_LE((13 - extrudes) + withoutText, 1);
+		    EXPECT_GE(extrudes, 12);
+	    });
 	ASSERT_TRUE(surfax::user::PressButton(component, PLOTLABEL_UPDATE));
 	EXPECT_EQ(Labels(component).size(), 13u);
 }
@@ -409,9 +410,11 @@ TEST_F(FontChoice, PrefersTheProfilesFamilyElseTakesTheDefaultFont)
 	BaseObject* component = doc.Add(ID_PLOTLABEL);
 	component->Message(MSG_MENUPREPARE, doc.Get());
 	EXPECT_EQ(ChosenFamily(component), "Arial");
-	EXPECT_EQ(component->GetDataInstanceRef().GetCustomDataType<FontData>(PLOTLABEL_FONT)->GetFont().GetString(
-				  surfax::fonts::kFontStyle),
-		String("Regular"));
+	EXPECT_EQ(component->GetDataInstanceRef()
+	              .GetCustomDataType<FontData>(PLOTLABEL_FONT)
+	              ->GetFont()
+	              .GetString(surfax::fonts::kFontStyle),
+	          String("Regular"));
 
 	surfax::fonts::SetInstalledFontsForTesting({arialBold, other});
 	component->Message(MSG_MENUPREPARE, doc.Get());

@@ -16,10 +16,10 @@
 #include <set>
 
 using namespace cinema;
-using surfax::render::kPreviewBackground;
-using surfax::render::RenderOptions;
 using surfax::io::ExportScene;
 using surfax::io::Image;
+using surfax::render::kPreviewBackground;
+using surfax::render::RenderOptions;
 
 namespace
 {

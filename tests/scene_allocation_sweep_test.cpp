@@ -42,8 +42,8 @@ Scene BuildScene(Int32 meshType)
 		return scene;
 	std::string error;
 	EXPECT_TRUE(surfax::user::SetParameter(scene.plot, PLOT_RESOLUTION, GeData(kResolution), error)) << error;
-	for (const Int32 kind : {PLOT_ADDCOMPONENT_MESH, PLOT_ADDCOMPONENT_GRID, PLOT_ADDCOMPONENT_CAGE,
-	                         PLOT_ADDCOMPONENT_LABEL})
+	for (const Int32 kind :
+	     {PLOT_ADDCOMPONENT_MESH, PLOT_ADDCOMPONENT_GRID, PLOT_ADDCOMPONENT_CAGE, PLOT_ADDCOMPONENT_LABEL})
 	{
 		EXPECT_TRUE(surfax::user::SetParameter(scene.plot, PLOT_ADDCOMPONENT, GeData(kind), error)) << error;
 		EXPECT_TRUE(surfax::user::PressButton(scene.plot, PLOT_ADDCOMPONENT));

@@ -24,20 +24,21 @@ bool BuildMesh(Int32 type, const BaseContainer& bc, surfax::builtins::MeshData& 
 {
 	switch (type)
 	{
-		case Ocube:
-			return surfax::builtins::BuildCube(bc.GetVector(PRIM_CUBE_LEN, Vector(kDefaultCubeEdge)),
-				bc.GetInt32(PRIM_CUBE_SUBX, 1), bc.GetInt32(PRIM_CUBE_SUBY, 1), bc.GetInt32(PRIM_CUBE_SUBZ, 1), mesh);
-		case Osphere:
-			return surfax::builtins::BuildSphere(bc.GetFloat(PRIM_SPHERE_RAD, kDefaultRadius),
-				bc.GetInt32(PRIM_SPHERE_SUB, kDefaultSphereSegments), mesh);
-		case Opyramid:
-			return surfax::builtins::BuildPyramid(bc.GetVector(PRIM_PYRAMID_LEN, Vector(kDefaultCubeEdge)),
-				bc.GetInt32(PRIM_PYRAMID_SUB, 1), mesh);
-		case Oplatonic:
-			return surfax::builtins::BuildPlatonic(bc.GetFloat(PRIM_PLATONIC_RAD, kDefaultRadius),
-				bc.GetInt32(PRIM_PLATONIC_TYPE, PRIM_PLATONIC_TYPE_TETRA), mesh);
-		default:
-			return false;
+	case Ocube:
+		return surfax::builtins::BuildCube(bc.GetVector(PRIM_CUBE_LEN, Vector(kDefaultCubeEdge)),
+		                                   bc.GetInt32(PRIM_CUBE_SUBX, 1), bc.GetInt32(PRIM_CUBE_SUBY, 1),
+		                                   bc.GetInt32(PRIM_CUBE_SUBZ, 1), mesh);
+	case Osphere:
+		return surfax::builtins::BuildSphere(bc.GetFloat(PRIM_SPHERE_RAD, kDefaultRadius),
+		                                     bc.GetInt32(PRIM_SPHERE_SUB, kDefaultSphereSegments), mesh);
+	case Opyramid:
+		return surfax::builtins::BuildPyramid(bc.GetVector(PRIM_PYRAMID_LEN, Vector(kDefaultCubeEdge)),
+		                                      bc.GetInt32(PRIM_PYRAMID_SUB, 1), mesh);
+	case Oplatonic:
+		return surfax::builtins::BuildPlatonic(bc.GetFloat(PRIM_PLATONIC_RAD, kDefaultRadius),
+		                                       bc.GetInt32(PRIM_PLATONIC_TYPE, PRIM_PLATONIC_TYPE_TETRA), mesh);
+	default:
+		return false;
 	}
 }
 } // namespace
@@ -48,7 +49,7 @@ BaseObject* GeneratePrimitive(const BaseDocument*, Int32 type, const BaseContain
 	if (!BuildMesh(type, bc, mesh))
 		return nullptr;
 	PolygonObject* poly =
-		PolygonObject::Alloc(static_cast<Int32>(mesh.points.size()), static_cast<Int32>(mesh.polygons.size()));
+	    PolygonObject::Alloc(static_cast<Int32>(mesh.points.size()), static_cast<Int32>(mesh.polygons.size()));
 	if (poly == nullptr)
 		return nullptr;
 	if (!mesh.points.empty())
@@ -67,28 +68,28 @@ Bool SendModelingCommand(Int32 command, ModelingCommandData& data)
 	PolygonObject* poly = static_cast<PolygonObject*>(data.op);
 	switch (command)
 	{
-		case MCOMMAND_ALIGNNORMALS:
-		{
-			const Int32 flipped = surfax::builtins::AlignNormals(poly->GetPointR(), poly->GetPointCount(),
-				poly->GetPolygonW(), poly->GetPolygonCount());
-			if (flipped < 0)
-				return false;
-			poly->Message(MSG_UPDATE);
-			return true;
-		}
-		case MCOMMAND_REVERSENORMALS:
-		{
-			CPolygon* polygons = poly->GetPolygonW();
-			for (Int32 i = 0; i < poly->GetPolygonCount(); ++i)
-			{
-				CPolygon& p = polygons[i];
-				p = p.IsTriangle() ? CPolygon(p.a, p.c, p.b) : CPolygon(p.a, p.d, p.c, p.b);
-			}
-			poly->Message(MSG_UPDATE);
-			return true;
-		}
-		default:
+	case MCOMMAND_ALIGNNORMALS:
+	{
+		const Int32 flipped = surfax::builtins::AlignNormals(poly->GetPointR(), poly->GetPointCount(),
+		                                                     poly->GetPolygonW(), poly->GetPolygonCount());
+		if (flipped < 0)
 			return false;
+		poly->Message(MSG_UPDATE);
+		return true;
+	}
+	case MCOMMAND_REVERSENORMALS:
+	{
+		CPolygon* polygons = poly->GetPolygonW();
+		for (Int32 i = 0; i < poly->GetPolygonCount(); ++i)
+		{
+			CPolygon& p = polygons[i];
+			p = p.IsTriangle() ? CPolygon(p.a, p.c, p.b) : CPolygon(p.a, p.d, p.c, p.b);
+		}
+		poly->Message(MSG_UPDATE);
+		return true;
+	}
+	default:
+		return false;
 	}
 }
 } // namespace cinema

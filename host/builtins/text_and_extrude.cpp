@@ -33,7 +33,7 @@ struct TextKey
 	bool operator==(const TextKey& o) const
 	{
 		return text == o.text && height == o.height && align == o.align && hasFace == o.hasFace &&
-			   face.file == o.face.file && face.index == o.face.index;
+		       face.file == o.face.file && face.index == o.face.index;
 	}
 };
 
@@ -102,7 +102,8 @@ public:
 		}
 		Vector* points = spline->GetPointW();
 		for (Int32 i = 0; i < pointCount; ++i)
-			points[i] = Vector(outline.points[static_cast<std::size_t>(i)].x, outline.points[static_cast<std::size_t>(i)].y, 0.0);
+			points[i] = Vector(outline.points[static_cast<std::size_t>(i)].x,
+			                   outline.points[static_cast<std::size_t>(i)].y, 0.0);
 		Segment* segments = spline->GetSegmentW();
 		for (Int32 i = 0; i < segmentCount; ++i)
 			segments[i] = Segment{outline.contourSizes[static_cast<std::size_t>(i)], true};
@@ -201,7 +202,7 @@ public:
 			{
 				BaseDocument* doc = const_cast<BaseDocument*>(hh != nullptr ? hh->GetDocument() : nullptr);
 				SplineObject* contour =
-					static_cast<ObjectData*>(childNode->nodeData)->GetContour(child, doc, 1.0, nullptr);
+				    static_cast<ObjectData*>(childNode->nodeData)->GetContour(child, doc, 1.0, nullptr);
 				if (contour != nullptr)
 				{
 					AppendSplineContours(*contour, ml, contours);
@@ -223,7 +224,7 @@ public:
 		if (!whole)
 			_child = nullptr;
 		PolygonObject* poly =
-			PolygonObject::Alloc(static_cast<Int32>(mesh.points.size()), static_cast<Int32>(mesh.polygons.size()));
+		    PolygonObject::Alloc(static_cast<Int32>(mesh.points.size()), static_cast<Int32>(mesh.polygons.size()));
 		if (poly == nullptr)
 		{
 			_child = nullptr;
@@ -273,7 +274,7 @@ constexpr char kExtrudeRes[] = R"(CONTAINER Oextrude
 )";
 
 std::shared_ptr<const resources::DescriptionResource> Describe(const char* text, const char* name,
-	const resources::SymbolList& symbols)
+                                                               const resources::SymbolList& symbols)
 {
 	auto description = std::make_shared<resources::DescriptionResource>();
 	resources::SourceError error;
@@ -284,18 +285,26 @@ std::shared_ptr<const resources::DescriptionResource> Describe(const char* text,
 
 bool RegisterTypes()
 {
-	const resources::SymbolList textSymbols = {{"PRIM_TEXT_TEXT", PRIM_TEXT_TEXT}, {"PRIM_TEXT_ALIGN", PRIM_TEXT_ALIGN},
-		{"PRIM_TEXT_ALIGN_LEFT", PRIM_TEXT_ALIGN_LEFT}, {"PRIM_TEXT_ALIGN_MIDDLE", PRIM_TEXT_ALIGN_MIDDLE},
-		{"PRIM_TEXT_ALIGN_RIGHT", PRIM_TEXT_ALIGN_RIGHT}, {"PRIM_TEXT_HSPACING", PRIM_TEXT_HSPACING},
-		{"PRIM_TEXT_VSPACING", PRIM_TEXT_VSPACING}, {"PRIM_TEXT_HEIGHT", PRIM_TEXT_HEIGHT},
-		{"PRIM_TEXT_SEPARATE", PRIM_TEXT_SEPARATE}, {"PRIM_TEXT_FONT", PRIM_TEXT_FONT}};
+	const resources::SymbolList textSymbols = {{"PRIM_TEXT_TEXT", PRIM_TEXT_TEXT},
+	                                           {"PRIM_TEXT_ALIGN", PRIM_TEXT_ALIGN},
+	                                           {"PRIM_TEXT_ALIGN_LEFT", PRIM_TEXT_ALIGN_LEFT},
+	                                           {"PRIM_TEXT_ALIGN_MIDDLE", PRIM_TEXT_ALIGN_MIDDLE},
+	                                           {"PRIM_TEXT_ALIGN_RIGHT", PRIM_TEXT_ALIGN_RIGHT},
+	                                           {"PRIM_TEXT_HSPACING", PRIM_TEXT_HSPACING},
+	                                           {"PRIM_TEXT_VSPACING", PRIM_TEXT_VSPACING},
+	                                           {"PRIM_TEXT_HEIGHT", PRIM_TEXT_HEIGHT},
+	                                           {"PRIM_TEXT_SEPARATE", PRIM_TEXT_SEPARATE},
+	                                           {"PRIM_TEXT_FONT", PRIM_TEXT_FONT}};
 	const resources::SymbolList extrudeSymbols = {{"EXTRUDEOBJECT_ISOPARM", EXTRUDEOBJECT_ISOPARM},
-		{"EXTRUDEOBJECT_SUB", EXTRUDEOBJECT_SUB}, {"EXTRUDEOBJECT_MOVE", EXTRUDEOBJECT_MOVE},
-		{"EXTRUDEOBJECT_FLIPNORMALS", EXTRUDEOBJECT_FLIPNORMALS}, {"EXTRUDEOBJECT_HIERARCHIC", EXTRUDEOBJECT_HIERARCHIC},
-		{"EXTRUDEOBJECT_EXTRUSIONOFFSET", EXTRUDEOBJECT_EXTRUSIONOFFSET}};
-	return plugins::SetBuiltinAllocator(
-			   Osplinetext, &TextSplineData::Alloc, Describe(kTextSplineRes, "osplinetext.res", textSymbols)) &&
-		   plugins::SetBuiltinAllocator(Oextrude, &ExtrudeData::Alloc, Describe(kExtrudeRes, "oextrude.res", extrudeSymbols));
+	                                              {"EXTRUDEOBJECT_SUB", EXTRUDEOBJECT_SUB},
+	                                              {"EXTRUDEOBJECT_MOVE", EXTRUDEOBJECT_MOVE},
+	                                              {"EXTRUDEOBJECT_FLIPNORMALS", EXTRUDEOBJECT_FLIPNORMALS},
+	                                              {"EXTRUDEOBJECT_HIERARCHIC", EXTRUDEOBJECT_HIERARCHIC},
+	                                              {"EXTRUDEOBJECT_EXTRUSIONOFFSET", EXTRUDEOBJECT_EXTRUSIONOFFSET}};
+	return plugins::SetBuiltinAllocator(Osplinetext, &TextSplineData::Alloc,
+	                                    Describe(kTextSplineRes, "osplinetext.res", textSymbols)) &&
+	       plugins::SetBuiltinAllocator(Oextrude, &ExtrudeData::Alloc,
+	                                    Describe(kExtrudeRes, "oextrude.res", extrudeSymbols));
 }
 
 const bool g_registered = RegisterTypes();

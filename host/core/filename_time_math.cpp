@@ -108,4 +108,3 @@ void BaseTime::Quantize(Float fps)
 	_denominator = fps;
 }
 } // namespace cinema
-

@@ -48,8 +48,8 @@ GeData::GeData(const GeData& n)
 }
 
 GeData::GeData(GeData&& n) noexcept
-	: _type(n._type), _int(n._int), _float(n._float), _void(n._void), _vector(n._vector),
-	  _string(std::move(n._string)), _owned(n._owned)
+    : _type(n._type), _int(n._int), _float(n._float), _void(n._void), _vector(n._vector), _string(std::move(n._string)),
+      _owned(n._owned)
 {
 	n._type = DA_NIL;
 	n._owned = nullptr;
@@ -116,32 +116,32 @@ GeData::GeData(Int32 type, DEFAULTVALUETYPE)
 {
 	switch (type)
 	{
-		case DA_LONG:
-		case DA_REAL:
-		case DA_LLONG:
-		case DA_VECTOR:
-		case DA_STRING:
-		case DA_FILENAME:
-		case DA_TIME:
-			_type = type;
-			break;
-		case DA_MATRIX:
-			*this = GeData(Matrix());
-			break;
-		case DA_CONTAINER:
-			*this = GeData(BaseContainer());
-			break;
-		default:
-			if (IsCustomType(type))
+	case DA_LONG:
+	case DA_REAL:
+	case DA_LLONG:
+	case DA_VECTOR:
+	case DA_STRING:
+	case DA_FILENAME:
+	case DA_TIME:
+		_type = type;
+		break;
+	case DA_MATRIX:
+		*this = GeData(Matrix());
+		break;
+	case DA_CONTAINER:
+		*this = GeData(BaseContainer());
+		break;
+	default:
+		if (IsCustomType(type))
+		{
+			CustomDataType* value = surfax::core::CloneCustomData(type, nullptr);
+			if (value != nullptr)
 			{
-				CustomDataType* value = surfax::core::CloneCustomData(type, nullptr);
-				if (value != nullptr)
-				{
-					_type = type;
-					_owned = value;
-				}
+				_type = type;
+				_owned = value;
 			}
-			break;
+		}
+		break;
 	}
 }
 
@@ -190,13 +190,13 @@ Int64 GeData::GetInt64() const
 {
 	switch (_type)
 	{
-		case DA_LONG:
-		case DA_LLONG:
-			return _int;
-		case DA_REAL:
-			return FloatToInt64(_float);
-		default:
-			return 0;
+	case DA_LONG:
+	case DA_LLONG:
+		return _int;
+	case DA_REAL:
+		return FloatToInt64(_float);
+	default:
+		return 0;
 	}
 }
 
@@ -204,15 +204,15 @@ Float GeData::GetFloat() const
 {
 	switch (_type)
 	{
-		case DA_REAL:
-			return _float;
-		case DA_LONG:
-		case DA_LLONG:
-			return static_cast<Float>(_int);
-		case DA_TIME:
-			return _vector.y != 0.0 ? _vector.x / _vector.y : 0.0;
-		default:
-			return 0.0;
+	case DA_REAL:
+		return _float;
+	case DA_LONG:
+	case DA_LLONG:
+		return static_cast<Float>(_int);
+	case DA_TIME:
+		return _vector.y != 0.0 ? _vector.x / _vector.y : 0.0;
+	default:
+		return 0.0;
 	}
 }
 
@@ -270,34 +270,34 @@ Bool GeData::operator==(const GeData& d) const
 		return false;
 	switch (_type)
 	{
-		case DA_NIL:
-			return true;
-		case DA_LONG:
-		case DA_LLONG:
-			return _int == d._int;
-		case DA_REAL:
-			return _float == d._float;
-		case DA_VOID:
-			return _void == d._void;
-		case DA_VECTOR:
-		case DA_TIME:
-			return _vector == d._vector;
-		case DA_STRING:
-		case DA_FILENAME:
-			return _string == d._string;
-		case DA_MATRIX:
-			return GetMatrix() == d.GetMatrix();
-		case DA_CONTAINER:
-			return _owned && d._owned &&
-				   *static_cast<const BaseContainer*>(_owned) == *static_cast<const BaseContainer*>(d._owned);
-		default:
-			if (IsCustomType(_type))
-			{
-				const surfax::core::CustomDataClass* cls = surfax::core::FindCustomDataClass(_type);
-				return cls && _owned && d._owned &&
-					   cls->equal(static_cast<const CustomDataType*>(_owned), static_cast<const CustomDataType*>(d._owned));
-			}
-			return false;
+	case DA_NIL:
+		return true;
+	case DA_LONG:
+	case DA_LLONG:
+		return _int == d._int;
+	case DA_REAL:
+		return _float == d._float;
+	case DA_VOID:
+		return _void == d._void;
+	case DA_VECTOR:
+	case DA_TIME:
+		return _vector == d._vector;
+	case DA_STRING:
+	case DA_FILENAME:
+		return _string == d._string;
+	case DA_MATRIX:
+		return GetMatrix() == d.GetMatrix();
+	case DA_CONTAINER:
+		return _owned && d._owned &&
+		       *static_cast<const BaseContainer*>(_owned) == *static_cast<const BaseContainer*>(d._owned);
+	default:
+		if (IsCustomType(_type))
+		{
+			const surfax::core::CustomDataClass* cls = surfax::core::FindCustomDataClass(_type);
+			return cls && _owned && d._owned &&
+			       cls->equal(static_cast<const CustomDataType*>(_owned), static_cast<const CustomDataType*>(d._owned));
+		}
+		return false;
 	}
 }
 

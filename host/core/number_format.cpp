@@ -43,7 +43,7 @@ std::string FormatFixed(double value, int decimals, bool trimZeros, int minInteg
 	// 309 integer digits + sign + point + 40 decimals fit.
 	char buffer[400];
 	const std::to_chars_result r =
-		std::to_chars(buffer, buffer + sizeof(buffer), value, std::chars_format::fixed, decimals);
+	    std::to_chars(buffer, buffer + sizeof(buffer), value, std::chars_format::fixed, decimals);
 	std::string text(buffer, r.ptr);
 	if (trimZeros && text.find('.') != std::string::npos)
 	{

@@ -76,29 +76,29 @@ COMPARERESULT String::Compare(const String& s, STRINGCOMPARISON mode) const
 	int r = 0;
 	switch (mode)
 	{
-		case STRINGCOMPARISON::MEMORY:
-			r = _text.compare(s._text);
-			break;
-		case STRINGCOMPARISON::UNICODE_LETTERS:
-			r = CompareNatural(_text, s._text, false) == 0 ? 0 : _text.compare(s._text);
-			break;
-		case STRINGCOMPARISON::UNICODE_NUMBERS:
-			r = CompareNatural(_text, s._text, false);
-			break;
-		case STRINGCOMPARISON::CASEINSENSITIVE:
-		{
-			std::string a = _text;
-			std::string b = s._text;
-			for (char& c : a)
-				c = Lower(c);
-			for (char& c : b)
-				c = Lower(c);
-			r = a.compare(b);
-			break;
-		}
-		case STRINGCOMPARISON::CASEINSENSITIVE_NUMBERS:
-			r = CompareNatural(_text, s._text, true);
-			break;
+	case STRINGCOMPARISON::MEMORY:
+		r = _text.compare(s._text);
+		break;
+	case STRINGCOMPARISON::UNICODE_LETTERS:
+		r = CompareNatural(_text, s._text, false) == 0 ? 0 : _text.compare(s._text);
+		break;
+	case STRINGCOMPARISON::UNICODE_NUMBERS:
+		r = CompareNatural(_text, s._text, false);
+		break;
+	case STRINGCOMPARISON::CASEINSENSITIVE:
+	{
+		std::string a = _text;
+		std::string b = s._text;
+		for (char& c : a)
+			c = Lower(c);
+		for (char& c : b)
+			c = Lower(c);
+		r = a.compare(b);
+		break;
+	}
+	case STRINGCOMPARISON::CASEINSENSITIVE_NUMBERS:
+		r = CompareNatural(_text, s._text, true);
+		break;
 	}
 	if (r < 0)
 		return COMPARERESULT::LESS;
@@ -111,14 +111,15 @@ String String::FloatToString(Float v, Int charsBeforeComma, Int digitsAfterComma
 	{
 		const int precision = static_cast<int>(digitsAfterComma < 0 ? -digitsAfterComma : digitsAfterComma);
 		char buffer[64];
-		const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof(buffer), v,
-			std::chars_format::scientific, precision > 30 ? 30 : precision);
+		const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof(buffer), v, std::chars_format::scientific,
+		                                             precision > 30 ? 30 : precision);
 		return String(std::string(buffer, r.ptr));
 	}
 	const bool trim = digitsAfterComma < 0;
 	const int decimals = static_cast<int>(trim ? -digitsAfterComma : digitsAfterComma);
-	return String(surfax::core::FormatFixed(v, decimals, trim,
-		static_cast<int>(charsBeforeComma < 0 ? 0 : (charsBeforeComma > 400 ? 400 : charsBeforeComma)), fillChar));
+	return String(surfax::core::FormatFixed(
+	    v, decimals, trim,
+	    static_cast<int>(charsBeforeComma < 0 ? 0 : (charsBeforeComma > 400 ? 400 : charsBeforeComma)), fillChar));
 }
 
 String String::IntToString(Int64 v)

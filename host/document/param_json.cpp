@@ -331,8 +331,8 @@ constexpr struct
 	Int32 id;
 	const char* key;
 } kFontKeys[] = {
-	{fonts::kFontFamily, "family"}, {fonts::kFontStyle, "style"}, {fonts::kFontDisplay, "display"},
-	{fonts::kFontFile, "file"},     {fonts::kFontIndex, "index"},
+    {fonts::kFontFamily, "family"}, {fonts::kFontStyle, "style"}, {fonts::kFontDisplay, "display"},
+    {fonts::kFontFile, "file"},     {fonts::kFontIndex, "index"},
 };
 
 const char* FontKey(Int32 id)

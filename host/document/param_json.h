@@ -19,7 +19,8 @@
 // the JSON itself: an integer is DA_LONG, a number with a point or an exponent is DA_REAL (written as "1.0"), a
 // string DA_STRING, three numbers a vector, true/false DA_LONG 1/0, and the other kinds are objects of one member:
 // {"float": "inf"}, {"int64": N}, {"time": [numerator, denominator]}, {"filename": "..."},
-// {"matrix": [[off], [v1], [v2], [v3]]}, {"container": {"id": N, "values": {"ID": value, ...}}}, {"gradient": ...}, {"font": ...}.
+// {"matrix": [[off], [v1], [v2], [v3]]}, {"container": {"id": N, "values": {"ID": value, ...}}}, {"gradient": ...},
+// {"font": ...}.
 #ifndef SURFAX_HOST_DOCUMENT_PARAM_JSON_H
 #define SURFAX_HOST_DOCUMENT_PARAM_JSON_H
 

@@ -15,14 +15,14 @@ inline constexpr std::size_t kTextPadding = 16;
 // `numberCount` say how much of them the last Lex filled.
 struct TokenBuffer
 {
-	std::vector<char> text;             // copy of the text followed by kTextPadding zero bytes
-	std::vector<std::uint8_t> codes;    // Token codes (tokens.h); the last one is kTokenEnd
-	std::vector<std::uint32_t> offsets; // byte offset of each token in the text; the end token's is the length
-	std::vector<double> numbers;        // values of the kTokenNumber tokens in text order
+	std::vector<char> text;                  // copy of the text followed by kTextPadding zero bytes
+	std::vector<std::uint8_t> codes;         // Token codes (tokens.h); the last one is kTokenEnd
+	std::vector<std::uint32_t> offsets;      // byte offset of each token in the text; the end token's is the length
+	std::vector<double> numbers;             // values of the kTokenNumber tokens in text order
 	std::vector<std::uint32_t> numberStarts; // byte offset of each number literal in the text
 	std::vector<std::uint32_t> numberEnds;   // byte offset just past each number literal
-	std::size_t length = 0;             // bytes of the text
-	std::size_t count = 0;              // tokens, including the end token
+	std::size_t length = 0;                  // bytes of the text
+	std::size_t count = 0;                   // tokens, including the end token
 	std::size_t numberCount = 0;
 	std::uint64_t shapeHash = 0; // hash of codes[0, count)
 };

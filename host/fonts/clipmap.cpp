@@ -51,32 +51,32 @@ Bool GeClipMap::GetFontName(const BaseContainer* font_description, GeFontNameTyp
 	face.style = font_description->GetString(surfax::fonts::kFontStyle).GetUtf8();
 	switch (type)
 	{
-		case GE_FONT_NAME_DISPLAY:
-			*dst = String(face.DisplayName());
-			return true;
-		case GE_FONT_NAME_FAMILY:
-			*dst = String(face.family);
-			return true;
-		case GE_FONT_NAME_STYLE:
-			*dst = String(face.style);
-			return true;
-		case GE_FONT_NAME_POSTSCRIPT:
+	case GE_FONT_NAME_DISPLAY:
+		*dst = String(face.DisplayName());
+		return true;
+	case GE_FONT_NAME_FAMILY:
+		*dst = String(face.family);
+		return true;
+	case GE_FONT_NAME_STYLE:
+		*dst = String(face.style);
+		return true;
+	case GE_FONT_NAME_POSTSCRIPT:
+	{
+		// Family and style without spaces, joined by a hyphen, as PostScript names are formed.
+		std::string name;
+		for (const char c : face.family)
+			if (c != ' ')
+				name += c;
+		if (!face.style.empty())
 		{
-			// Family and style without spaces, joined by a hyphen, as PostScript names are formed.
-			std::string name;
-			for (const char c : face.family)
+			name += '-';
+			for (const char c : face.style)
 				if (c != ' ')
 					name += c;
-			if (!face.style.empty())
-			{
-				name += '-';
-				for (const char c : face.style)
-					if (c != ' ')
-						name += c;
-			}
-			*dst = String(name);
-			return true;
 		}
+		*dst = String(name);
+		return true;
+	}
 	}
 	return false;
 }

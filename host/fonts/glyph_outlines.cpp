@@ -148,7 +148,7 @@ int CubicTo(const FT_Vector* c1, const FT_Vector* c2, const FT_Vector* to, void*
 	const Point2 p2{static_cast<double>(c2->x), static_cast<double>(c2->y)};
 	const Point2 p3{static_cast<double>(to->x), static_cast<double>(to->y)};
 	const double bend = std::max(std::hypot(p0.x - 2.0 * p1.x + p2.x, p0.y - 2.0 * p1.y + p2.y),
-		std::hypot(p1.x - 2.0 * p2.x + p3.x, p1.y - 2.0 * p2.y + p3.y));
+	                             std::hypot(p1.x - 2.0 * p2.x + p3.x, p1.y - 2.0 * p2.y + p3.y));
 	const int steps = f.Steps(3.0 * bend);
 	for (int i = 1; i <= steps; ++i)
 	{

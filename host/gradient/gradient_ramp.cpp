@@ -47,8 +47,7 @@ cinema::Float Divide(cinema::Float x, cinema::Float d, cinema::Float exactRecipr
 }
 
 // Same arithmetic as 0.5 * t / bias and 0.5 + 0.5 * (t - bias) / (1 - bias).
-template <typename K>
-cinema::Float RemapBias(cinema::Float t, const K& k)
+template <typename K> cinema::Float RemapBias(cinema::Float t, const K& k)
 {
 	if (t < k.bias)
 		return Divide(0.5 * t, k.bias, k.biasReciprocal);

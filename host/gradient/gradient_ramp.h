@@ -87,9 +87,9 @@ private:
 		cinema::Float position = 0.0;
 		cinema::Float bias = 0.5;
 		cinema::Int32 interpolation = 0;
-		cinema::Float spanReciprocal = 0.0;       // 1 / (next position - position) when exact, else 0
-		cinema::Float biasReciprocal = 0.0;       // 1 / bias when exact, else 0
-		cinema::Float upperBiasReciprocal = 0.0;  // 1 / (1 - bias) when exact, else 0
+		cinema::Float spanReciprocal = 0.0;      // 1 / (next position - position) when exact, else 0
+		cinema::Float biasReciprocal = 0.0;      // 1 / bias when exact, else 0
+		cinema::Float upperBiasReciprocal = 0.0; // 1 / (1 - bias) when exact, else 0
 	};
 
 	std::vector<PreparedKnot> knots_;

@@ -55,8 +55,8 @@ bool CopyGradient(const cinema::CustomDataType* src, cinema::CustomDataType* dst
 
 bool KnotsEqual(const maxon::GradientKnot& a, const maxon::GradientKnot& b)
 {
-	return a.col == b.col && a.brightness == b.brightness && a.pos == b.pos && a.bias == b.bias &&
-		   a.index == b.index && a.interpolation == b.interpolation;
+	return a.col == b.col && a.brightness == b.brightness && a.pos == b.pos && a.bias == b.bias && a.index == b.index &&
+	       a.interpolation == b.interpolation;
 }
 
 bool EqualGradients(const cinema::CustomDataType* a, const cinema::CustomDataType* b)
@@ -73,8 +73,8 @@ bool EqualGradients(const cinema::CustomDataType* a, const cinema::CustomDataTyp
 	return true;
 }
 
-const core::CustomDataClass kGradientClass = {
-	CUSTOMDATATYPE_GRADIENT, "gradient", &AllocGradient, &FreeGradient, &CopyGradient, &EqualGradients};
+const core::CustomDataClass kGradientClass = {CUSTOMDATATYPE_GRADIENT, "gradient",    &AllocGradient,
+                                              &FreeGradient,           &CopyGradient, &EqualGradients};
 
 // The type is known to every GeData as soon as the host library is loaded.
 const bool g_registered = (core::RegisterCustomDataClass(&kGradientClass), true);
@@ -182,7 +182,7 @@ maxon::GradientKnot Gradient::GetKnot(Int32 index) const
 {
 	const std::vector<maxon::GradientKnot>& knots = Impl(this).knots;
 	return (index >= 0 && index < static_cast<Int32>(knots.size())) ? knots[static_cast<std::size_t>(index)]
-																	  : maxon::GradientKnot();
+	                                                                : maxon::GradientKnot();
 }
 
 void Gradient::SetKnot(Int32 index, const maxon::GradientKnot& k)
@@ -206,12 +206,12 @@ GeData Gradient::GetData(Int32 id) const
 {
 	switch (id)
 	{
-		case GRADIENT_MODE:
-			return GeData(Impl(this).mode);
-		case GRADIENT_UNCLAMPED:
-			return GeData(Impl(this).unclamped);
-		default:
-			return GeData();
+	case GRADIENT_MODE:
+		return GeData(Impl(this).mode);
+	case GRADIENT_UNCLAMPED:
+		return GeData(Impl(this).unclamped);
+	default:
+		return GeData();
 	}
 }
 
@@ -219,14 +219,14 @@ Bool Gradient::SetData(Int32 id, const GeData& data)
 {
 	switch (id)
 	{
-		case GRADIENT_MODE:
-			Impl(this).mode = data.GetInt32();
-			return true;
-		case GRADIENT_UNCLAMPED:
-			Impl(this).unclamped = data.GetBool();
-			return true;
-		default:
-			return false;
+	case GRADIENT_MODE:
+		Impl(this).mode = data.GetInt32();
+		return true;
+	case GRADIENT_UNCLAMPED:
+		Impl(this).unclamped = data.GetBool();
+		return true;
+	default:
+		return false;
 	}
 }
 

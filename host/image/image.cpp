@@ -287,8 +287,7 @@ void FlushNothing(png_structp)
 }
 
 // No C++ object with a destructor lives in this frame, so OnPngError's longjmp back to the setjmp is safe.
-bool WritePngRows(core::OutputFile* file, png_bytepp rows, int width, int height, int compression,
-                  PngWriteState* state)
+bool WritePngRows(core::OutputFile* file, png_bytepp rows, int width, int height, int compression, PngWriteState* state)
 {
 	png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, state, OnPngError, OnPngWarning);
 	if (png == nullptr)
@@ -462,7 +461,8 @@ bool WritePng(const std::string& path, const Image& image, std::string& message,
 	PngWriteState state = {};
 	if (!WritePngRows(&file, rows.data(), image.width, image.height, compression, &state))
 	{
-		message = path + ": cannot be written (" + (state.message[0] != '\0' ? state.message : "PNG encoder failed") + ")";
+		message =
+		    path + ": cannot be written (" + (state.message[0] != '\0' ? state.message : "PNG encoder failed") + ")";
 		return false;
 	}
 	return file.Commit(message);

@@ -69,24 +69,24 @@ IMAGERESULT BaseBitmap::Init(const Filename& name, Int32, Bool* ismovie)
 	std::string message;
 	surfax::io::Image image;
 	surfax::io::ImageStatus status = name.CheckSuffix("png"_s) ? surfax::io::LoadPng(path, image, message)
-															   : surfax::io::LoadTiff(path, image, message);
+	                                                           : surfax::io::LoadTiff(path, image, message);
 	switch (status)
 	{
-		case surfax::io::ImageStatus::Ok:
-			Block(this).image = std::move(image);
-			return IMAGERESULT::OK;
-		case surfax::io::ImageStatus::NotFound:
-			return IMAGERESULT::NOTEXISTING;
-		// A file that is there but cannot be decoded is a broken resource, so the person running the host hears of
-		// it; a missing file is an ordinary answer that the caller handles.
-		case surfax::io::ImageStatus::WrongType:
-			surfax::core::Report("warning: " + path + ": not an image that can be decoded" +
-								 (message.empty() ? std::string() : " (" + message + ")"));
-			return IMAGERESULT::WRONGTYPE;
-		case surfax::io::ImageStatus::FileError:
-			surfax::core::Report("warning: " + path + ": cannot be decoded" +
-								 (message.empty() ? std::string() : " (" + message + ")"));
-			return IMAGERESULT::FILEERROR;
+	case surfax::io::ImageStatus::Ok:
+		Block(this).image = std::move(image);
+		return IMAGERESULT::OK;
+	case surfax::io::ImageStatus::NotFound:
+		return IMAGERESULT::NOTEXISTING;
+	// A file that is there but cannot be decoded is a broken resource, so the person running the host hears of
+	// it; a missing file is an ordinary answer that the caller handles.
+	case surfax::io::ImageStatus::WrongType:
+		surfax::core::Report("warning: " + path + ": not an image that can be decoded" +
+		                     (message.empty() ? std::string() : " (" + message + ")"));
+		return IMAGERESULT::WRONGTYPE;
+	case surfax::io::ImageStatus::FileError:
+		surfax::core::Report("warning: " + path + ": cannot be decoded" +
+		                     (message.empty() ? std::string() : " (" + message + ")"));
+		return IMAGERESULT::FILEERROR;
 	}
 	return IMAGERESULT::MISC_ERROR;
 }

@@ -139,8 +139,8 @@ PluginStatus LoadPlugin(const std::string& libraryPath)
 	// As the application does, p3 is the library file itself; the SDK glue answers its directory as the plug-in's
 	// folder (GeGetPluginPath).
 	cinema::Filename library{cinema::String(libraryPath)};
-	const cinema::Int32 init = entry(C4DPL_INIT_SYS, reinterpret_cast<void*>(static_cast<std::intptr_t>(g_apiVersion)),
-		nullptr, &library);
+	const cinema::Int32 init =
+	    entry(C4DPL_INIT_SYS, reinterpret_cast<void*>(static_cast<std::intptr_t>(g_apiVersion)), nullptr, &library);
 	if (init == C4DPL_ERROR_VERSION)
 	{
 		dlclose(handle);

@@ -37,15 +37,15 @@ struct BuiltinType
 };
 
 constexpr BuiltinType kBuiltins[] = {
-	{Onull, "Onull", "Null", 0},
-	{Opolygon, "Opolygon", "Polygon", OBJECT_POLYGONOBJECT | OBJECT_POINTOBJECT},
-	{Ospline, "Ospline", "Spline", OBJECT_ISSPLINE | OBJECT_POINTOBJECT},
-	{Ocube, "Ocube", "Cube", OBJECT_GENERATOR},
-	{Osphere, "Osphere", "Sphere", OBJECT_GENERATOR},
-	{Oplatonic, "Oplatonic", "Platonic", OBJECT_GENERATOR},
-	{Opyramid, "Opyramid", "Pyramid", OBJECT_GENERATOR},
-	{Oextrude, "Oextrude", "Extrude", OBJECT_GENERATOR | OBJECT_INPUT},
-	{Osplinetext, "Osplinetext", "Text", OBJECT_GENERATOR | OBJECT_ISSPLINE},
+    {Onull, "Onull", "Null", 0},
+    {Opolygon, "Opolygon", "Polygon", OBJECT_POLYGONOBJECT | OBJECT_POINTOBJECT},
+    {Ospline, "Ospline", "Spline", OBJECT_ISSPLINE | OBJECT_POINTOBJECT},
+    {Ocube, "Ocube", "Cube", OBJECT_GENERATOR},
+    {Osphere, "Osphere", "Sphere", OBJECT_GENERATOR},
+    {Oplatonic, "Oplatonic", "Platonic", OBJECT_GENERATOR},
+    {Opyramid, "Opyramid", "Pyramid", OBJECT_GENERATOR},
+    {Oextrude, "Oextrude", "Extrude", OBJECT_GENERATOR | OBJECT_INPUT},
+    {Osplinetext, "Osplinetext", "Text", OBJECT_GENERATOR | OBJECT_ISSPLINE},
 };
 } // namespace
 
@@ -95,7 +95,8 @@ bool AddObjectType(ObjectType type, std::string& error)
 void RemovePluginTypes()
 {
 	std::deque<ObjectType>& types = Types();
-	types.erase(std::remove_if(types.begin(), types.end(), [](const ObjectType& t) { return !t.builtin; }), types.end());
+	types.erase(std::remove_if(types.begin(), types.end(), [](const ObjectType& t) { return !t.builtin; }),
+	            types.end());
 	Descriptions().clear();
 }
 

@@ -27,35 +27,35 @@ bool ReadProperty(const HostNode& n, Int32 id, GeData& out)
 		return false;
 	switch (id)
 	{
-		case ID_BASEOBJECT_VISIBILITY_EDITOR:
-			out = GeData(n.editorMode);
-			return true;
-		case ID_BASEOBJECT_VISIBILITY_RENDER:
-			out = GeData(n.renderMode);
-			return true;
-		case kRelPosition:
-			out = GeData(n.position);
-			return true;
-		case kRelRotation:
-			out = GeData(n.rotation);
-			return true;
-		case kRelScale:
-			out = GeData(n.scale);
-			return true;
-		case ID_BASEOBJECT_GENERATOR_FLAG:
-			out = GeData(n.enabled);
-			return true;
-		case ID_BASEOBJECT_USECOLOR:
-			out = GeData(n.color.usecolor);
-			return true;
-		case ID_BASEOBJECT_COLOR:
-			out = GeData(n.color.color);
-			return true;
-		case ID_BASEOBJECT_XRAY:
-			out = GeData(n.color.xray);
-			return true;
-		default:
-			return false;
+	case ID_BASEOBJECT_VISIBILITY_EDITOR:
+		out = GeData(n.editorMode);
+		return true;
+	case ID_BASEOBJECT_VISIBILITY_RENDER:
+		out = GeData(n.renderMode);
+		return true;
+	case kRelPosition:
+		out = GeData(n.position);
+		return true;
+	case kRelRotation:
+		out = GeData(n.rotation);
+		return true;
+	case kRelScale:
+		out = GeData(n.scale);
+		return true;
+	case ID_BASEOBJECT_GENERATOR_FLAG:
+		out = GeData(n.enabled);
+		return true;
+	case ID_BASEOBJECT_USECOLOR:
+		out = GeData(n.color.usecolor);
+		return true;
+	case ID_BASEOBJECT_COLOR:
+		out = GeData(n.color.color);
+		return true;
+	case ID_BASEOBJECT_XRAY:
+		out = GeData(n.color.xray);
+		return true;
+	default:
+		return false;
 	}
 }
 
@@ -65,38 +65,38 @@ bool WriteProperty(HostNode& n, Int32 id, const GeData& value)
 		return false;
 	switch (id)
 	{
-		case ID_BASEOBJECT_VISIBILITY_EDITOR:
-			n.editorMode = value.GetInt32();
-			return true;
-		case ID_BASEOBJECT_VISIBILITY_RENDER:
-			n.renderMode = value.GetInt32();
-			return true;
-		case kRelPosition:
-			n.position = value.GetVector();
-			surfax::scene::MarkMatrixChanged(&n);
-			return true;
-		case kRelRotation:
-			n.rotation = value.GetVector();
-			surfax::scene::MarkMatrixChanged(&n);
-			return true;
-		case kRelScale:
-			n.scale = value.GetVector();
-			surfax::scene::MarkMatrixChanged(&n);
-			return true;
-		case ID_BASEOBJECT_GENERATOR_FLAG:
-			n.enabled = value.GetBool();
-			return true;
-		case ID_BASEOBJECT_USECOLOR:
-			n.color.usecolor = value.GetInt32();
-			return true;
-		case ID_BASEOBJECT_COLOR:
-			n.color.color = value.GetVector();
-			return true;
-		case ID_BASEOBJECT_XRAY:
-			n.color.xray = value.GetBool();
-			return true;
-		default:
-			return false;
+	case ID_BASEOBJECT_VISIBILITY_EDITOR:
+		n.editorMode = value.GetInt32();
+		return true;
+	case ID_BASEOBJECT_VISIBILITY_RENDER:
+		n.renderMode = value.GetInt32();
+		return true;
+	case kRelPosition:
+		n.position = value.GetVector();
+		surfax::scene::MarkMatrixChanged(&n);
+		return true;
+	case kRelRotation:
+		n.rotation = value.GetVector();
+		surfax::scene::MarkMatrixChanged(&n);
+		return true;
+	case kRelScale:
+		n.scale = value.GetVector();
+		surfax::scene::MarkMatrixChanged(&n);
+		return true;
+	case ID_BASEOBJECT_GENERATOR_FLAG:
+		n.enabled = value.GetBool();
+		return true;
+	case ID_BASEOBJECT_USECOLOR:
+		n.color.usecolor = value.GetInt32();
+		return true;
+	case ID_BASEOBJECT_COLOR:
+		n.color.color = value.GetVector();
+		return true;
+	case ID_BASEOBJECT_XRAY:
+		n.color.xray = value.GetBool();
+		return true;
+	default:
+		return false;
 	}
 }
 
@@ -104,14 +104,14 @@ Float* VectorComponent(Vector& v, Int32 component)
 {
 	switch (component)
 	{
-		case kVectorX:
-			return &v.x;
-		case kVectorY:
-			return &v.y;
-		case kVectorZ:
-			return &v.z;
-		default:
-			return nullptr;
+	case kVectorX:
+		return &v.x;
+	case kVectorY:
+		return &v.y;
+	case kVectorZ:
+		return &v.z;
+	default:
+		return nullptr;
 	}
 }
 
@@ -121,7 +121,8 @@ GeListNode* AsList(HostNode* n)
 }
 } // namespace
 
-// --- C4DAtom ----------------------------------------------------------------------------------------------------------
+// --- C4DAtom
+// ----------------------------------------------------------------------------------------------------------
 
 Int32 C4DAtom::GetType() const
 {
@@ -145,12 +146,12 @@ Bool C4DAtom::IsInstanceOf(Int32 id) const
 		return true;
 	switch (id)
 	{
-		case Obase:
-			return n.kind == NodeKind::Object;
-		case Opoint:
-			return n.type == Opolygon || n.type == Ospline;
-		default:
-			return false;
+	case Obase:
+		return n.kind == NodeKind::Object;
+	case Opoint:
+		return n.type == Opolygon || n.type == Ospline;
+	default:
+		return false;
 	}
 }
 
@@ -158,12 +159,12 @@ Int32 C4DAtom::GetClassification() const
 {
 	switch (Host(this).kind)
 	{
-		case NodeKind::Object:
-			return Obase;
-		case NodeKind::Tag:
-			return 5616; // Tbase
-		case NodeKind::Document:
-			return 110059; // Tbasedocument
+	case NodeKind::Object:
+		return Obase;
+	case NodeKind::Tag:
+		return 5616; // Tbase
+	case NodeKind::Document:
+		return 110059; // Tbasedocument
 	}
 	return 0;
 }
@@ -195,7 +196,7 @@ Bool C4DAtom::CopyTo(C4DAtom* dst, COPYFLAGS flags, AliasTrans* trn) const
 	MarkDataChanged(&d);
 	if (src.nodeData != nullptr && d.nodeData != nullptr)
 		return src.nodeData->CopyTo(d.nodeData, static_cast<const GeListNode*>(this), static_cast<GeListNode*>(dst),
-			flags, trn);
+		                            flags, trn);
 	return true;
 }
 
@@ -240,7 +241,7 @@ Bool C4DAtom::SetParameter(const DescID& id, const GeData& t_data, DESCFLAGS_SET
 	{
 		GeData current;
 		if (!GetParameter(ConstDescID(DescLevel(first)), current, DESCFLAGS_GET::NONE) ||
-			current.GetType() != DA_VECTOR)
+		    current.GetType() != DA_VECTOR)
 			return false;
 		Vector v = current.GetVector();
 		Float* component = VectorComponent(v, id[1].id);
@@ -256,7 +257,7 @@ Bool C4DAtom::SetParameter(const DescID& id, const GeData& t_data, DESCFLAGS_SET
 }
 
 Bool C4DAtom::GetEnabling(const DescID& id, const GeData& t_data, DESCFLAGS_ENABLE flags,
-	const BaseContainer* itemdesc) const
+                          const BaseContainer* itemdesc) const
 {
 	const HostNode& n = Host(this);
 	if (n.nodeData != nullptr)
@@ -292,7 +293,8 @@ void C4DAtom::SetDirty(DIRTYFLAGS flags)
 		n.dirtyChildren++;
 }
 
-// --- GeListNode -------------------------------------------------------------------------------------------------------
+// --- GeListNode
+// -------------------------------------------------------------------------------------------------------
 
 GeListNode* GeListNode::GetNext()
 {
@@ -440,17 +442,17 @@ Bool GeListNode::ChangeNBit(NBIT bit, NBITCONTROL bitmode)
 	const std::uint32_t mask = 1u << index;
 	switch (bitmode)
 	{
-		case NBITCONTROL::SET:
-			bits |= mask;
-			break;
-		case NBITCONTROL::CLEAR:
-			bits &= ~mask;
-			break;
-		case NBITCONTROL::TOGGLE:
-			bits ^= mask;
-			break;
-		default:
-			break;
+	case NBITCONTROL::SET:
+		bits |= mask;
+		break;
+	case NBITCONTROL::CLEAR:
+		bits &= ~mask;
+		break;
+	case NBITCONTROL::TOGGLE:
+		bits ^= mask;
+		break;
+	default:
+		break;
 	}
 	return (bits & mask) != 0;
 }
@@ -471,7 +473,8 @@ GeListNode* GeListHead::GetLast()
 	return nullptr;
 }
 
-// --- BaseList2D -------------------------------------------------------------------------------------------------------
+// --- BaseList2D
+// -------------------------------------------------------------------------------------------------------
 
 BaseList2D* BaseList2D::Alloc(Int32 type)
 {

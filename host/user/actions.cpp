@@ -45,23 +45,23 @@ bool FitsType(const resources::ParamDesc& p, const GeData& value)
 	const Int32 t = value.GetType();
 	switch (p.type)
 	{
-		case resources::ParamType::Long:
-		case resources::ParamType::Real:
-		case resources::ParamType::Bool:
-			return t == DA_LONG || t == DA_REAL || t == DA_LLONG;
-		case resources::ParamType::String:
-			return t == DA_STRING;
-		case resources::ParamType::Vector:
-		case resources::ParamType::Color:
-			return t == DA_VECTOR;
-		case resources::ParamType::Gradient:
-			return t == CUSTOMDATATYPE_GRADIENT;
-		case resources::ParamType::Font:
-			return t >= DA_CUSTOMDATATYPE;
-		case resources::ParamType::Filename:
-			return t == DA_FILENAME || t == DA_STRING;
-		default:
-			return false;
+	case resources::ParamType::Long:
+	case resources::ParamType::Real:
+	case resources::ParamType::Bool:
+		return t == DA_LONG || t == DA_REAL || t == DA_LLONG;
+	case resources::ParamType::String:
+		return t == DA_STRING;
+	case resources::ParamType::Vector:
+	case resources::ParamType::Color:
+		return t == DA_VECTOR;
+	case resources::ParamType::Gradient:
+		return t == CUSTOMDATATYPE_GRADIENT;
+	case resources::ParamType::Font:
+		return t >= DA_CUSTOMDATATYPE;
+	case resources::ParamType::Filename:
+		return t == DA_FILENAME || t == DA_STRING;
+	default:
+		return false;
 	}
 }
 } // namespace
@@ -88,31 +88,31 @@ bool SetParameter(BaseObject* op, Int32 id, const GeData& value, std::string& er
 	bool clamped = false;
 	switch (p->type)
 	{
-		case resources::ParamType::Long:
-		{
-			Float v = Clamp(static_cast<Float>(value.GetInt64()), *p);
-			stored = GeData(static_cast<Int32>(std::clamp<Float>(v, -2147483648.0, 2147483647.0)));
-			clamped = stored.GetInt64() != value.GetInt64();
-			break;
-		}
-		case resources::ParamType::Real:
-			stored = GeData(Clamp(value.GetFloat(), *p));
-			clamped = stored.GetFloat() != value.GetFloat() && value.GetFloat() == value.GetFloat();
-			break;
-		case resources::ParamType::Bool:
-			stored = GeData(value.GetBool());
-			break;
-		case resources::ParamType::Vector:
-		case resources::ParamType::Color:
-		{
-			const Vector v = value.GetVector();
-			const Vector used(Clamp(v.x, *p), Clamp(v.y, *p), Clamp(v.z, *p));
-			stored = GeData(used);
-			clamped = (used.x != v.x && v.x == v.x) || (used.y != v.y && v.y == v.y) || (used.z != v.z && v.z == v.z);
-			break;
-		}
-		default:
-			break;
+	case resources::ParamType::Long:
+	{
+		Float v = Clamp(static_cast<Float>(value.GetInt64()), *p);
+		stored = GeData(static_cast<Int32>(std::clamp<Float>(v, -2147483648.0, 2147483647.0)));
+		clamped = stored.GetInt64() != value.GetInt64();
+		break;
+	}
+	case resources::ParamType::Real:
+		stored = GeData(Clamp(value.GetFloat(), *p));
+		clamped = stored.GetFloat() != value.GetFloat() && value.GetFloat() == value.GetFloat();
+		break;
+	case resources::ParamType::Bool:
+		stored = GeData(value.GetBool());
+		break;
+	case resources::ParamType::Vector:
+	case resources::ParamType::Color:
+	{
+		const Vector v = value.GetVector();
+		const Vector used(Clamp(v.x, *p), Clamp(v.y, *p), Clamp(v.z, *p));
+		stored = GeData(used);
+		clamped = (used.x != v.x && v.x == v.x) || (used.y != v.y && v.y == v.y) || (used.z != v.z && v.z == v.z);
+		break;
+	}
+	default:
+		break;
 	}
 	if (clamping != nullptr)
 	{
@@ -164,9 +164,10 @@ bool DragHandle(BaseObject* op, Int32 index, const Vector& position, std::string
 	const Int32 count = data != nullptr ? data->GetHandleCount(op) : 0;
 	if (index < 0 || index >= count)
 	{
-		error = "the object has " + (count == 0 ? std::string("no handles") :
-		                             count == 1 ? std::string("one handle, 0") :
-		                                          std::to_string(count) + " handles, 0 to " + std::to_string(count - 1));
+		error =
+		    "the object has " + (count == 0   ? std::string("no handles")
+		                         : count == 1 ? std::string("one handle, 0")
+		                                      : std::to_string(count) + " handles, 0 to " + std::to_string(count - 1));
 		return false;
 	}
 	HandleInfo info;

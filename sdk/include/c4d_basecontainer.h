@@ -45,13 +45,11 @@ public:
 	const BaseContainer* GetContainerInstance(Int32 id) const;
 	BaseContainer* GetContainerInstanceWritable(Int32 id);
 	const CustomDataType* GetCustomDataTypeI(Int32 id, Int32 datatype) const;
-	template <typename DATATYPE>
-	const DATATYPE* GetCustomDataType(Int32 id) const
+	template <typename DATATYPE> const DATATYPE* GetCustomDataType(Int32 id) const
 	{
 		return static_cast<const DATATYPE*>(GetCustomDataTypeI(id, DATATYPE::DATATYPEID));
 	}
-	template <typename DATATYPE>
-	DATATYPE* GetCustomDataTypeWritableObsolete(Int32 id)
+	template <typename DATATYPE> DATATYPE* GetCustomDataTypeWritableObsolete(Int32 id)
 	{
 		GeData* d = GetDataPointerWritable(id);
 		return d ? d->GetCustomDataTypeWritable<DATATYPE>() : nullptr;

@@ -39,7 +39,7 @@ public:
 	BaseObject* GetFirstObject() const;
 	/// Inserts op under parent (top level when null) after pred (first when null).
 	void InsertObject(BaseObject* op, BaseObject* parent, BaseObject* pred, Bool checkNames = false,
-		Bool sendNotification = true);
+	                  Bool sendNotification = true);
 	BaseObject* GetActiveObject();
 	const BaseTime& GetTime() const;
 	void SetTime(const BaseTime& t);

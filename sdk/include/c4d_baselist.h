@@ -17,10 +17,10 @@ class GeListHead;
 class GeListNode;
 
 #define INSTANCEOFROOT(X)
-#define INSTANCEOF(X, Y)                                                                                              \
-public:                                                                                                               \
-	typedef Y SUPER;                                                                                                  \
-                                                                                                                      \
+#define INSTANCEOF(X, Y)                                                                                               \
+public:                                                                                                                \
+	typedef Y SUPER;                                                                                                   \
+                                                                                                                       \
 private:
 
 // Messages.
@@ -111,7 +111,7 @@ public:
 	Bool SetParameter(const DescID& id, const GeData& t_data, DESCFLAGS_SET flags);
 	/// Whether a parameter is enabled in the attribute panel (asks the node's NodeData).
 	Bool GetEnabling(const DescID& id, const GeData& t_data, DESCFLAGS_ENABLE flags,
-		const BaseContainer* itemdesc) const;
+	                 const BaseContainer* itemdesc) const;
 	/// Change counter of the given kind; it grows whenever the node changes in that way.
 	UInt32 GetDirty(DIRTYFLAGS flags) const;
 	void SetDirty(DIRTYFLAGS flags);
@@ -161,13 +161,8 @@ public:
 	/// The plug-in's data instance of this node, or null for the host's own types.
 	NodeData* GetNodeDataI(Int32 index = 0);
 	const NodeData* GetNodeDataI(Int32 index = 0) const;
-	template <typename CAST>
-	CAST* GetNodeData(Int32 index = 0)
-	{
-		return static_cast<CAST*>(GetNodeDataI(index));
-	}
-	template <typename CAST>
-	const CAST* GetNodeData(Int32 index = 0) const
+	template <typename CAST> CAST* GetNodeData(Int32 index = 0) { return static_cast<CAST*>(GetNodeDataI(index)); }
+	template <typename CAST> const CAST* GetNodeData(Int32 index = 0) const
 	{
 		return static_cast<const CAST*>(GetNodeDataI(index));
 	}

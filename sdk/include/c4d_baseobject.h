@@ -194,7 +194,7 @@ protected:
 /// Builds the polygon geometry of a host primitive (Ocube, Osphere, Opyramid, Oplatonic) from its parameters
 /// in bc. A new object owned by the caller, or null.
 BaseObject* GeneratePrimitive(const BaseDocument* doc, Int32 type, const BaseContainer& bc, Float lod, Bool isoparm,
-	BaseThread* bt = nullptr);
+                              BaseThread* bt = nullptr);
 } // namespace cinema
 
 #endif // C4D_BASEOBJECT_H__

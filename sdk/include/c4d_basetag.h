@@ -49,7 +49,8 @@ struct UVWStruct
 {
 	Vector a, b, c, d;
 	UVWStruct() = default;
-	UVWStruct(const Vector& t_a, const Vector& t_b, const Vector& t_c, const Vector& t_d) : a(t_a), b(t_b), c(t_c), d(t_d)
+	UVWStruct(const Vector& t_a, const Vector& t_b, const Vector& t_c, const Vector& t_d)
+	    : a(t_a), b(t_b), c(t_c), d(t_d)
 	{
 	}
 	UVWStruct(const Vector& t_a, const Vector& t_b, const Vector& t_c) : a(t_a), b(t_b), c(t_c), d(t_c) {}
@@ -96,7 +97,7 @@ public:
 	/// Per-point mode: pass null for nb and vadr and the point index as pIndex.
 	static maxon::ColorA32 Get(ConstVertexColorHandle dataptr, Neighbor* nb, const CPolygon* vadr, Int32 pIndex);
 	static void Set(VertexColorHandle dataptr, Neighbor* nb, const CPolygon* vadr, Int32 pIndex,
-		const maxon::ColorA32& color);
+	                const maxon::ColorA32& color);
 
 protected:
 	VertexColorTag() = default;

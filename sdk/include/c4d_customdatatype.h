@@ -18,8 +18,7 @@ protected:
 };
 
 /// Custom data type with a compile-time type id.
-template <Int32 TYPEID>
-class CustomDataTypeT : public CustomDataType
+template <Int32 TYPEID> class CustomDataTypeT : public CustomDataType
 {
 public:
 	static constexpr Int32 DATATYPEID = TYPEID;

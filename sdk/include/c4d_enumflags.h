@@ -9,8 +9,7 @@
 namespace maxon
 {
 /// Result of `flags & FLAG`: converts to the enum and tests as a Bool, like the SDK's flag enums.
-template <typename E>
-struct EnumFlagTest
+template <typename E> struct EnumFlagTest
 {
 	E value;
 	constexpr operator E() const { return value; }
@@ -19,31 +18,31 @@ struct EnumFlagTest
 };
 } // namespace maxon
 
-#define MAXON_ENUM_FLAGS(E)                                                                                          \
-	constexpr E operator|(E a, E b)                                                                                   \
-	{                                                                                                                 \
-		using U = std::underlying_type_t<E>;                                                                          \
-		return static_cast<E>(static_cast<U>(a) | static_cast<U>(b));                                                 \
-	}                                                                                                                 \
-	constexpr ::maxon::EnumFlagTest<E> operator&(E a, E b)                                                            \
-	{                                                                                                                 \
-		using U = std::underlying_type_t<E>;                                                                          \
-		return {static_cast<E>(static_cast<U>(a) & static_cast<U>(b))};                                               \
-	}                                                                                                                 \
-	constexpr E operator~(E a)                                                                                        \
-	{                                                                                                                 \
-		using U = std::underlying_type_t<E>;                                                                          \
-		return static_cast<E>(~static_cast<U>(a));                                                                    \
-	}                                                                                                                 \
-	constexpr E& operator|=(E& a, E b)                                                                                \
-	{                                                                                                                 \
-		a = a | b;                                                                                                    \
-		return a;                                                                                                     \
-	}                                                                                                                 \
-	constexpr E& operator&=(E& a, E b)                                                                                \
-	{                                                                                                                 \
-		a = static_cast<E>(a & b);                                                                                    \
-		return a;                                                                                                     \
+#define MAXON_ENUM_FLAGS(E)                                                                                            \
+	constexpr E operator|(E a, E b)                                                                                    \
+	{                                                                                                                  \
+		using U = std::underlying_type_t<E>;                                                                           \
+		return static_cast<E>(static_cast<U>(a) | static_cast<U>(b));                                                  \
+	}                                                                                                                  \
+	constexpr ::maxon::EnumFlagTest<E> operator&(E a, E b)                                                             \
+	{                                                                                                                  \
+		using U = std::underlying_type_t<E>;                                                                           \
+		return {static_cast<E>(static_cast<U>(a) & static_cast<U>(b))};                                                \
+	}                                                                                                                  \
+	constexpr E operator~(E a)                                                                                         \
+	{                                                                                                                  \
+		using U = std::underlying_type_t<E>;                                                                           \
+		return static_cast<E>(~static_cast<U>(a));                                                                     \
+	}                                                                                                                  \
+	constexpr E& operator|=(E& a, E b)                                                                                 \
+	{                                                                                                                  \
+		a = a | b;                                                                                                     \
+		return a;                                                                                                      \
+	}                                                                                                                  \
+	constexpr E& operator&=(E& a, E b)                                                                                 \
+	{                                                                                                                  \
+		a = static_cast<E>(a & b);                                                                                     \
+		return a;                                                                                                      \
 	}
 
 namespace cinema

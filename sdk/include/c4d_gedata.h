@@ -100,18 +100,15 @@ public:
 	const CustomDataType* GetCustomDataTypeI(Int32 datatype) const;
 	CustomDataType* GetCustomDataTypeWritableI(Int32 datatype);
 	void SetCustomDataTypeI(Int32 datatype, const CustomDataType& v) { *this = GeData(v, datatype); }
-	template <typename DATATYPE>
-	const DATATYPE* GetCustomDataType() const
+	template <typename DATATYPE> const DATATYPE* GetCustomDataType() const
 	{
 		return static_cast<const DATATYPE*>(GetCustomDataTypeI(DATATYPE::DATATYPEID));
 	}
-	template <typename DATATYPE>
-	DATATYPE* GetCustomDataTypeWritable()
+	template <typename DATATYPE> DATATYPE* GetCustomDataTypeWritable()
 	{
 		return static_cast<DATATYPE*>(GetCustomDataTypeWritableI(DATATYPE::DATATYPEID));
 	}
-	template <typename DATATYPE>
-	void SetCustomDataType(const DATATYPE& v)
+	template <typename DATATYPE> void SetCustomDataType(const DATATYPE& v)
 	{
 		SetCustomDataTypeI(DATATYPE::DATATYPEID, v);
 	}

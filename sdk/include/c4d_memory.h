@@ -14,8 +14,7 @@ namespace cinema
 {
 namespace details
 {
-template <typename T, typename... ARGS>
-T* NewObjClearImpl(ARGS&&... args)
+template <typename T, typename... ARGS> T* NewObjClearImpl(ARGS&&... args)
 {
 	void* mem = hostbridge::AllocMem(static_cast<Int>(sizeof(T)), true);
 	if (mem == nullptr)
@@ -23,8 +22,7 @@ T* NewObjClearImpl(ARGS&&... args)
 	return new (mem) T(std::forward<ARGS>(args)...);
 }
 
-template <typename T>
-maxon::ResultPtr<T> NewMemClearImpl(Int count)
+template <typename T> maxon::ResultPtr<T> NewMemClearImpl(Int count)
 {
 	if (count < 0 || static_cast<UInt>(count) > static_cast<UInt>(INT64_MAX) / sizeof(T))
 		return maxon::FAILED;
@@ -34,8 +32,7 @@ maxon::ResultPtr<T> NewMemClearImpl(Int count)
 	return maxon::ResultPtr<T>(static_cast<T*>(mem));
 }
 
-template <typename T>
-void DeleteObjImpl(T* p)
+template <typename T> void DeleteObjImpl(T* p)
 {
 	if (p == nullptr)
 		return;
@@ -48,20 +45,20 @@ void DeleteObjImpl(T* p)
 /// A new zero-filled instance of T constructed with the arguments, or null when memory is out.
 #define NewObjClear(T, ...) ::cinema::details::NewObjClearImpl<T>(__VA_ARGS__)
 /// Destroys an object made with NewObjClear and sets the pointer to null.
-#define DeleteObj(obj)                                                                                                \
-	do                                                                                                                \
-	{                                                                                                                 \
-		::cinema::details::DeleteObjImpl(obj);                                                                        \
-		obj = nullptr;                                                                                                \
+#define DeleteObj(obj)                                                                                                 \
+	do                                                                                                                 \
+	{                                                                                                                  \
+		::cinema::details::DeleteObjImpl(obj);                                                                         \
+		obj = nullptr;                                                                                                 \
 	} while (false)
 /// Zero-filled memory for cnt elements of T, as a maxon::ResultPtr<T> that fails when memory is out (or cnt is
 /// negative or too large). Free it with DeleteMem.
 #define NewMemClear(T, cnt) ::cinema::details::NewMemClearImpl<T>(cnt)
-#define DeleteMem(p)                                                                                                  \
-	do                                                                                                                \
-	{                                                                                                                 \
-		::cinema::hostbridge::FreeMem(p);                                                                             \
-		p = nullptr;                                                                                                  \
+#define DeleteMem(p)                                                                                                   \
+	do                                                                                                                 \
+	{                                                                                                                  \
+		::cinema::hostbridge::FreeMem(p);                                                                              \
+		p = nullptr;                                                                                                   \
 	} while (false)
 /// Reports an unexpected state to the host's debug output; execution goes on.
 #define DebugStop(...) ::cinema::hostbridge::ReportDebugStop(__FILE__, __LINE__, "" __VA_ARGS__)
@@ -87,8 +84,7 @@ enum class COLLECTION_RESIZE_FLAGS
 };
 
 /// Growable array whose growth reports failure instead of throwing; memory comes from the host.
-template <typename T>
-class BaseArray
+template <typename T> class BaseArray
 {
 public:
 	BaseArray() = default;
@@ -115,7 +111,7 @@ public:
 
 	/// Makes room for at least requestedCapacity elements without changing the count.
 	ResultMem EnsureCapacity(Int requestedCapacity,
-		COLLECTION_RESIZE_FLAGS resizeFlags = COLLECTION_RESIZE_FLAGS::ON_GROW_RESERVE_CAPACITY)
+	                         COLLECTION_RESIZE_FLAGS resizeFlags = COLLECTION_RESIZE_FLAGS::ON_GROW_RESERVE_CAPACITY)
 	{
 		(void)resizeFlags;
 		if (requestedCapacity <= _capacity)
@@ -123,7 +119,7 @@ public:
 		if (static_cast<UInt>(requestedCapacity) > static_cast<UInt>(INT64_MAX) / sizeof(T))
 			return FAILED;
 		T* fresh =
-			static_cast<T*>(::cinema::hostbridge::AllocMem(requestedCapacity * static_cast<Int>(sizeof(T)), false));
+		    static_cast<T*>(::cinema::hostbridge::AllocMem(requestedCapacity * static_cast<Int>(sizeof(T)), false));
 		if (fresh == nullptr)
 			return FAILED;
 		for (Int i = 0; i < _count; ++i)
@@ -138,8 +134,7 @@ public:
 	}
 	/// Appends a new element made from x (a copy, or a move of an rvalue); refers to it, or fails (the array is
 	/// unchanged).
-	template <typename ARG>
-	ResultRef<T> Append(ARG&& x)
+	template <typename ARG> ResultRef<T> Append(ARG&& x)
 	{
 		if (_count == _capacity)
 		{
@@ -185,7 +180,7 @@ public:
 	/// memory is out.
 	template <typename COLLECTION2>
 	Result<void> CopyFrom(COLLECTION2&& other,
-		COLLECTION_RESIZE_FLAGS resizeFlags = COLLECTION_RESIZE_FLAGS::FIT_TO_SIZE)
+	                      COLLECTION_RESIZE_FLAGS resizeFlags = COLLECTION_RESIZE_FLAGS::FIT_TO_SIZE)
 	{
 		(void)resizeFlags;
 		if (static_cast<const void*>(&other) == static_cast<const void*>(this))

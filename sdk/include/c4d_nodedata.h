@@ -34,7 +34,7 @@ public:
 	virtual Bool Read(GeListNode* node, HyperFile* hf, Int32 level) { return true; }
 	virtual Bool Write(const GeListNode* node, HyperFile* hf) const { return true; }
 	virtual Bool CopyTo(NodeData* dest, const GeListNode* snode, GeListNode* dnode, COPYFLAGS flags,
-		AliasTrans* trn) const
+	                    AliasTrans* trn) const
 	{
 		return true;
 	}
@@ -54,7 +54,7 @@ public:
 		return true;
 	}
 	virtual Bool GetDEnabling(const GeListNode* node, const DescID& id, const GeData& t_data, DESCFLAGS_ENABLE flags,
-		const BaseContainer* itemdesc) const
+	                          const BaseContainer* itemdesc) const
 	{
 		return true;
 	}

@@ -34,18 +34,21 @@ public:
 		if (rad)
 			*rad = Vector();
 	}
-	virtual DRAWRESULT Draw(BaseObject* op, DRAWPASS drawpass, BaseDraw* bd, BaseDrawHelp* bh) { return DRAWRESULT::OK; }
+	virtual DRAWRESULT Draw(BaseObject* op, DRAWPASS drawpass, BaseDraw* bd, BaseDrawHelp* bh)
+	{
+		return DRAWRESULT::OK;
+	}
 	virtual DRAWRESULT DrawShadow(BaseObject* op, BaseDraw* bd, BaseDrawHelp* bh) { return DRAWRESULT::SKIP; }
 	virtual Int32 DetectHandle(BaseObject* op, BaseDraw* bd, Int32 x, Int32 y, QUALIFIER qualifier) { return -1; }
 	virtual Bool MoveHandle(BaseObject* op, BaseObject* undo, const Vector& mouse_pos, Int32 hit_id,
-		QUALIFIER qualifier, BaseDraw* bd)
+	                        QUALIFIER qualifier, BaseDraw* bd)
 	{
 		return false;
 	}
 	/// Adds the object's entries to the execution list (needs OBJECT_CALL_ADDEXECUTION). Base: nothing.
 	virtual Bool AddToExecution(BaseObject* op, PriorityList* list) { return false; }
 	virtual EXECUTIONRESULT Execute(BaseObject* op, BaseDocument* doc, BaseThread* bt, Int32 priority,
-		EXECUTIONFLAGS flags)
+	                                EXECUTIONFLAGS flags)
 	{
 		return EXECUTIONRESULT::OK;
 	}
@@ -53,7 +56,7 @@ public:
 	/// The generator's output; null only when memory is out. Base: null.
 	virtual BaseObject* GetVirtualObjects(BaseObject* op, const HierarchyHelp* hh) { return nullptr; }
 	virtual Bool ModifyObject(const BaseObject* mod, const BaseDocument* doc, BaseObject* op, const Matrix& op_mg,
-		const Matrix& mod_mg, Float lod, Int32 flags, BaseThread* thread) const
+	                          const Matrix& mod_mg, Float lod, Int32 flags, BaseThread* thread) const
 	{
 		return true;
 	}
@@ -69,9 +72,9 @@ public:
 /// Registers an object type: the description name is registered for the id first; false when that or the
 /// registration fails. The host copies the icon; the caller keeps its own.
 Bool RegisterObjectPlugin(Int32 id, const maxon::String& str, Int32 info, DataAllocator* g,
-	const maxon::String& description, BaseBitmap* icon, Int32 disklevel);
+                          const maxon::String& description, BaseBitmap* icon, Int32 disklevel);
 Bool RegisterObjectPlugin(Int32 id, const maxon::String& str, Int32 info, DataAllocator* g,
-	const maxon::String& description, BaseBitmap* icon, Int32 disklevel, OBJECTCATEGORY category);
+                          const maxon::String& description, BaseBitmap* icon, Int32 disklevel, OBJECTCATEGORY category);
 } // namespace cinema
 
 #pragma GCC diagnostic pop

@@ -22,9 +22,9 @@ namespace cinema
 #define C4DPL_ENDPROGRAM 1001084
 #define C4DPL_PROGRAM_STARTED 450000215
 
-#define SetPluginPriority(data, i)                                                                                    \
-	{                                                                                                                 \
-		*((cinema::Int32*)(data)) = i;                                                                                \
+#define SetPluginPriority(data, i)                                                                                     \
+	{                                                                                                                  \
+		*((cinema::Int32*)(data)) = i;                                                                                 \
 	}
 
 /// Called once after loading: register the plug-in's types here. False aborts loading.

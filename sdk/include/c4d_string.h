@@ -102,7 +102,7 @@ public:
 	/// at most -digitsAfterComma decimals without trailing zeros (and without a point when none remain).
 	/// exponent selects scientific notation. Always '.' as separator; "inf", "-inf" and "nan" for those values.
 	static String FloatToString(Float v, Int charsBeforeComma = STRING_DYNAMIC_DIGITS, Int digitsAfterComma = -3,
-		Bool exponent = false, Utf32Char fillChar = ' ');
+	                            Bool exponent = false, Utf32Char fillChar = ' ');
 	static String IntToString(Int64 v);
 
 	/// Stand-in only (sdk/standin/standin_only.h): access to the UTF-8 bytes, for the host and for printing.

@@ -35,16 +35,14 @@ using Utf32Char = char32_t;
 
 /// The range of an arithmetic type: LIMIT<Int32>::MIN and LIMIT<Int32>::MAX; for floating-point types MIN is the
 /// most negative finite value, as in the SDK.
-template <typename T>
-struct LIMIT
+template <typename T> struct LIMIT
 {
 	static constexpr T MIN = std::numeric_limits<T>::lowest();
 	static constexpr T MAX = std::numeric_limits<T>::max();
 };
 
 /// Three-component vector. STRIDE is kept for signature compatibility; it is always 1 here.
-template <typename T, Int STRIDE = 1>
-struct Vec3
+template <typename T, Int STRIDE = 1> struct Vec3
 {
 	T x = T(0);
 	T y = T(0);
@@ -54,10 +52,7 @@ struct Vec3
 	constexpr explicit Vec3(T v) : x(v), y(v), z(v) {}
 	/// Explicit as in the SDK: `Vector v = {x, y, z};` and `return {x, y, z};` do not compile there.
 	constexpr explicit Vec3(T ix, T iy, T iz) : x(ix), y(iy), z(iz) {}
-	template <typename U, Int S2>
-	constexpr explicit Vec3(const Vec3<U, S2>& v) : x(T(v.x)), y(T(v.y)), z(T(v.z))
-	{
-	}
+	template <typename U, Int S2> constexpr explicit Vec3(const Vec3<U, S2>& v) : x(T(v.x)), y(T(v.y)), z(T(v.z)) {}
 
 	constexpr T& operator[](Int i) { return i == 0 ? x : (i == 1 ? y : z); }
 	constexpr const T& operator[](Int i) const { return i == 0 ? x : (i == 1 ? y : z); }
@@ -114,15 +109,13 @@ struct Vec3
 	T GetMin() const { return x < y ? (x < z ? x : z) : (y < z ? y : z); }
 };
 
-template <typename T, Int S>
-constexpr Vec3<T, S> operator*(T s, const Vec3<T, S>& v)
+template <typename T, Int S> constexpr Vec3<T, S> operator*(T s, const Vec3<T, S>& v)
 {
 	return v * s;
 }
 
 /// Two-component vector.
-template <typename T>
-struct Vec2
+template <typename T> struct Vec2
 {
 	T x = T(0);
 	T y = T(0);
@@ -132,8 +125,7 @@ struct Vec2
 };
 
 /// Four-component vector.
-template <typename T>
-struct Vec4
+template <typename T> struct Vec4
 {
 	T x = T(0);
 	T y = T(0);
@@ -145,8 +137,7 @@ struct Vec4
 };
 
 /// RGB colour.
-template <typename T>
-struct Col3
+template <typename T> struct Col3
 {
 	T r = T(0);
 	T g = T(0);
@@ -154,10 +145,7 @@ struct Col3
 	constexpr Col3() = default;
 	constexpr explicit Col3(T v) : r(v), g(v), b(v) {}
 	constexpr explicit Col3(T ir, T ig, T ib) : r(ir), g(ig), b(ib) {}
-	template <typename U, Int S>
-	constexpr explicit Col3(const Vec3<U, S>& v) : r(T(v.x)), g(T(v.y)), b(T(v.z))
-	{
-	}
+	template <typename U, Int S> constexpr explicit Col3(const Vec3<U, S>& v) : r(T(v.x)), g(T(v.y)), b(T(v.z)) {}
 	constexpr Col3 operator+(const Col3& c) const { return Col3(r + c.r, g + c.g, b + c.b); }
 	constexpr Col3 operator-(const Col3& c) const { return Col3(r - c.r, g - c.g, b - c.b); }
 	constexpr Col3 operator*(T s) const { return Col3(r * s, g * s, b * s); }
@@ -166,8 +154,7 @@ struct Col3
 };
 
 /// RGBA colour.
-template <typename T>
-struct Col4
+template <typename T> struct Col4
 {
 	T r = T(0);
 	T g = T(0);
@@ -179,8 +166,7 @@ struct Col4
 };
 
 /// 3x3 matrix of column vectors.
-template <typename V>
-struct SqrMat3
+template <typename V> struct SqrMat3
 {
 	V v1 = V(1, 0, 0);
 	V v2 = V(0, 1, 0);
@@ -192,8 +178,7 @@ struct SqrMat3
 };
 
 /// Affine transform: offset plus the axes v1 (x), v2 (y), v3 (z). Transforms points as off + v1*x + v2*y + v3*z.
-template <typename V>
-struct Mat3
+template <typename V> struct Mat3
 {
 	V off;
 	SqrMat3<V> sqmat;
@@ -239,18 +224,15 @@ inline Float64 RadToDeg(Float64 r)
 	return r * (180.0 / PI);
 }
 
-template <typename T>
-constexpr T Min(T a, T b)
+template <typename T> constexpr T Min(T a, T b)
 {
 	return a < b ? a : b;
 }
-template <typename T>
-constexpr T Max(T a, T b)
+template <typename T> constexpr T Max(T a, T b)
 {
 	return a < b ? b : a;
 }
-template <typename T>
-constexpr T ClampValue(T v, T lo, T hi)
+template <typename T> constexpr T ClampValue(T v, T lo, T hi)
 {
 	return v < lo ? lo : (hi < v ? hi : v);
 }

@@ -64,7 +64,7 @@ struct DescLevel
 	constexpr Bool operator==(const DescLevel& d) const
 	{
 		return id == d.id && (dtype == 0 || d.dtype == 0 || dtype == d.dtype) &&
-			   (creator == 0 || d.creator == 0 || creator == d.creator);
+		       (creator == 0 || d.creator == 0 || creator == d.creator);
 	}
 	constexpr Bool operator!=(const DescLevel& d) const { return !(*this == d); }
 };
@@ -76,14 +76,12 @@ public:
 	static constexpr Int32 kMaxLevels = 8; // stand-in only: the depth limit; deeper ids are cut
 
 	constexpr DescID() = default;
-	template <int elementCount>
-	constexpr explicit DescID(maxon::IN_PLACE_TYPE, const DescLevel (&ids)[elementCount])
+	template <int elementCount> constexpr explicit DescID(maxon::IN_PLACE_TYPE, const DescLevel (&ids)[elementCount])
 	{
 		for (int i = 0; i < elementCount && i < kMaxLevels; ++i)
 			_levels[_depth++] = ids[i];
 	}
-	template <typename... T>
-	static DescID Create(const T&... ids)
+	template <typename... T> static DescID Create(const T&... ids)
 	{
 		DescID r;
 		(r.PushId(DescLevel(ids)), ...);

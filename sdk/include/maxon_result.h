@@ -2,7 +2,8 @@
 //
 // Stand-in note: the real error system carries rich error objects and an `iferr (decl)` form that declares a
 // variable; this stand-in keeps the expression form `iferr (expression)`, `iferr_scope` with `iferr_return` in
-// functions that return a Result, `== maxon::FAILED` / `== maxon::OK` comparisons (no `!=`, as in the SDK), GetValue() and GetPointer().
+// functions that return a Result, `== maxon::FAILED` / `== maxon::OK` comparisons (no `!=`, as in the SDK), GetValue()
+// and GetPointer().
 #ifndef MAXON_RESULT_H__
 #define MAXON_RESULT_H__
 
@@ -27,8 +28,7 @@ enum ERROR_FAILED
 // plug-ins as C++17. Write `r == maxon::OK`.
 
 /// Result with a value of type T (Result<void>: none).
-template <typename T>
-class [[nodiscard]] Result
+template <typename T> class [[nodiscard]] Result
 {
 public:
 	Result(ERROR_OK) : _ok(true) {}
@@ -48,20 +48,15 @@ private:
 	T _value{};
 };
 
-template <typename T>
-class ResultMemT;
+template <typename T> class ResultMemT;
 
-template <>
-class [[nodiscard]] Result<void>
+template <> class [[nodiscard]] Result<void>
 {
 public:
 	Result(ERROR_OK) : _ok(true) {}
 	Result(ERROR_FAILED) : _ok(false) {}
 	/// An out-of-memory result of a collection converts to a plain one, as in the SDK.
-	template <typename T>
-	Result(const ResultMemT<T>& r) : _ok(r == OK)
-	{
-	}
+	template <typename T> Result(const ResultMemT<T>& r) : _ok(r == OK) {}
 	Bool operator==(ERROR_OK) const { return _ok; }
 	Bool operator==(ERROR_FAILED) const { return !_ok; }
 
@@ -70,8 +65,7 @@ private:
 };
 
 /// Result that refers to an element (for example the one an array appended).
-template <typename T>
-class [[nodiscard]] ResultRef
+template <typename T> class [[nodiscard]] ResultRef
 {
 public:
 	ResultRef(ERROR_FAILED) : _ptr(nullptr) {}
@@ -86,8 +80,7 @@ private:
 
 /// Result of an operation whose only error is running out of memory (growing a collection): a value of T, or the
 /// failure. ResultMem, what BaseArray's EnsureCapacity and Resize give, is ResultMemT<Bool>.
-template <typename T>
-class [[nodiscard]] ResultMemT
+template <typename T> class [[nodiscard]] ResultMemT
 {
 public:
 	ResultMemT() : _value(), _ok(false) {}
@@ -107,8 +100,7 @@ using ResultMem = ResultMemT<Bool>;
 
 /// Result that holds a pointer to new memory (what NewMemClear gives): the pointer, or an error. There is no
 /// conversion to T*; GetPointer() reads it after the result was checked.
-template <typename T>
-class [[nodiscard]] ResultPtr
+template <typename T> class [[nodiscard]] ResultPtr
 {
 public:
 	ResultPtr(ERROR_FAILED) : _ptr(nullptr) {}
@@ -124,23 +116,19 @@ private:
 
 namespace details
 {
-template <typename T>
-inline Bool IsFailure(const Result<T>& r)
+template <typename T> inline Bool IsFailure(const Result<T>& r)
 {
 	return r == FAILED;
 }
-template <typename T>
-inline Bool IsFailure(const ResultRef<T>& r)
+template <typename T> inline Bool IsFailure(const ResultRef<T>& r)
 {
 	return r == FAILED;
 }
-template <typename T>
-inline Bool IsFailure(const ResultPtr<T>& r)
+template <typename T> inline Bool IsFailure(const ResultPtr<T>& r)
 {
 	return r == FAILED;
 }
-template <typename T>
-inline Bool IsFailure(const ResultMemT<T>& r)
+template <typename T> inline Bool IsFailure(const ResultMemT<T>& r)
 {
 	return r == FAILED;
 }
@@ -150,8 +138,7 @@ struct ErrorScope
 {
 	Bool failed = false;
 };
-template <typename T>
-inline T operator%(Result<T>&& r, ErrorScope& scope)
+template <typename T> inline T operator%(Result<T>&& r, ErrorScope& scope)
 {
 	scope.failed = r == FAILED;
 	return std::move(r).GetValue();
@@ -160,13 +147,11 @@ inline void operator%(Result<void>&& r, ErrorScope& scope)
 {
 	scope.failed = r == FAILED;
 }
-template <typename T>
-inline void operator%(ResultMemT<T>&& r, ErrorScope& scope)
+template <typename T> inline void operator%(ResultMemT<T>&& r, ErrorScope& scope)
 {
 	scope.failed = r == FAILED;
 }
-template <typename T>
-inline T* operator%(ResultPtr<T>&& r, ErrorScope& scope)
+template <typename T> inline T* operator%(ResultPtr<T>&& r, ErrorScope& scope)
 {
 	scope.failed = r == FAILED;
 	return r.GetPointer();

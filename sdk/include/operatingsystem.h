@@ -28,7 +28,7 @@ void ReportDebugStop(const char* file, Int32 line, const char* message);
 
 /// Registers an object type for the plug-in in pluginFolder (its res/ folder holds the description).
 Bool RegisterObjectType(const Filename& pluginFolder, Int32 id, const maxon::String& name, Int32 info,
-	DataAllocator* allocator, const maxon::String& description, BaseBitmap* icon, Int32 disklevel);
+                        DataAllocator* allocator, const maxon::String& description, BaseBitmap* icon, Int32 disklevel);
 /// Registers the description resource named idstr of pluginFolder for the type id.
 Bool RegisterDescription(const Filename& pluginFolder, Int32 id, const maxon::String& idstr);
 

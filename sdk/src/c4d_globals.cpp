@@ -51,13 +51,13 @@ Bool RegisterDescription(Int32 id, const maxon::String& idstr, LocalResource*)
 }
 
 Bool RegisterObjectPlugin(Int32 id, const maxon::String& str, Int32 info, DataAllocator* g,
-	const maxon::String& description, BaseBitmap* icon, Int32 disklevel)
+                          const maxon::String& description, BaseBitmap* icon, Int32 disklevel)
 {
 	return hostbridge::RegisterObjectType(GeGetPluginPath(), id, str, info, g, description, icon, disklevel);
 }
 
 Bool RegisterObjectPlugin(Int32 id, const maxon::String& str, Int32 info, DataAllocator* g,
-	const maxon::String& description, BaseBitmap* icon, Int32 disklevel, OBJECTCATEGORY)
+                          const maxon::String& description, BaseBitmap* icon, Int32 disklevel, OBJECTCATEGORY)
 {
 	return RegisterObjectPlugin(id, str, info, g, description, icon, disklevel);
 }
@@ -77,15 +77,13 @@ struct CpuYieldState;
 
 namespace
 {
-void NoCpuYield(CpuYieldState*, const void*)
-{
-}
+void NoCpuYield(CpuYieldState*, const void*) {}
 } // namespace
 } // namespace maxon
 
 extern "C"
 {
-__attribute__((visibility("default"))) maxon::Binary g_maxon = {2025000, 2025000, cinema::g_moduleIdentifier};
-__attribute__((visibility("default"))) void (*g_CpuYieldDelegate)(maxon::CpuYieldState* state,
-	const void* resource) = &maxon::NoCpuYield;
+	__attribute__((visibility("default"))) maxon::Binary g_maxon = {2025000, 2025000, cinema::g_moduleIdentifier};
+	__attribute__((visibility("default"))) void (*g_CpuYieldDelegate)(maxon::CpuYieldState* state,
+	                                                                  const void* resource) = &maxon::NoCpuYield;
 }

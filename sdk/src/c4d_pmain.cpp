@@ -33,41 +33,41 @@ extern "C" cinema::Int32 c4d_main(cinema::Int32 action, void* p1, void* p2, void
 	using namespace cinema;
 	switch (action)
 	{
-		case C4DPL_INIT_VERSION:
-			return C4DPL_VERSION;
-		case C4DPL_INIT_SYS:
+	case C4DPL_INIT_VERSION:
+		return C4DPL_VERSION;
+	case C4DPL_INIT_SYS:
+	{
+		if (g_initCount == 0)
 		{
-			if (g_initCount == 0)
-			{
-				const Int32 hostVersion = static_cast<Int32>(reinterpret_cast<Int>(p1));
-				if (hostVersion < g_minimumApiVersion)
-					return C4DPL_ERROR_VERSION;
-				if (p3 == nullptr)
-					return C4DPL_ERROR_VERSION;
-				g_pathStorage = new (std::nothrow) Filename(*static_cast<const Filename*>(p3));
-				if (g_pathStorage == nullptr)
-					return C4DPL_ERROR;
-			}
-			++g_initCount;
-			return 1;
-		}
-		case C4DPL_MESSAGE:
-			if (!PluginMessage(static_cast<Int32>(reinterpret_cast<Int>(p1)), p2))
+			const Int32 hostVersion = static_cast<Int32>(reinterpret_cast<Int>(p1));
+			if (hostVersion < g_minimumApiVersion)
+				return C4DPL_ERROR_VERSION;
+			if (p3 == nullptr)
+				return C4DPL_ERROR_VERSION;
+			g_pathStorage = new (std::nothrow) Filename(*static_cast<const Filename*>(p3));
+			if (g_pathStorage == nullptr)
 				return C4DPL_ERROR;
-			return 1;
-		case C4DPL_INIT:
-			return PluginStart() ? 1 : 0;
-		case C4DPL_END:
-			if (g_initCount > 0 && --g_initCount == 0)
-			{
-				PluginEnd();
-				FreeResource();
-				delete g_pathStorage;
-				g_pathStorage = nullptr;
-			}
-			return 1;
-		default:
-			(void)p3;
+		}
+		++g_initCount;
+		return 1;
+	}
+	case C4DPL_MESSAGE:
+		if (!PluginMessage(static_cast<Int32>(reinterpret_cast<Int>(p1)), p2))
 			return C4DPL_ERROR;
+		return 1;
+	case C4DPL_INIT:
+		return PluginStart() ? 1 : 0;
+	case C4DPL_END:
+		if (g_initCount > 0 && --g_initCount == 0)
+		{
+			PluginEnd();
+			FreeResource();
+			delete g_pathStorage;
+			g_pathStorage = nullptr;
+		}
+		return 1;
+	default:
+		(void)p3;
+		return C4DPL_ERROR;
 	}
 }

@@ -77,9 +77,7 @@ bool EnsurePluginLoaded(const std::string& name)
 	return loaded;
 }
 
-TestDocument::TestDocument() : _doc(cinema::BaseDocument::Alloc())
-{
-}
+TestDocument::TestDocument() : _doc(cinema::BaseDocument::Alloc()) {}
 
 TestDocument::~TestDocument()
 {

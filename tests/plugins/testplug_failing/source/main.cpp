@@ -28,9 +28,7 @@ Bool PluginStart()
 	return false;
 }
 
-void PluginEnd()
-{
-}
+void PluginEnd() {}
 
 Bool PluginMessage(Int32, void*)
 {
