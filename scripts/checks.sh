@@ -2,6 +2,7 @@
 #
 #   surfax_test_in_one_process BUILD   the whole test binary in one process, in shuffled order, three times
 #   surfax_report_skips BUILD          the tests CTest skipped, each with its reason
+#   surfax_check_format ROOT           every C++ file of the project as the pinned clang-format writes it
 #
 # A test that needs a program from a Debian package skips with the reason "missing Debian package PACKAGE (PROGRAM)"
 # when it is missing (tests/support/missing_package.h). Such a skip means scripts/packages.sh forgot the package:
@@ -43,4 +44,27 @@ surfax_report_skips() {
 		fi
 	fi
 	return 0
+}
+
+# The house style is what Debian 12's clang-format 14 makes of the root .clang-format; fixtures and resources opt out
+# with a .clang-format of their own (DisableFormat). Third-party code keeps its own style. Lists each file that
+# differs and returns 1 when one does.
+surfax_check_format() {
+	local root=$1 files=() file
+	if git -C "$root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+		mapfile -t files < <(git -C "$root" ls-files -- '*.cpp' '*.h' ':!:third_party/**')
+	else
+		mapfile -t files < <(cd "$root" && find . -path ./third_party -prune -o -path './build*' -prune -o \
+			\( -name '*.cpp' -o -name '*.h' \) -type f -print | sed 's|^\./||' | sort)
+	fi
+	local unformatted=()
+	for file in "${files[@]}"; do
+		clang-format-14 --dry-run --Werror "$root/$file" >/dev/null 2>&1 || unformatted+=("$file")
+	done
+	if ((${#unformatted[@]} != 0)); then
+		echo "not formatted as clang-format-14 -i would (${#unformatted[@]} files):" >&2
+		printf '  %s\n' "${unformatted[@]}" >&2
+		return 1
+	fi
+	echo "clang-format-14: ${#files[@]} files formatted" >&2
 }
