@@ -37,8 +37,9 @@ class PlotCage : public ObjectData
 public:
 	static NodeData* Alloc() { return NewObjClear(PlotCage); }
 
-	Bool Init(GeListNode* node, Bool /*isCloneInit*/) override
+	Bool Init(GeListNode* node, Bool isCloneInit) override
 	{
+		(void)isCloneInit;
 		BaseContainer& bc = static_cast<BaseObject*>(node)->GetDataInstanceRef();
 		bc.SetInt32(PLOTCAGE_LEVELS, 0);
 		bc.SetInt32(PLOTCAGE_DIVISIONS, 0);
@@ -95,8 +96,11 @@ public:
 	/// rectangle, four vertical edges, then the rings from the top down, then per division the cross-section across
 	/// x and the one across z. An empty spline without a plot or while switched off; null only when not even an
 	/// empty spline can be allocated.
-	SplineObject* GetContour(BaseObject* op, BaseDocument* /*doc*/, Float /*lod*/, BaseThread* /*bt*/) override
+	SplineObject* GetContour(BaseObject* op, BaseDocument* doc, Float lod, BaseThread* bt) override
 	{
+		(void)doc;
+		(void)lod;
+		(void)bt;
 		if (op == nullptr)
 			return SplineObject::Alloc(0, SPLINETYPE::LINEAR);
 		const BaseContainer& bc = op->GetDataInstanceRef();

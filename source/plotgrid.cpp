@@ -42,8 +42,9 @@ class PlotGrid : public ObjectData
 public:
 	static NodeData* Alloc() { return NewObjClear(PlotGrid); }
 
-	Bool Init(GeListNode* node, Bool /*isCloneInit*/) override
+	Bool Init(GeListNode* node, Bool isCloneInit) override
 	{
+		(void)isCloneInit;
 		BaseContainer& bc = static_cast<BaseObject*>(node)->GetDataInstanceRef();
 		bc.SetInt32(PLOTGRID_STEP, 1);
 		bc.SetVector(PLOTGRID_COLOR, Vector(0.8, 0.8, 0.8));
@@ -80,9 +81,13 @@ public:
 
 	/// After the plot's size or height moved, rebuilds once more at the next evaluation: the change was seen by
 	/// CheckDirty, so this update follows the plot object's rescaled samples.
-	EXECUTIONRESULT Execute(BaseObject* op, BaseDocument* /*doc*/, BaseThread* /*bt*/, Int32 /*priority*/,
-	                        EXECUTIONFLAGS /*flags*/) override
+	EXECUTIONRESULT Execute(BaseObject* op, BaseDocument* doc, BaseThread* bt, Int32 priority,
+	                        EXECUTIONFLAGS flags) override
 	{
+		(void)doc;
+		(void)bt;
+		(void)priority;
+		(void)flags;
 		if (!_changed)
 			return EXECUTIONRESULT::OK;
 		op->Message(MSG_UPDATE);
@@ -121,8 +126,11 @@ public:
 	/// One open cubic segment along z for every drawn x index, then one along x for every drawn z index, through
 	/// the plot's sample positions. An empty spline when there is no plot or no complete sample cache; null only
 	/// when not even an empty spline can be allocated.
-	SplineObject* GetContour(BaseObject* op, BaseDocument* /*doc*/, Float /*lod*/, BaseThread* /*bt*/) override
+	SplineObject* GetContour(BaseObject* op, BaseDocument* doc, Float lod, BaseThread* bt) override
 	{
+		(void)doc;
+		(void)lod;
+		(void)bt;
 		// Kept as the answer to every failure below, so a failed allocation of the full spline still leaves a
 		// valid, empty one.
 		SplineObject* empty = SplineObject::Alloc(0, SPLINETYPE::LINEAR);

@@ -160,8 +160,10 @@ void BaseBitmap::SetPixel(Int32 x, Int32 y, Int32 r, Int32 g, Int32 b)
 		image.rgba[at + k] = static_cast<std::uint8_t>(rgb[k] < 0 ? 0 : (rgb[k] > 255 ? 255 : rgb[k]));
 	image.rgba[at + 3] = 255;
 }
-Bool GetIcon(Int32 /*iconId*/, IconData* /*data*/)
+Bool GetIcon(Int32 iconId, IconData* data)
 {
+	(void)iconId;
+	(void)data;
 	// The stand-in host has no icons of its own to hand out.
 	return false;
 }
