@@ -2,6 +2,8 @@
 // code 1, wherever the memory ran out (reading a document, evaluating, writing), and leaves no temporary and no broken
 // file behind. Each case runs the program under a sweep of caps, from one where it cannot start to one where it
 // succeeds.
+#include "host/core/memory.h"
+
 #include "support/gltf_reader.h"
 #include "support/host_command.h"
 #include "support/missing_package.h"
@@ -163,4 +165,15 @@ TEST_F(OutOfMemory, AChartThatLostItsSurfaceOrSamplesIsNeverASuccess)
 		      EXPECT_GE(vertices, std::size_t(kResolution + 1) * (kResolution + 1)) << "a chart without its surface";
 	      });
 	EXPECT_GT(namedObjects, 0) << "no cap made an object lose its output";
+}
+
+// The pre-flight that keeps fontconfig and GLU's tessellator away from a memory cap (both crash when their own
+// allocations fail) must ask the system: more than any process's address space is refused, and counted. A malloc that
+// is only freed may be dropped by the optimiser, and the check then says yes to anything.
+TEST(RoomFor, RefusesMoreThanAnAddressSpaceAndCountsTheRefusal)
+{
+	const std::int64_t refused = surfax::core::RefusedAllocations();
+	EXPECT_TRUE(surfax::core::RoomFor(std::size_t(1) << 20));
+	EXPECT_FALSE(surfax::core::RoomFor(std::size_t(1) << 47));
+	EXPECT_EQ(surfax::core::RefusedAllocations(), refused + 1);
 }

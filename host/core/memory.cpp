@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <sys/mman.h>
+
 namespace surfax::core
 {
 namespace
@@ -51,13 +53,15 @@ void NoteRefusedAllocation()
 
 bool RoomFor(std::size_t bytes)
 {
-	void* room = std::malloc(bytes);
-	if (room == nullptr)
+	// Asked of the kernel, not of malloc: an optimiser may drop a malloc whose result is only freed (Clang does,
+	// and the check then always passed), and a cap on the address space is what a library's next mappings meet.
+	void* room = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+	if (room == MAP_FAILED)
 	{
 		NoteRefusedAllocation();
 		return false;
 	}
-	std::free(room);
+	munmap(room, bytes);
 	return true;
 }
 

@@ -21,7 +21,8 @@ bool ShouldFailAllocation();
 std::int64_t RefusedAllocations();
 void NoteRefusedAllocation();
 
-// True when `bytes` can be had now: asked for and given back at once, so that the next allocations find the room.
+// True when `bytes` of address space can be had now: mapped and given back at once, so that the next allocations find
+// the room.
 // A pre-flight for libraries that do not survive their own allocations failing (GLU's tessellator and fontconfig's
 // configuration crash when memory is short): the caller skips them instead. False counts as a refused allocation.
 bool RoomFor(std::size_t bytes);
