@@ -25,16 +25,37 @@ std::uint8_t LinearToSrgbByte(float linear)
 {
 	// thresholds[b] is the linear value at which the display byte turns from b to b + 1: the decoded midpoint
 	// (b + 0.5) / 255. The encoding rises monotonically, so the byte is the number of thresholds at or below the value.
-	static const std::array<float, 255> thresholds = []
+	// Thresholds lie at least 1 / (255 * 12.92) apart (the steepest part, near black), more than the width of one of
+	// kBuckets equal buckets of 0..1, so a bucket holds at most one: the count at the bucket's lower end, plus one when
+	// the value has passed the threshold that follows, is the exact count.
+	constexpr int kBuckets = 4096;
+	struct Tables
 	{
-		std::array<float, 255> t{};
-		for (std::size_t b = 0; b < t.size(); ++b)
-			t[b] = static_cast<float>(SrgbToLinear((static_cast<double>(b) + 0.5) / 255.0));
+		std::array<float, 256> thresholds{}; // the 255 thresholds, then one above every value
+		std::array<std::uint8_t, kBuckets> countBelow{};
+	};
+	static const Tables tables = []
+	{
+		Tables t;
+		for (std::size_t b = 0; b < 255; ++b)
+			t.thresholds[b] = static_cast<float>(SrgbToLinear((static_cast<double>(b) + 0.5) / 255.0));
+		t.thresholds[255] = 2.0f;
+		std::size_t count = 0;
+		for (int k = 0; k < kBuckets; ++k)
+		{
+			const float start = static_cast<float>(k) / static_cast<float>(kBuckets);
+			while (count < 255 && t.thresholds[count] <= start)
+				++count;
+			t.countBelow[static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(count);
+		}
 		return t;
 	}();
 	if (!(linear > 0.0f))
 		return 0;
-	return static_cast<std::uint8_t>(std::upper_bound(thresholds.begin(), thresholds.end(), linear) -
-	                                 thresholds.begin());
+	if (!(linear < 1.0f))
+		return 255;
+	// Scaling by a power of two is exact, so the bucket's start is at or below the value.
+	const std::uint8_t below = tables.countBelow[static_cast<std::size_t>(linear * static_cast<float>(kBuckets))];
+	return static_cast<std::uint8_t>(below + (tables.thresholds[below] <= linear ? 1 : 0));
 }
 } // namespace surfax::core
