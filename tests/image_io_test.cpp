@@ -237,6 +237,30 @@ TEST(PngImages, WritesTheSameBytesForTheSamePixelsAndReadsThemBack)
 	EXPECT_NE(ReadBytes(dir / "changed.png"), bytes);
 }
 
+TEST(PngImages, AnOpaqueImageIsWrittenWithoutItsAlphaAndReadsBackOpaque)
+{
+	ScratchDir dir;
+	Image opaque = PatternImage(17, 9);
+	for (std::size_t i = 3; i < opaque.rgba.size(); i += 4)
+		opaque.rgba[i] = 255;
+	std::string message;
+	ASSERT_TRUE(WritePng(dir / "opaque.png", opaque, message)) << message;
+	const std::string bytes = ReadBytes(dir / "opaque.png");
+	ASSERT_GT(bytes.size(), 26u);
+	EXPECT_EQ(bytes[25], 2) << "colour type RGB";
+	Image loaded;
+	ASSERT_EQ(LoadPng(dir / "opaque.png", loaded, message), ImageStatus::Ok) << message;
+	EXPECT_EQ(loaded.rgba, opaque.rgba);
+
+	// One pixel short of opaque keeps the alpha channel, and its value.
+	Image translucent = opaque;
+	translucent.rgba.back() = 254;
+	ASSERT_TRUE(WritePng(dir / "translucent.png", translucent, message)) << message;
+	EXPECT_EQ(ReadBytes(dir / "translucent.png")[25], 6) << "colour type RGBA";
+	ASSERT_EQ(LoadPng(dir / "translucent.png", loaded, message), ImageStatus::Ok) << message;
+	EXPECT_EQ(loaded.rgba, translucent.rgba);
+}
+
 TEST(PngImages, EveryCompressionLevelKeepsThePixelsAndHigherLevelsPackTighter)
 {
 	ScratchDir dir;

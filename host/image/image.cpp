@@ -287,7 +287,8 @@ void FlushNothing(png_structp)
 }
 
 // No C++ object with a destructor lives in this frame, so OnPngError's longjmp back to the setjmp is safe.
-bool WritePngRows(core::OutputFile* file, png_bytepp rows, int width, int height, int compression, PngWriteState* state)
+bool WritePngRows(core::OutputFile* file, png_bytepp rows, int width, int height, int compression, bool opaque,
+                  PngWriteState* state)
 {
 	png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, state, OnPngError, OnPngWarning);
 	if (png == nullptr)
@@ -308,13 +309,17 @@ bool WritePngRows(core::OutputFile* file, png_bytepp rows, int width, int height
 		return false;
 	}
 	png_set_write_fn(png, file, WriteToOutput, FlushNothing);
-	png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
+	png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8,
+	             opaque ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
 	             PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
 	png_set_compression_level(png, compression);
 	// One fixed filter: libpng's adaptive choice costs a trial of every filter on every row, and on previews Sub
 	// wins nearly every row anyway. Stored pixels gain nothing from a filter.
 	png_set_filter(png, PNG_FILTER_TYPE_BASE, compression == 0 ? PNG_FILTER_NONE : PNG_FILTER_SUB);
 	png_write_info(png, info);
+	// An opaque picture's rows keep their alpha bytes; libpng leaves them out as it writes.
+	if (opaque)
+		png_set_filler(png, 0, PNG_FILLER_AFTER);
 	png_write_image(png, rows);
 	png_write_end(png, nullptr);
 	png_destroy_write_struct(&png, &info);
@@ -459,7 +464,10 @@ bool WritePng(const std::string& path, const Image& image, std::string& message,
 	if (!file.IsOpen())
 		return file.Commit(message);
 	PngWriteState state = {};
-	if (!WritePngRows(&file, rows.data(), image.width, image.height, compression, &state))
+	bool opaque = true;
+	for (std::size_t i = 3; opaque && i < image.rgba.size(); i += 4)
+		opaque = image.rgba[i] == 255;
+	if (!WritePngRows(&file, rows.data(), image.width, image.height, compression, opaque, &state))
 	{
 		message =
 		    path + ": cannot be written (" + (state.message[0] != '\0' ? state.message : "PNG encoder failed") + ")";
