@@ -170,6 +170,10 @@ TEST(ChartPage, LooksFromThePreviewCameraOnThePreviewBackground)
 		EXPECT_NEAR(settings["background"][k].get<double>(), options.background[k] / 255.0, 1e-6) << k;
 	EXPECT_FLOAT_EQ(settings["light"]["ambient"].get<float>(), surfax::render::kAmbientLight);
 	EXPECT_FLOAT_EQ(settings["light"]["key"].get<float>(), surfax::render::kKeyLight);
+	EXPECT_FLOAT_EQ(settings["light"]["fill"].get<float>(), surfax::render::kFillLight);
+	EXPECT_FLOAT_EQ(settings["light"]["fillDirection"][0].get<float>(), surfax::render::kFillLightRight);
+	EXPECT_FLOAT_EQ(settings["light"]["specular"].get<float>(), surfax::render::kSpecular);
+	EXPECT_FLOAT_EQ(settings["light"]["shininess"].get<float>(), surfax::render::kShininess);
 }
 
 TEST(ChartPage, EscapesTheTextAndKeepsEveryScriptWhole)

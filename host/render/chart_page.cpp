@@ -69,11 +69,14 @@ constexpr const char* kPageScript = R"((function () {
 	camera.position.fromArray(view.eye);
 	scene.add(camera);
 	// three.js divides diffuse light by pi; the preview's shares are of the colour itself.
-	scene.add(new T.AmbientLight(0xffffff, chart.light.ambient * Math.PI));
-	var key = new T.DirectionalLight(0xffffff, chart.light.key * Math.PI);
-	key.position.fromArray(chart.light.direction);
-	camera.add(key);
-	camera.add(key.target);
+	var light = chart.light;
+	scene.add(new T.AmbientLight(0xffffff, light.ambient * Math.PI));
+	[[light.key, light.keyDirection], [light.fill, light.fillDirection]].forEach(function (source) {
+		var directional = new T.DirectionalLight(0xffffff, source[0] * Math.PI);
+		directional.position.fromArray(source[1]);
+		camera.add(directional);
+		camera.add(directional.target);
+	});
 	var controls = new T.OrbitControls(camera, renderer.domElement);
 	controls.target.fromArray(view.target);
 	controls.update();
@@ -109,14 +112,15 @@ constexpr const char* kPageScript = R"((function () {
 	for (var i = 0; i < text.length; ++i)
 		bytes[i] = text.charCodeAt(i);
 	new T.GLTFLoader().parse(bytes.buffer, '', function (gltf) {
-		// Surfaces get the preview's Lambert shading (the loader's PBR material adds a sheen the PNG does not have);
-		// lines and points stay unlit, as in the preview.
+		// Surfaces get the preview's shading, diffuse with a mild white highlight (the loader's PBR material adds a
+		// sheen the PNG does not have); lines and points stay unlit, as in the preview.
 		gltf.scene.traverse(function (object) {
 			if (!object.isMesh)
 				return;
 			var loaded = object.material;
-			object.material = new T.MeshLambertMaterial({ name: loaded.name, color: loaded.color,
-				vertexColors: loaded.vertexColors, side: T.DoubleSide });
+			object.material = new T.MeshPhongMaterial({ name: loaded.name, color: loaded.color,
+				vertexColors: loaded.vertexColors, side: T.DoubleSide,
+				specular: new T.Color(light.specular, light.specular, light.specular), shininess: light.shininess });
 			loaded.dispose();
 		});
 		scene.add(gltf.scene);
@@ -270,10 +274,17 @@ std::string ChartSettings(const std::vector<io::ExportScene>& frames, const Char
 	w.BeginObject();
 	FloatMember(w, "ambient", kAmbientLight);
 	FloatMember(w, "key", kKeyLight);
-	// The key light's place in the camera's own axes: right, up, and towards the viewer (+z).
-	const float direction[3] = {kKeyLightRight, kKeyLightUp, 1.0f};
-	w.Key("direction");
-	w.Float32Array(direction);
+	// The lights' places in the camera's own axes: right, up, and towards the viewer (+z).
+	const float keyDirection[3] = {kKeyLightRight, kKeyLightUp, 1.0f};
+	w.Key("keyDirection");
+	w.Float32Array(keyDirection);
+	FloatMember(w, "fill", kFillLight);
+	const float fillDirection[3] = {kFillLightRight, kFillLightUp, 1.0f};
+	w.Key("fillDirection");
+	w.Float32Array(fillDirection);
+	// The highlight's strength (a linear grey, three.js's specular colour) and shininess.
+	FloatMember(w, "specular", kSpecular);
+	FloatMember(w, "shininess", kShininess);
 	w.EndObject();
 	w.EndObject();
 	return json;

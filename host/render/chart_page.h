@@ -10,9 +10,10 @@
 // What it shows matches the PNG preview of the same options: the camera is the preview's OrbitCamera for the
 // picture size (the page widens its field of view when the window is narrower than that picture, so the framed
 // chart stays whole), the background is the preview's, and the chart is lit as the rasteriser lights it
-// (lighting.h: the same ambient and key light, in linear light, surfaces with three.js's Lambert material instead of
-// the loader's PBR one) under three.js's standard colour management: the glTF's linear colours lit, then encoded to
-// sRGB for the screen.
+// (lighting.h: the same ambient, key and fill light and highlight, in linear light, surfaces with three.js's Phong
+// material instead of the loader's PBR one) under three.js's standard colour management: the glTF's linear colours
+// lit, then encoded to sRGB for the screen. The PNG's overlay (the colour key, axis names and the halo behind text)
+// is not on the page.
 // With several frames the camera frames all of them; the animation plays in a loop from the start, and a button
 // (or the space bar) pauses and resumes it.
 //

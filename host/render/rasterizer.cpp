@@ -1,10 +1,14 @@
 #include "host/render/rasterizer.h"
 
 #include "host/core/color_space.h"
+#include "host/render/annotation_overlay.h"
+#include "host/render/projection.h"
+#include "host/render/sample_target.h"
 
 #include <algorithm>
 #include <cmath>
 #include <new>
+#include <tuple>
 #include <vector>
 
 namespace surfax::render
@@ -14,269 +18,16 @@ namespace
 constexpr float kPi = 3.14159265f;
 constexpr float kFovY = kPreviewFovYDegrees * 3.14159265f / 180.0f;
 constexpr float kFrameMargin = 1.08f;
-// Lines and points count as this much nearer (relative to their distance) in the depth test.
-constexpr float kLineDepthBias = 0.003f;
-constexpr int kPointSize = 3;
-
-struct Vec
-{
-	float x, y, z;
-};
-
-Vec Sub(const Vec& a, const Vec& b)
-{
-	return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-float DotV(const Vec& a, const Vec& b)
-{
-	return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-Vec CrossV(const Vec& a, const Vec& b)
-{
-	return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-Vec Normalized(const Vec& v)
-{
-	const float len = std::sqrt(DotV(v, v));
-	return len > 0.0f ? Vec{v.x / len, v.y / len, v.z / len} : Vec{0.0f, 0.0f, 0.0f};
-}
+// The side of a point's square at 800 x 600, in pixels.
+constexpr float kPointSize = 3.0f;
 
 // The direction from the target towards the eye for the view's angles.
-Vec ViewDirection(const ViewAngles& angles)
+Vec3 ViewDirection(const ViewAngles& angles)
 {
 	// (degrees * pi) / 180 in this order: the default view's pictures keep their bytes.
 	const float azimuth = angles.azimuth * kPi / 180.0f, elevation = angles.elevation * kPi / 180.0f;
 	return {std::sin(azimuth) * std::cos(elevation), std::sin(elevation), std::cos(azimuth) * std::cos(elevation)};
 }
-
-// Camera basis and projection constants.
-struct View
-{
-	Vec eye, right, up, forward;
-	float focalX, focalY; // pixels per unit of x/z and y/z
-	float centreX, centreY;
-	Vec light; // towards the light, world space
-};
-
-View MakeView(const Camera& camera, int width, int height)
-{
-	View v{};
-	v.eye = {camera.eye[0], camera.eye[1], camera.eye[2]};
-	const Vec target{camera.target[0], camera.target[1], camera.target[2]};
-	v.forward = Normalized(Sub(target, v.eye));
-	Vec worldUp{0.0f, 1.0f, 0.0f};
-	if (std::fabs(DotV(v.forward, worldUp)) > 0.999f)
-		worldUp = {0.0f, 0.0f, -1.0f};
-	v.right = Normalized(CrossV(v.forward, worldUp));
-	v.up = CrossV(v.right, v.forward);
-	const float tanY = std::tan(camera.fovY * 0.5f);
-	v.focalY = (static_cast<float>(height) * 0.5f) / tanY;
-	v.focalX = v.focalY; // square pixels
-	v.centreX = static_cast<float>(width) * 0.5f;
-	v.centreY = static_cast<float>(height) * 0.5f;
-	// A key light above and to the left of the camera.
-	const Vec toCamera{-v.forward.x, -v.forward.y, -v.forward.z};
-	v.light = Normalized(Vec{toCamera.x + kKeyLightRight * v.right.x + kKeyLightUp * v.up.x,
-	                         toCamera.y + kKeyLightRight * v.right.y + kKeyLightUp * v.up.y,
-	                         toCamera.z + kKeyLightRight * v.right.z + kKeyLightUp * v.up.z});
-	return v;
-}
-
-// A projected vertex: pixel position, reciprocal view depth (larger is nearer, 0 means behind the camera) and
-// linear colour.
-struct ScreenVertex
-{
-	float x, y, invDepth;
-	float r, g, b;
-};
-
-ScreenVertex Project(const View& v, const float* p)
-{
-	const Vec d = Sub(Vec{p[0], p[1], p[2]}, v.eye);
-	const float z = DotV(d, v.forward);
-	ScreenVertex s{};
-	if (!(z > 0.0f))
-		return s;
-	const float inv = 1.0f / z;
-	s.x = v.centreX + DotV(d, v.right) * inv * v.focalX;
-	s.y = v.centreY - DotV(d, v.up) * inv * v.focalY;
-	s.invDepth = inv;
-	return s;
-}
-
-class Target
-{
-public:
-	Target(int width, int height, const std::uint8_t* background, io::Image& image)
-	    : _width(width), _height(height), _image(image)
-	{
-		const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-		_image.width = width;
-		_image.height = height;
-		_image.rgba.resize(pixels * 4);
-		for (std::size_t i = 0; i < pixels; ++i)
-			std::copy(background, background + 4, &_image.rgba[i * 4]);
-		_depth.assign(pixels, 0.0f);
-		_linear.resize(pixels * 3);
-	}
-
-	// Writes the pixel's linear colour when depth (reciprocal) is nearer than what is there.
-	void Plot(int x, int y, float invDepth, float r, float g, float b)
-	{
-		const std::size_t i =
-		    static_cast<std::size_t>(y) * static_cast<std::size_t>(_width) + static_cast<std::size_t>(x);
-		if (!(invDepth > _depth[i]))
-			return;
-		_depth[i] = invDepth;
-		float* px = &_linear[i * 3];
-		px[0] = r;
-		px[1] = g;
-		px[2] = b;
-	}
-
-	// Encodes every drawn pixel to sRGB, opaque; the others keep the background.
-	void Finish()
-	{
-		for (std::size_t i = 0; i < _depth.size(); ++i)
-		{
-			if (!(_depth[i] > 0.0f))
-				continue;
-			std::uint8_t* px = &_image.rgba[i * 4];
-			for (std::size_t k = 0; k < 3; ++k)
-				px[k] = core::LinearToSrgbByte(_linear[i * 3 + k]);
-			px[3] = 255;
-		}
-	}
-
-	void Triangle(ScreenVertex a, ScreenVertex b, ScreenVertex c)
-	{
-		if (!(a.invDepth > 0.0f && b.invDepth > 0.0f && c.invDepth > 0.0f))
-			return;
-		float area = Edge(a, b, c.x, c.y);
-		if (!(std::fabs(area) > 1e-12f))
-			return;
-		if (area < 0.0f)
-		{
-			std::swap(b, c);
-			area = -area;
-		}
-		const int x0 = std::max(0, static_cast<int>(std::floor(std::min({a.x, b.x, c.x}))));
-		const int x1 = std::min(_width - 1, static_cast<int>(std::ceil(std::max({a.x, b.x, c.x}))));
-		const int y0 = std::max(0, static_cast<int>(std::floor(std::min({a.y, b.y, c.y}))));
-		const int y1 = std::min(_height - 1, static_cast<int>(std::ceil(std::max({a.y, b.y, c.y}))));
-		if (x0 > x1 || y0 > y1)
-			return;
-		const float inv = 1.0f / area;
-		// Edge functions step linearly; the top-left rule gives a pixel on a shared edge to one triangle only.
-		const float bias0 = TopLeft(b, c) ? 0.0f : -1e-7f;
-		const float bias1 = TopLeft(c, a) ? 0.0f : -1e-7f;
-		const float bias2 = TopLeft(a, b) ? 0.0f : -1e-7f;
-		for (int y = y0; y <= y1; ++y)
-		{
-			const float py = static_cast<float>(y) + 0.5f;
-			for (int x = x0; x <= x1; ++x)
-			{
-				const float px = static_cast<float>(x) + 0.5f;
-				const float w0 = Edge(b, c, px, py);
-				const float w1 = Edge(c, a, px, py);
-				const float w2 = Edge(a, b, px, py);
-				if (w0 + bias0 < 0.0f || w1 + bias1 < 0.0f || w2 + bias2 < 0.0f)
-					continue;
-				const float l0 = w0 * inv, l1 = w1 * inv, l2 = w2 * inv;
-				// The reciprocal depth is linear on the screen; colours are linear in space, so they are weighted by
-				// it (perspective-correct interpolation).
-				const float invDepth = l0 * a.invDepth + l1 * b.invDepth + l2 * c.invDepth;
-				const float p0 = l0 * a.invDepth / invDepth, p1 = l1 * b.invDepth / invDepth,
-				            p2 = l2 * c.invDepth / invDepth;
-				Plot(x, y, invDepth, p0 * a.r + p1 * b.r + p2 * c.r, p0 * a.g + p1 * b.g + p2 * c.g,
-				     p0 * a.b + p1 * b.b + p2 * c.b);
-			}
-		}
-	}
-
-	void Line(ScreenVertex a, ScreenVertex b)
-	{
-		if (!(a.invDepth > 0.0f && b.invDepth > 0.0f))
-			return;
-		// Clip to the image (Liang-Barsky) so the walk below is bounded by the image size.
-		float t0 = 0.0f, t1 = 1.0f;
-		const float dx = b.x - a.x, dy = b.y - a.y;
-		const float w = static_cast<float>(_width), h = static_cast<float>(_height);
-		if (!Clip(-dx, a.x, t0, t1) || !Clip(dx, w - a.x, t0, t1) || !Clip(-dy, a.y, t0, t1) ||
-		    !Clip(dy, h - a.y, t0, t1))
-			return;
-		const ScreenVertex s = Lerp(a, b, t0);
-		const ScreenVertex e = Lerp(a, b, t1);
-		const float length = std::max(std::fabs(e.x - s.x), std::fabs(e.y - s.y));
-		const int steps = std::max(1, static_cast<int>(std::ceil(length)));
-		for (int i = 0; i <= steps; ++i)
-		{
-			const ScreenVertex p = Lerp(s, e, static_cast<float>(i) / static_cast<float>(steps));
-			const int x = static_cast<int>(std::floor(p.x));
-			const int y = static_cast<int>(std::floor(p.y));
-			if (x >= 0 && x < _width && y >= 0 && y < _height)
-				Plot(x, y, p.invDepth * (1.0f + kLineDepthBias), p.r, p.g, p.b);
-		}
-	}
-
-	void Point(const ScreenVertex& p)
-	{
-		if (!(p.invDepth > 0.0f))
-			return;
-		const int cx = static_cast<int>(std::floor(p.x));
-		const int cy = static_cast<int>(std::floor(p.y));
-		for (int y = cy - kPointSize / 2; y <= cy + kPointSize / 2; ++y)
-		{
-			for (int x = cx - kPointSize / 2; x <= cx + kPointSize / 2; ++x)
-			{
-				if (x >= 0 && x < _width && y >= 0 && y < _height)
-					Plot(x, y, p.invDepth * (1.0f + kLineDepthBias), p.r, p.g, p.b);
-			}
-		}
-	}
-
-private:
-	static float Edge(const ScreenVertex& a, const ScreenVertex& b, float px, float py)
-	{
-		return (b.x - a.x) * (py - a.y) - (b.y - a.y) * (px - a.x);
-	}
-	// Exactly one of an edge and its reverse counts as top-left, so a pixel centre on an edge that two triangles
-	// share is drawn by one of them.
-	static bool TopLeft(const ScreenVertex& a, const ScreenVertex& b)
-	{
-		const float dx = b.x - a.x, dy = b.y - a.y;
-		return (dy == 0.0f && dx < 0.0f) || dy > 0.0f;
-	}
-	static bool Clip(float p, float q, float& t0, float& t1)
-	{
-		if (p == 0.0f)
-			return q >= 0.0f;
-		const float t = q / p;
-		if (p < 0.0f)
-		{
-			if (t > t1)
-				return false;
-			t0 = std::max(t0, t);
-		}
-		else
-		{
-			if (t < t0)
-				return false;
-			t1 = std::min(t1, t);
-		}
-		return true;
-	}
-	static ScreenVertex Lerp(const ScreenVertex& a, const ScreenVertex& b, float t)
-	{
-		return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t, a.invDepth + (b.invDepth - a.invDepth) * t,
-		        a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-	}
-
-	int _width, _height;
-	io::Image& _image;
-	std::vector<float> _depth;  // reciprocal depth of what is drawn, 0 where nothing is
-	std::vector<float> _linear; // linear r, g, b of what is drawn
-};
 
 // The linear colour of an item without vertex colours.
 struct LinearColor
@@ -295,23 +46,34 @@ ScreenVertex ProjectVertex(const View& view, const io::ExportItem& item, const f
                            const LinearColor& itemColor, std::size_t i)
 {
 	const float* p = &item.positions[i * 3];
-	ScreenVertex s = Project(view, p);
+	const ScreenPoint at = ProjectPoint(view, p);
+	ScreenVertex s{at.x, at.y, at.invDepth, 0.0f, 0.0f, 0.0f};
 	float rgb[3] = {itemColor.rgb[0], itemColor.rgb[1], itemColor.rgb[2]};
 	if (!item.colors.empty())
 	{
 		for (std::size_t k = 0; k < 3; ++k)
 			rgb[k] = core::SrgbToLinear(item.colors[i * 4 + k]);
 	}
-	float light = 1.0f;
+	float light = 1.0f, shine = 0.0f;
 	if (normals != nullptr)
 	{
-		const Vec n{normals[i * 3], normals[i * 3 + 1], normals[i * 3 + 2]};
-		const float facing = DotV(n, Sub(view.eye, Vec{p[0], p[1], p[2]})) < 0.0f ? -1.0f : 1.0f;
-		light = SurfaceLight(facing * DotV(n, view.light));
+		const Vec3 toEye = Sub(view.eye, Vec3{p[0], p[1], p[2]});
+		const Vec3 given{normals[i * 3], normals[i * 3 + 1], normals[i * 3 + 2]};
+		const float facing = Dot(given, toEye) < 0.0f ? -1.0f : 1.0f;
+		const Vec3 n{given.x * facing, given.y * facing, given.z * facing};
+		const float keyCosine = Dot(n, view.keyLight), fillCosine = Dot(n, view.fillLight);
+		light = SurfaceLight(keyCosine, fillCosine);
+		const Vec3 v = Normalized(toEye);
+		for (const auto& [direction, intensity, cosine] :
+		     {std::tuple{view.keyLight, kKeyLight, keyCosine}, std::tuple{view.fillLight, kFillLight, fillCosine}})
+		{
+			const Vec3 h = Normalized(Vec3{direction.x + v.x, direction.y + v.y, direction.z + v.z});
+			shine += SpecularLight(intensity, cosine, Dot(n, h), Dot(v, h));
+		}
 	}
-	s.r = rgb[0] * light;
-	s.g = rgb[1] * light;
-	s.b = rgb[2] * light;
+	s.r = rgb[0] * light + shine;
+	s.g = rgb[1] * light + shine;
+	s.b = rgb[2] * light + shine;
 	return s;
 }
 
@@ -324,7 +86,147 @@ void ProjectRange(const View& view, const io::ExportItem& item, const float* nor
 	for (std::size_t i = 0; i < count; ++i)
 		out[i] = ProjectVertex(view, item, normals, color, first + i);
 }
+
+// How far (pixels) a vertex of a line strip may lie from the segment drawn instead of it, and how much its reciprocal
+// depth may differ from the segment's there (relative: well below the lines' depth bias). A run of kept vertices is
+// at most kMaxStripRun long, so the check stays cheap.
+constexpr float kStripTolerance = 1.0f / 16.0f;
+constexpr float kStripDepthTolerance = 1.0f / 4096.0f;
+constexpr std::size_t kMaxStripRun = 32;
+
+// Whether every vertex strictly between first and last lies on the segment first-last, as the tolerances above allow.
+bool RunIsStraight(const std::vector<ScreenVertex>& v, std::size_t first, std::size_t last)
+{
+	const ScreenVertex& a = v[first];
+	const ScreenVertex& b = v[last];
+	const float dx = b.x - a.x, dy = b.y - a.y;
+	const float lengthSquared = dx * dx + dy * dy;
+	for (std::size_t k = first + 1; k < last; ++k)
+	{
+		const float px = v[k].x - a.x, py = v[k].y - a.y;
+		const float along = px * dx + py * dy;
+		if (!(lengthSquared > 0.0f) || along < 0.0f || along > lengthSquared)
+			return false;
+		const float cross = px * dy - py * dx;
+		if (cross * cross > kStripTolerance * kStripTolerance * lengthSquared)
+			return false;
+		const float t = along / lengthSquared;
+		const float depth = a.invDepth + (b.invDepth - a.invDepth) * t;
+		if (std::fabs(v[k].invDepth - depth) > kStripDepthTolerance * v[k].invDepth)
+			return false;
+	}
+	return true;
+}
+
+// Keeps the vertices of a projected strip of one colour that the picture needs: a curve sampled more densely than the
+// picture shows (a grid at a high resolution) is drawn with fewer, longer segments that run within kStripTolerance
+// of every vertex left out. Vertices behind the camera are kept, and so are their neighbours.
+void SimplifyStrip(std::vector<ScreenVertex>& v)
+{
+	if (v.size() < 3)
+		return;
+	std::size_t kept = 0; // v[0..kept] are the vertices kept so far
+	std::size_t anchor = 0;
+	for (std::size_t k = 2; k < v.size(); ++k)
+	{
+		const bool visible = v[anchor].invDepth > 0.0f && v[k - 1].invDepth > 0.0f && v[k].invDepth > 0.0f;
+		if (visible && k - anchor <= kMaxStripRun && RunIsStraight(v, anchor, k))
+			continue;
+		v[++kept] = v[k - 1];
+		anchor = k - 1;
+	}
+	v[++kept] = v.back();
+	v.resize(kept + 1);
+}
+
+// Per mesh of the scene: whether it is text, that is its node is one of the annotations' text nodes or lies below
+// one.
+std::vector<bool> TextMeshes(const io::ExportScene& scene, const ChartAnnotations* annotations)
+{
+	std::vector<bool> textNode(scene.nodes.size(), false);
+	if (annotations != nullptr)
+	{
+		for (const std::int32_t node : annotations->textNodes)
+		{
+			if (node >= 0 && static_cast<std::size_t>(node) < textNode.size())
+				textNode[static_cast<std::size_t>(node)] = true;
+		}
+	}
+	// Parents come before their children, so one pass in order carries the mark down the tree.
+	for (std::size_t n = 0; n < scene.nodes.size(); ++n)
+	{
+		const std::int32_t parent = scene.nodes[n].parent;
+		if (parent >= 0 && static_cast<std::size_t>(parent) < n && textNode[static_cast<std::size_t>(parent)])
+			textNode[n] = true;
+	}
+	std::vector<bool> text(scene.meshes.size(), false);
+	for (std::size_t m = 0; m < scene.meshes.size(); ++m)
+	{
+		const std::int32_t node = scene.meshes[m].node;
+		text[m] =
+		    node >= 0 && static_cast<std::size_t>(node) < textNode.size() && textNode[static_cast<std::size_t>(node)];
+	}
+	return text;
+}
+
+// Draws every item of the scene into the target: meshes, then lines a strip at a time, then points.
+void DrawScene(const io::ExportScene& scene, const View& view, const RenderOptions& options, SampleTarget& target)
+{
+	std::vector<ScreenVertex> projected;
+	const std::vector<bool> text = TextMeshes(scene, options.annotations);
+	for (std::size_t n = 0; n < scene.meshes.size(); ++n)
+	{
+		const io::ExportMesh& m = scene.meshes[n];
+		ProjectRange(view, m, m.normals.size() == m.positions.size() ? m.normals.data() : nullptr, 0, m.VertexCount(),
+		             projected);
+		const std::size_t count = projected.size();
+		for (std::size_t t = 0; t + 2 < m.indices.size(); t += 3)
+		{
+			const std::uint32_t a = m.indices[t], b = m.indices[t + 1], c = m.indices[t + 2];
+			if (a < count && b < count && c < count)
+				target.Triangle(projected[a], projected[b], projected[c], text[n]);
+		}
+	}
+	// Lines are projected a strip at a time, so the buffer holds one strip, not every curve of a grid.
+	const float lineWidth =
+	    options.lineWidth > 0.0f ? options.lineWidth : DefaultLineWidth(options.width, options.height);
+	for (const io::ExportLines& l : scene.lines)
+	{
+		std::size_t first = 0;
+		for (const std::uint32_t strip : l.stripCounts)
+		{
+			const std::size_t count = std::min<std::size_t>(strip, l.VertexCount() - std::min(first, l.VertexCount()));
+			ProjectRange(view, l, nullptr, first, count, projected);
+			if (l.colors.empty())
+				SimplifyStrip(projected);
+			target.BeginStrip(lineWidth);
+			for (std::size_t k = 0; k + 1 < projected.size(); ++k)
+				target.Segment(projected[k], projected[k + 1]);
+			target.EndStrip();
+			first += strip;
+		}
+	}
+	// Points need no neighbours: each is projected as it is drawn, so a million of them need no buffer.
+	const float pointSide = kPointSize * std::max(0.5f, PictureScale(options.width, options.height));
+	for (const io::ExportPoints& p : scene.points)
+	{
+		const LinearColor color = ItemLinearColor(p);
+		for (std::size_t i = 0; i < p.VertexCount(); ++i)
+			target.Point(ProjectVertex(view, p, nullptr, color, i), pointSide);
+	}
+}
 } // namespace
+
+float PictureScale(int width, int height)
+{
+	return std::min(static_cast<float>(width) / static_cast<float>(kDefaultPreviewWidth),
+	                static_cast<float>(height) / static_cast<float>(kDefaultPreviewHeight));
+}
+
+float DefaultLineWidth(int width, int height)
+{
+	return std::max(0.5f, PictureScale(width, height));
+}
 
 Camera ThreeQuarterCamera(const io::Bounds& bounds, int width, int height)
 {
@@ -347,28 +249,28 @@ Camera OrbitCamera(const io::Bounds& bounds, int width, int height, const ViewAn
 			hi[k] = bounds.max[k] + pad;
 		}
 	}
-	const Vec centre{(lo[0] + hi[0]) * 0.5f, (lo[1] + hi[1]) * 0.5f, (lo[2] + hi[2]) * 0.5f};
-	const Vec dir = ViewDirection(view);
-	const Vec forward{-dir.x, -dir.y, -dir.z};
-	const Vec right = Normalized(CrossV(forward, Vec{0.0f, 1.0f, 0.0f}));
-	const Vec up = CrossV(right, forward);
+	const Vec3 centre{(lo[0] + hi[0]) * 0.5f, (lo[1] + hi[1]) * 0.5f, (lo[2] + hi[2]) * 0.5f};
+	const Vec3 dir = ViewDirection(view);
+	const Vec3 forward{-dir.x, -dir.y, -dir.z};
+	const Vec3 right = Normalized(Cross(forward, Vec3{0.0f, 1.0f, 0.0f}));
+	const Vec3 up = Cross(right, forward);
 	const float tanY = std::tan(kFovY * 0.5f);
 	const float tanX = tanY * static_cast<float>(std::max(width, 1)) / static_cast<float>(std::max(height, 1));
-	Vec corners[8];
+	Vec3 corners[8];
 	for (int k = 0; k < 8; ++k)
-		corners[k] = Vec{k & 1 ? hi[0] : lo[0], k & 2 ? hi[1] : lo[1], k & 4 ? hi[2] : lo[2]};
+		corners[k] = Vec3{k & 1 ? hi[0] : lo[0], k & 2 ? hi[1] : lo[1], k & 4 ? hi[2] : lo[2]};
 	// The nearest distance from the aim point at which every corner projects inside the (slightly shrunk) image,
 	// and never so near that a corner could be behind the camera.
-	auto fit = [&](const Vec& aim)
+	auto fit = [&](const Vec3& aim)
 	{
 		float distance = 0.0f, radius = 0.0f;
-		for (const Vec& p : corners)
+		for (const Vec3& p : corners)
 		{
-			const Vec d = Sub(p, aim);
-			radius = std::max(radius, std::sqrt(DotV(d, d)));
-			const float depth = DotV(d, forward);
-			distance = std::max(distance, std::fabs(DotV(d, right)) * kFrameMargin / tanX - depth);
-			distance = std::max(distance, std::fabs(DotV(d, up)) * kFrameMargin / tanY - depth);
+			const Vec3 d = Sub(p, aim);
+			radius = std::max(radius, std::sqrt(Dot(d, d)));
+			const float depth = Dot(d, forward);
+			distance = std::max(distance, std::fabs(Dot(d, right)) * kFrameMargin / tanX - depth);
+			distance = std::max(distance, std::fabs(Dot(d, up)) * kFrameMargin / tanY - depth);
 		}
 		return std::max(distance, radius * 1.05f);
 	};
@@ -384,25 +286,25 @@ Camera OrbitCamera(const io::Bounds& bounds, int width, int height, const ViewAn
 	}
 	// Perspective draws the near corners larger, so the bounds' centre is not the picture's: move the aim point
 	// across the view until the projected corners sit in the middle of the image.
-	Vec aim = centre;
+	Vec3 aim = centre;
 	for (int pass = 0; pass < 3; ++pass)
 	{
 		const float distance = fit(aim);
-		const Vec eye{aim.x + dir.x * distance, aim.y + dir.y * distance, aim.z + dir.z * distance};
+		const Vec3 eye{aim.x + dir.x * distance, aim.y + dir.y * distance, aim.z + dir.z * distance};
 		float loX = 0.0f, hiX = 0.0f, loY = 0.0f, hiY = 0.0f;
 		for (int k = 0; k < 8; ++k)
 		{
-			const Vec d = Sub(corners[k], eye);
-			const float z = DotV(d, forward);
-			const float x = DotV(d, right) / (z * tanX), y = DotV(d, up) / (z * tanY);
+			const Vec3 d = Sub(corners[k], eye);
+			const float z = Dot(d, forward);
+			const float x = Dot(d, right) / (z * tanX), y = Dot(d, up) / (z * tanY);
 			loX = k == 0 ? x : std::min(loX, x);
 			hiX = k == 0 ? x : std::max(hiX, x);
 			loY = k == 0 ? y : std::min(loY, y);
 			hiY = k == 0 ? y : std::max(hiY, y);
 		}
 		const float shiftX = (loX + hiX) * 0.5f * tanX * distance, shiftY = (loY + hiY) * 0.5f * tanY * distance;
-		aim = Vec{aim.x + right.x * shiftX + up.x * shiftY, aim.y + right.y * shiftX + up.y * shiftY,
-		          aim.z + right.z * shiftX + up.z * shiftY};
+		aim = Vec3{aim.x + right.x * shiftX + up.x * shiftY, aim.y + right.y * shiftX + up.y * shiftY,
+		           aim.z + right.z * shiftX + up.z * shiftY};
 	}
 	const float distance = fit(aim);
 	camera.target[0] = aim.x;
@@ -430,45 +332,28 @@ bool RenderSceneWithCamera(const io::ExportScene& scene, const Camera& camera, c
 		        " is outside 1x1 to " + std::to_string(kMaxPreviewSide) + "x" + std::to_string(kMaxPreviewSide);
 		return false;
 	}
+	if (!(options.lineWidth >= 0.0f && options.lineWidth <= kMaxLineWidth))
+	{
+		error = "line width " + std::to_string(options.lineWidth) + " is outside 0 to " +
+		        std::to_string(static_cast<int>(kMaxLineWidth)) + " pixels";
+		return false;
+	}
 	try
 	{
-		Target target(options.width, options.height, options.background, out);
 		const View view = MakeView(camera, options.width, options.height);
-		std::vector<ScreenVertex> projected;
-		for (const io::ExportMesh& m : scene.meshes)
+		CoverageMaps maps;
 		{
-			ProjectRange(view, m, m.normals.size() == m.positions.size() ? m.normals.data() : nullptr, 0,
-			             m.VertexCount(), projected);
-			const std::size_t count = projected.size();
-			for (std::size_t t = 0; t + 2 < m.indices.size(); t += 3)
-			{
-				const std::uint32_t a = m.indices[t], b = m.indices[t + 1], c = m.indices[t + 2];
-				if (a < count && b < count && c < count)
-					target.Triangle(projected[a], projected[b], projected[c]);
-			}
+			const std::unique_ptr<SampleTarget> target =
+			    SampleTarget::Make(options.samples, options.width, options.height);
+			DrawScene(scene, view, options, *target);
+			target->Resolve(options.background, out, maps);
 		}
-		// Lines are projected a strip at a time, so the buffer holds one strip, not every curve of a grid.
-		for (const io::ExportLines& l : scene.lines)
+		if (options.annotations != nullptr)
 		{
-			std::size_t first = 0;
-			for (const std::uint32_t strip : l.stripCounts)
-			{
-				const std::size_t count =
-				    std::min<std::size_t>(strip, l.VertexCount() - std::min(first, l.VertexCount()));
-				ProjectRange(view, l, nullptr, first, count, projected);
-				for (std::size_t k = 0; k + 1 < count; ++k)
-					target.Line(projected[k], projected[k + 1]);
-				first += strip;
-			}
+			// The chart's bounds place the key; the rest needs none.
+			const io::Bounds bounds = options.annotations->key.Present() ? io::SceneBounds(scene) : io::Bounds();
+			DrawAnnotations(*options.annotations, view, bounds, maps, out);
 		}
-		// Points need no neighbours: each is projected as it is drawn, so a million of them need no buffer.
-		for (const io::ExportPoints& p : scene.points)
-		{
-			const LinearColor color = ItemLinearColor(p);
-			for (std::size_t i = 0; i < p.VertexCount(); ++i)
-				target.Point(ProjectVertex(view, p, nullptr, color, i));
-		}
-		target.Finish();
 		return true;
 	}
 	catch (const std::bad_alloc&)

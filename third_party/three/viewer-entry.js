@@ -6,7 +6,7 @@ export {
 	Color,
 	DirectionalLight,
 	DoubleSide,
-	MeshLambertMaterial,
+	MeshPhongMaterial,
 	PerspectiveCamera,
 	Scene,
 	SRGBColorSpace,
