@@ -20,91 +20,22 @@
 //   WiresPng      the same two with -o b.png and -o a.png (x_time and x_peak)
 // The rows with ratios also report the minimum over the repetitions (`_min`) beside the mean and median.
 // Run after building surfax-host and the plug-in; both are found beside this program.
+#include "bench/child_process.h"
+
 #include <benchmark/benchmark.h>
 
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <chrono>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-extern char** environ;
-
 namespace
 {
 namespace fs = std::filesystem;
-
-struct ChildRun
-{
-	bool ok = false;
-	double seconds = 0.0;
-	double peakBytes = 0.0;
-};
-
-fs::path BuildFolder()
-{
-	return fs::read_symlink("/proc/self/exe").parent_path();
-}
-
-/// A scratch folder of the run, removed at exit.
-const fs::path& WorkFolder()
-{
-	static const fs::path folder = []
-	{
-		std::string pattern = (fs::temp_directory_path() / "surfax-e2e-XXXXXX").string();
-		const char* made = mkdtemp(pattern.data());
-		return made != nullptr ? fs::path(made) : fs::temp_directory_path();
-	}();
-	static const struct Cleanup
-	{
-		~Cleanup() { fs::remove_all(folder); }
-	} cleanup;
-	return folder;
-}
-
-/// Runs surfax-host with the plot arguments in the scratch folder and waits for it.
-ChildRun RunPlot(const std::vector<std::string>& plotArguments)
-{
-	const fs::path build = BuildFolder();
-	std::vector<std::string> args = {(build / "surfax-host").string(),
-	                                 "--plugins",
-	                                 (build / "plugins/surfax").string(),
-	                                 "--no-open",
-	                                 "--quiet",
-	                                 "plot"};
-	args.insert(args.end(), plotArguments.begin(), plotArguments.end());
-	std::vector<char*> argv;
-	for (std::string& a : args)
-		argv.push_back(a.data());
-	argv.push_back(nullptr);
-
-	posix_spawn_file_actions_t actions;
-	posix_spawn_file_actions_init(&actions);
-	posix_spawn_file_actions_addchdir_np(&actions, WorkFolder().c_str());
-	ChildRun run;
-	const auto started = std::chrono::steady_clock::now();
-	pid_t child = 0;
-	if (posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0)
-	{
-		int status = 0;
-		rusage usage{};
-		if (wait4(child, &status, 0, &usage) == child)
-		{
-			run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-			run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-			run.peakBytes = static_cast<double>(usage.ru_maxrss) * 1024.0; // ru_maxrss is in KiB on Linux
-		}
-	}
-	posix_spawn_file_actions_destroy(&actions);
-	return run;
-}
+using surfax::bench::ChildRun;
+using surfax::bench::RunPlot;
+using surfax::bench::Smallest;
+using surfax::bench::WorkFolder;
 
 /// Times the command once per iteration; reports the peak memory of the last run.
 ChildRun TimePlot(benchmark::State& state, const std::vector<std::string>& arguments)
@@ -226,10 +157,6 @@ void WiresPng(benchmark::State& state)
 	AllComponentsAgainstMesh(state, ".png");
 }
 
-double Smallest(const std::vector<double>& values)
-{
-	return values.empty() ? 0.0 : *std::min_element(values.begin(), values.end());
-}
 } // namespace
 
 BENCHMARK(MeshGlb)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
