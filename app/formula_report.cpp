@@ -99,21 +99,61 @@ std::vector<FormulaFinding> FormulaWatch::Findings(const BaseDocument& doc) cons
 	return findings;
 }
 
+namespace
+{
+// Hands out a range that holds values (low <= high); false for an empty one.
+bool GiveRange(double low, double high, double& lowest, double& highest)
+{
+	if (!(low <= high))
+		return false;
+	lowest = low;
+	highest = high;
+	return true;
+}
+} // namespace
+
 bool FormulaWatch::ValueRange(const BaseObject* op, double& lowest, double& highest) const
 {
 	const auto tally = _tallies.find(op);
-	if (tally == _tallies.end() || !(tally->second.lowest <= tally->second.highest))
+	if (tally == _tallies.end())
 		return false;
-	lowest = tally->second.lowest;
-	highest = tally->second.highest;
-	return true;
+	const auto earlier = _earlier.find(op);
+	const bool before = earlier != _earlier.end();
+	return GiveRange(std::min(tally->second.lowest, before ? earlier->second.lowest : tally->second.lowest),
+	                 std::max(tally->second.highest, before ? earlier->second.highest : tally->second.highest), lowest,
+	                 highest);
+}
+
+bool FormulaWatch::ValueRangeOfEvaluation(const BaseObject* op, double& lowest, double& highest) const
+{
+	const auto tally = _tallies.find(op);
+	if (tally == _tallies.end())
+		return false;
+	if (GiveRange(tally->second.lowest, tally->second.highest, lowest, highest))
+		return true;
+	const auto earlier = _earlier.find(op);
+	return earlier != _earlier.end() &&
+	       GiveRange(earlier->second.lastLowest, earlier->second.lastHighest, lowest, highest);
 }
 
 void FormulaWatch::StartEvaluation()
 {
 	_conversionsAtStart.clear();
-	for (const auto& [op, tally] : _tallies)
+	for (auto& [op, tally] : _tallies)
+	{
 		_conversionsAtStart[op] = tally.conversions;
+		// The tally's range restarts, so that it holds one evaluation's values; the earlier ones are kept here.
+		if (tally.lowest <= tally.highest)
+		{
+			EarlierRanges& earlier = _earlier[op];
+			earlier.lowest = std::min(earlier.lowest, tally.lowest);
+			earlier.highest = std::max(earlier.highest, tally.highest);
+			earlier.lastLowest = tally.lowest;
+			earlier.lastHighest = tally.highest;
+		}
+		tally.lowest = std::numeric_limits<double>::infinity();
+		tally.highest = -std::numeric_limits<double>::infinity();
+	}
 }
 
 std::uint64_t FormulaWatch::ConversionsOfEvaluation(const BaseObject* op) const

@@ -9,6 +9,7 @@
 #include "host/eval/evaluate.h"
 #include "host/expr/number_entry_tally.h"
 
+#include <limits>
 #include <map>
 #include <string>
 #include <vector>
@@ -50,13 +51,27 @@ public:
 	/// range. False when it gave none (lowest and highest are then unchanged).
 	bool ValueRange(const cinema::BaseObject* op, double& lowest, double& highest) const;
 
-	/// Marks the start of one evaluation, for ConversionsOfEvaluation.
+	/// The lowest and highest finite number op's formula gave in the evaluation since StartEvaluation, or, when it
+	/// converted nothing there (its samples were kept), in the last evaluation that did: the values the chart shows
+	/// now. False when there are none.
+	bool ValueRangeOfEvaluation(const cinema::BaseObject* op, double& lowest, double& highest) const;
+
+	/// Marks the start of one evaluation, for ConversionsOfEvaluation and ValueRangeOfEvaluation.
 	void StartEvaluation();
 	/// The number entry's conversions for op since StartEvaluation.
 	std::uint64_t ConversionsOfEvaluation(const cinema::BaseObject* op) const;
 
 private:
+	// Value ranges of the evaluations before the current one (the tallies' own ranges restart with each evaluation);
+	// lowest > highest while there was none.
+	struct EarlierRanges
+	{
+		double lowest = std::numeric_limits<double>::infinity(), highest = -std::numeric_limits<double>::infinity();
+		double lastLowest = lowest, lastHighest = highest; // of the last evaluation that gave numbers
+	};
+
 	std::map<const cinema::BaseObject*, expr::NumberEntryTally> _tallies;
+	std::map<const cinema::BaseObject*, EarlierRanges> _earlier;
 	std::map<const cinema::BaseObject*, std::uint64_t> _conversionsAtStart;
 	std::vector<expr::NumberEntryTally*> _outer; // the tallies the executing objects replaced, innermost last
 	eval::ExecuteObserver* _previous = nullptr;

@@ -209,4 +209,27 @@ bool ParsePngCompression(std::string_view text, int& level, std::string& message
 	level = parsed;
 	return true;
 }
+bool ParseLineWidth(std::string_view text, float& width, std::string& message)
+{
+	double parsed = 0.0;
+	const std::string widest = std::to_string(static_cast<int>(render::kMaxLineWidth));
+	if (!ParsePositiveNumber(text, parsed, message) || parsed > render::kMaxLineWidth)
+	{
+		message = "expected a width in pixels above 0 and at most " + widest + ", not " + std::string(text);
+		return false;
+	}
+	width = static_cast<float>(parsed);
+	return true;
+}
+
+bool ParseOnOff(std::string_view text, bool& on, std::string& message)
+{
+	if (text != "on" && text != "off")
+	{
+		message = "expected on or off, not " + std::string(text);
+		return false;
+	}
+	on = text == "on";
+	return true;
+}
 } // namespace surfax::app

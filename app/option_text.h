@@ -1,7 +1,8 @@
 // The texts of the plot command's options as a person types them: the frame range, the picture size, the camera,
-// the background, the glTF unit scale and the PNG compression. Each reads the whole text with the core number
-// reader (host/core/number_text.h) under the options its place accepts (tests/number_text_test.cpp pins them), and
-// says what is wrong in a message the command line prints after the option's name.
+// the background, the glTF unit scale, the PNG compression, the width of lines and the preview's on/off choices. Each
+// reads the whole text with the core number reader (host/core/number_text.h) under the options its place accepts
+// (tests/number_text_test.cpp pins them), and says what is wrong in a message the command line prints after the
+// option's name.
 #ifndef SURFAX_APP_OPTION_TEXT_H
 #define SURFAX_APP_OPTION_TEXT_H
 
@@ -47,6 +48,14 @@ bool ParsePositiveNumber(std::string_view text, double& value, std::string& mess
 /// Parses --png-compression: a whole number from io::kMinPngCompression to io::kMaxPngCompression. False with a
 /// message; `level` is then unchanged.
 bool ParsePngCompression(std::string_view text, int& level, std::string& message);
+
+/// Parses --line-width: a width in pixels above 0 and at most render::kMaxLineWidth, read as ParsePositiveNumber
+/// reads a number. False with a message; `width` is then unchanged.
+bool ParseLineWidth(std::string_view text, float& width, std::string& message);
+
+/// Parses a choice "on" or "off" (--antialias, --color-key, --axis-names). False with a message for anything else;
+/// `on` is then unchanged.
+bool ParseOnOff(std::string_view text, bool& on, std::string& message);
 } // namespace surfax::app
 
 #endif

@@ -77,9 +77,23 @@ void DeclareViewOptions(CLI::App& command, PlotCommandLine& line)
 	    "PNG and page background: transparent, #RRGGBB, #RRGGBBAA, black, white, grey or slate (the default)",
 	    [&plot](const std::string& t, std::string& m) { return ParseBackground(t, plot.background.data(), m); });
 	DeclareReadOption(command, text, "--png-compression", "0..9",
-	                  "zlib level of PNG outputs: 0 (fastest, largest) to 9 (smallest, slowest); default 6",
+	                  "zlib level of PNG outputs: 0 (fastest, largest) to 9 (smallest, slowest); default 4",
 	                  [&plot](const std::string& t, std::string& m)
 	                  { return ParsePngCompression(t, plot.pngCompression, m); });
+	DeclareReadOption(command, text, "--antialias", "on|off",
+	                  "PNG triangle edges smoothed with 4 samples per pixel (on, the default) or hard with one (off); "
+	                  "lines, points and text are always drawn with the share of each pixel they cover",
+	                  [&plot](const std::string& t, std::string& m) { return ParseOnOff(t, plot.antialias, m); });
+	DeclareReadOption(command, text, "--line-width", "PX",
+	                  "Width of lines in PNG outputs in pixels (default 1 at 800x600, scaled with the picture)",
+	                  [&plot](const std::string& t, std::string& m) { return ParseLineWidth(t, plot.lineWidth, m); });
+	DeclareReadOption(command, text, "--color-key", "on|off",
+	                  "The PNG's key of the gradient's colours and values (default on; only for a gradient-coloured "
+	                  "surface)",
+	                  [&plot](const std::string& t, std::string& m) { return ParseOnOff(t, plot.colorKey, m); });
+	DeclareReadOption(command, text, "--axis-names", "on|off",
+	                  "The PNG's names x, z and y beside the labelled edges (default on)",
+	                  [&plot](const std::string& t, std::string& m) { return ParseOnOff(t, plot.axisNames, m); });
 }
 
 CommandRun DeclarePlot(CLI::App& command)

@@ -40,6 +40,10 @@ struct PlotOptions
 	std::array<std::uint8_t, 4> background = {render::kPreviewBackground[0], render::kPreviewBackground[1],
 	                                          render::kPreviewBackground[2], render::kPreviewBackground[3]};
 	int pngCompression = io::kDefaultPngCompression; // zlib level of PNG outputs, 0..9
+	bool antialias = true;  // --antialias off: triangles of PNG outputs with one sample per pixel (hard edges)
+	float lineWidth = 0.0f; // --line-width: PNG lines in pixels; 0: 1 pixel at 800x600, scaled with the picture
+	bool colorKey = true;   // --color-key off: no colour key in PNG outputs
+	bool axisNames = true;  // --axis-names off: no axis names in PNG outputs
 };
 
 /// The plot command for main.cpp's table.

@@ -1,6 +1,7 @@
 #include "app/plot_outputs.h"
 
 #include "app/chart_viewer.h"
+#include "app/preview_annotations.h"
 
 #include "host/core/number_format.h"
 #include "host/core/output_file.h"
@@ -159,13 +160,17 @@ void DescribeChart(const FormulaWatch& formulas, const BaseObject& plotObject, c
 		                       " (" + std::to_string(frameCount) + " at " + number(fps) + " per second)");
 }
 
-render::RenderOptions PngView(const PlotOptions& plot)
+// The PNG preview's options, with what it draws over the chart (which must outlive the options).
+render::RenderOptions PngView(const PlotOptions& plot, const render::ChartAnnotations& annotations)
 {
 	render::RenderOptions view;
 	view.width = plot.width;
 	view.height = plot.height;
 	view.view = plot.view;
 	view.pngCompression = plot.pngCompression;
+	view.samples = plot.antialias ? render::kPreviewSamples : render::kHardEdgeSamples;
+	view.lineWidth = plot.lineWidth;
+	view.annotations = &annotations;
 	std::copy(plot.background.begin(), plot.background.end(), view.background);
 	return view;
 }
@@ -248,6 +253,17 @@ bool FrameWriter::Write(BaseDocument& doc, const io::ExportScene& scene, std::in
                         std::string& message)
 {
 	const std::size_t primitives = PrimitiveCount(scene);
+	// What the PNG preview says beside this frame's chart: its colour key (of the values of this evaluation) and
+	// axis names.
+	_annotations = render::ChartAnnotations();
+	if (std::any_of(_plan.outputs.begin(), _plan.outputs.end(),
+	                [](const Output& o) { return o.kind == OutputKind::Png; }))
+	{
+		ValueRange range;
+		range.known = _formulas.ValueRangeOfEvaluation(&_plotObject, range.lowest, range.highest);
+		DescribePreviewAnnotations(doc, _plotObject, scene, range, AnnotationChoices{_plot.colorKey, _plot.axisNames},
+		                           _annotations);
+	}
 	core::OutputBatch batch;
 	bool written = true;
 	for (std::size_t k = 0; written && k < _plan.outputs.size(); ++k)
@@ -288,7 +304,7 @@ bool FrameWriter::WriteOne(BaseDocument& doc, const io::ExportScene& scene, cons
 	case OutputKind::Obj:
 		return io::WriteObj(out.path, scene, message);
 	case OutputKind::Png:
-		return render::WritePreviewPng(out.path, scene, PngView(_plot), message);
+		return render::WritePreviewPng(out.path, scene, PngView(_plot, _annotations), message);
 	case OutputKind::Dump:
 		return WriteDump(doc, out.path, _plot.draw, message);
 	case OutputKind::Page:

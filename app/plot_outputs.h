@@ -9,6 +9,7 @@
 
 #include "c4d.h"
 #include "host/export/export_scene.h"
+#include "host/render/chart_annotations.h"
 
 #include <cstdint>
 #include <string>
@@ -80,6 +81,7 @@ private:
 	bool _keepFrames = false;
 	std::vector<io::ExportScene> _frames;
 	std::size_t _keptCoordinates = 0;
+	render::ChartAnnotations _annotations; // the PNG preview's, of the frame being written
 };
 } // namespace surfax::app
 
