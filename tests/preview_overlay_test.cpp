@@ -268,3 +268,63 @@ TEST(PreviewOverlay, AnAxisNameIsWrittenJustBeyondTheEndOfItsEdge)
 	EXPECT_LT(std::hypot(cx - to.x, cy - to.y), 40.0);
 	EXPECT_GT(std::hypot(cx - from.x, cy - from.y), length);
 }
+
+TEST(PreviewOverlay, TextOfTheSceneGetsADarkHaloOverTheChartAndNoneOverTheBackground)
+{
+	// A bright green square, and in front of it a small white bar standing for a label's text, which reaches out
+	// over the background on the right.
+	const auto rectangle = [](float x0, float y0, float x1, float y1, float z, float r, float g, float b)
+	{
+		surfax::io::ExportMesh m;
+		m.positions = {x0, y0, z, x1, y0, z, x1, y1, z, x0, y1, z};
+		m.normals = {0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0, 1};
+		m.indices = {0, 1, 2, 0, 2, 3};
+		m.colorSource = surfax::io::ColorSource::Display;
+		m.color[0] = r;
+		m.color[1] = g;
+		m.color[2] = b;
+		return m;
+	};
+	ExportScene scene;
+	scene.nodes.push_back(surfax::io::ExportNode{});
+	scene.meshes.push_back(rectangle(-1.0f, -1.0f, 1.0f, 1.0f, 0.0f, 0.2f, 0.9f, 0.2f));
+	scene.meshes.push_back(rectangle(-0.5f, -0.05f, 1.6f, 0.05f, 0.1f, 1.0f, 1.0f, 1.0f));
+	scene.meshes.back().node = 0;
+	surfax::render::Camera camera;
+	camera.eye[2] = 6.0f;
+	RenderOptions options{kWidth, kHeight};
+	const auto render = [&]
+	{
+		Image image;
+		std::string error;
+		EXPECT_TRUE(surfax::render::RenderSceneWithCamera(scene, camera, options, image, error)) << error;
+		return image;
+	};
+	const Image plain = render();
+	ChartAnnotations annotations; // no key, no names: only the halo of the text nodes
+	annotations.textNodes = {0};
+	options.annotations = &annotations;
+	const Image haloed = render();
+	// Just above the bar over the green square: darker. Just above it over the background: unchanged. Far
+	// from it: unchanged. The bar itself: unchanged.
+	const surfax::render::View view = surfax::render::MakeView(camera, kWidth, kHeight);
+	const auto at = [&](float x, float y)
+	{
+		const float p[3] = {x, y, 0.1f};
+		const surfax::render::ScreenPoint s = surfax::render::ProjectPoint(view, p);
+		return std::pair<int, int>{static_cast<int>(s.x), static_cast<int>(s.y)};
+	};
+	const auto [barX, barY] = at(0.0f, 0.0f);
+	const int outsideX = at(1.4f, 0.0f).first;
+	const auto [farX, farY] = at(-0.7f, 0.7f);
+	int topOfBar = barY;
+	while (Pixel(plain, barX, topOfBar - 1)[0] > 200)
+		--topOfBar;
+	// (At 400 x 300 the halo is a pixel wide.)
+	EXPECT_LT(Pixel(haloed, barX, topOfBar - 1)[1], Pixel(plain, barX, topOfBar - 1)[1] - 60) << "dark over green";
+	EXPECT_TRUE(std::equal(Pixel(haloed, outsideX, topOfBar - 1), Pixel(haloed, outsideX, topOfBar - 1) + 4,
+	                       Pixel(plain, outsideX, topOfBar - 1)))
+	    << "none over the background";
+	EXPECT_TRUE(std::equal(Pixel(haloed, farX, farY), Pixel(haloed, farX, farY) + 4, Pixel(plain, farX, farY)));
+	EXPECT_TRUE(std::equal(Pixel(haloed, barX, barY), Pixel(haloed, barX, barY) + 4, Pixel(plain, barX, barY)));
+}
