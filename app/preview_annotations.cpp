@@ -6,6 +6,7 @@
 #include "host/fonts/font_library.h"
 #include "host/plugins/registry.h"
 #include "host/resources/resource.h"
+#include "host/scene/node.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,24 +62,10 @@ const BaseObject* FindBelow(const BaseObject& plot, const char* typeName)
 	const plugins::ObjectType* type = plugins::FindObjectTypeByName(typeName);
 	if (type == nullptr)
 		return nullptr;
-	std::vector<const BaseObject*> resume; // the next siblings of the objects whose children are being walked
-	const BaseObject* op = plot.GetDown();
-	while (op != nullptr)
+	for (const BaseObject* op = plot.GetDown(); op != nullptr; op = scene::NextInDocumentOrder(op, &plot))
 	{
 		if (op->GetType() == type->id)
 			return op;
-		if (op->GetDown() != nullptr)
-		{
-			resume.push_back(op->GetNext());
-			op = op->GetDown();
-			continue;
-		}
-		op = op->GetNext();
-		while (op == nullptr && !resume.empty())
-		{
-			op = resume.back();
-			resume.pop_back();
-		}
 	}
 	return nullptr;
 }
