@@ -7,6 +7,7 @@
 #include "host/scene/node.h"
 
 #include <algorithm>
+#include <new>
 #include <string_view>
 
 namespace surfax::app
@@ -136,6 +137,26 @@ bool FormulaWatch::ValueRangeOfEvaluation(const BaseObject* op, double& lowest, 
 	       GiveRange(earlier->second.lastLowest, earlier->second.lastHighest, lowest, highest);
 }
 
+void FormulaWatch::StartRecording(Recording& recording, expr::NumberEntryTally& tally)
+{
+	// An evaluation that converted nothing kept its samples: what it recorded before stays the last values.
+	if (!recording.current.empty() || tally.valuesLost)
+	{
+		recording.last.swap(recording.current);
+		recording.lastLost = tally.valuesLost;
+	}
+	recording.current.clear();
+	tally.valuesLost = false;
+	try
+	{
+		recording.current.reserve(recording.expected);
+	}
+	catch (const std::bad_alloc&)
+	{
+		// Appending grows as far as memory allows; a value that finds none marks the recording lost.
+	}
+}
+
 void FormulaWatch::StartEvaluation()
 {
 	_conversionsAtStart.clear();
@@ -154,6 +175,26 @@ void FormulaWatch::StartEvaluation()
 		tally.lowest = std::numeric_limits<double>::infinity();
 		tally.highest = -std::numeric_limits<double>::infinity();
 	}
+	for (auto& [op, recording] : _recordings)
+		StartRecording(recording, _tallies[op]);
+}
+
+void FormulaWatch::RecordValues(const BaseObject* op, std::size_t expected)
+{
+	Recording& recording = _recordings[op];
+	recording.expected = expected;
+	_tallies[op].values = &recording.current;
+}
+
+const std::vector<double>* FormulaWatch::ValuesOfEvaluation(const BaseObject* op) const
+{
+	const auto recording = _recordings.find(op);
+	const auto tally = _tallies.find(op);
+	if (recording == _recordings.end() || tally == _tallies.end())
+		return nullptr;
+	if (ConversionsOfEvaluation(op) == 0)
+		return recording->second.lastLost ? nullptr : &recording->second.last;
+	return tally->second.valuesLost ? nullptr : &recording->second.current;
 }
 
 std::uint64_t FormulaWatch::ConversionsOfEvaluation(const BaseObject* op) const

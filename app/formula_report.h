@@ -61,6 +61,14 @@ public:
 	/// The number entry's conversions for op since StartEvaluation.
 	std::uint64_t ConversionsOfEvaluation(const cinema::BaseObject* op) const;
 
+	/// Keeps every number op's formula gives from the next StartEvaluation on, in call order (NaN for a text that
+	/// held no number), room made for `expected` of them per evaluation.
+	void RecordValues(const cinema::BaseObject* op, std::size_t expected);
+	/// The numbers RecordValues keeps for op from the evaluation since StartEvaluation, or, when op converted nothing
+	/// there (its samples were kept), from the last evaluation that did: the values the chart shows now. Null when
+	/// op is not recorded or memory ran out while recording them.
+	const std::vector<double>* ValuesOfEvaluation(const cinema::BaseObject* op) const;
+
 private:
 	// Value ranges of the evaluations before the current one (the tallies' own ranges restart with each evaluation);
 	// lowest > highest while there was none.
@@ -73,6 +81,15 @@ private:
 	std::map<const cinema::BaseObject*, expr::NumberEntryTally> _tallies;
 	std::map<const cinema::BaseObject*, EarlierRanges> _earlier;
 	std::map<const cinema::BaseObject*, std::uint64_t> _conversionsAtStart;
+	// The recorded values of the current evaluation and of the last one that converted something.
+	struct Recording
+	{
+		std::vector<double> current, last;
+		bool lastLost = false;
+		std::size_t expected = 0;
+	};
+	std::map<const cinema::BaseObject*, Recording> _recordings;
+	static void StartRecording(Recording& recording, expr::NumberEntryTally& tally);
 	std::vector<expr::NumberEntryTally*> _outer; // the tallies the executing objects replaced, innermost last
 	eval::ExecuteObserver* _previous = nullptr;
 };

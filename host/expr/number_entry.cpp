@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <new>
 
 namespace surfax::expr
 {
@@ -28,6 +30,17 @@ void CountNumberEntry(const char* text, std::size_t length, bool hasNumber, doub
 	if (tally == nullptr)
 		return;
 	++tally->conversions;
+	if (tally->values != nullptr && !tally->valuesLost)
+	{
+		try
+		{
+			tally->values->push_back(hasNumber ? value : std::numeric_limits<double>::quiet_NaN());
+		}
+		catch (const std::bad_alloc&)
+		{
+			tally->valuesLost = true;
+		}
+	}
 	if (hasNumber)
 	{
 		if (!std::isfinite(value))

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace surfax::expr
 {
@@ -27,6 +28,10 @@ struct NumberEntryTally
 	std::string firstFailedText;
 	const char* firstError = nullptr;
 	std::size_t firstErrorOffset = 0;
+	// When set, every result in call order: the number, or NaN for a text that held none (the caller then gets 0).
+	// A result that finds no memory stops the recording and sets valuesLost; the vector is not owned.
+	std::vector<double>* values = nullptr;
+	bool valuesLost = false;
 
 	/// Texts that gave no finite number.
 	std::uint64_t Failed() const { return noNumber + nonFinite; }
