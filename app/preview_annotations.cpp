@@ -1,11 +1,12 @@
 #include "app/preview_annotations.h"
 
+#include "app/plot_parameter_ids.h"
+
 #include "customgui_fontchooser.h"
 #include "customgui_gradient.h"
 
 #include "host/fonts/font_library.h"
 #include "host/plugins/registry.h"
-#include "host/resources/resource.h"
 #include "host/scene/node.h"
 
 #include <algorithm>
@@ -25,31 +26,6 @@ constexpr Int32 kDefaultDecimals = 1;
 // The names of the label objects that hold the vertical labels at the top and the bottom of each set.
 constexpr const char* kTopVerticalLabel[2] = {"_3dPlotVLabel0_", "_3dPlotVLabel3_"};
 constexpr const char* kBottomVerticalLabel[2] = {"_3dPlotVLabel2_", "_3dPlotVLabel5_"};
-
-// The id of the parameter op's type declares by this symbol, or NOTOK.
-Int32 ParamId(const BaseObject& op, const char* symbol)
-{
-	const plugins::ObjectType* type = plugins::FindObjectType(op.GetType());
-	const resources::ParamDesc* param =
-	    type != nullptr && type->description != nullptr ? type->description->FindParam(symbol) : nullptr;
-	return param != nullptr ? param->id : NOTOK;
-}
-
-// The value of a cycle entry of a parameter by their symbols, or `fallback`.
-Int32 CycleValue(const BaseObject& op, const char* symbol, const char* entry, Int32 fallback)
-{
-	const plugins::ObjectType* type = plugins::FindObjectType(op.GetType());
-	const resources::ParamDesc* param =
-	    type != nullptr && type->description != nullptr ? type->description->FindParam(symbol) : nullptr;
-	if (param == nullptr)
-		return fallback;
-	for (const resources::CycleEntry& e : param->cycle)
-	{
-		if (e.symbol == entry)
-			return e.value;
-	}
-	return fallback;
-}
 
 const BaseContainer& Params(const BaseObject& op)
 {

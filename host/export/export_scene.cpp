@@ -17,6 +17,13 @@ namespace surfax::io
 {
 using namespace cinema;
 
+ExportMatrix ToExportMatrix(const Matrix& m)
+{
+	// Columns v1, v2, -v3, off, each with z negated: S M S for the z mirror S.
+	return {m.sqmat.v1.x,  m.sqmat.v1.y,  -m.sqmat.v1.z, 0.0, m.sqmat.v2.x, m.sqmat.v2.y, -m.sqmat.v2.z, 0.0,
+	        -m.sqmat.v3.x, -m.sqmat.v3.y, m.sqmat.v3.z,  0.0, m.off.x,      m.off.y,      -m.off.z,      1.0};
+}
+
 namespace
 {
 constexpr std::uint32_t kNoVertex = 0xFFFFFFFFu;
@@ -56,13 +63,6 @@ struct Frame
 	std::int32_t parentNode;         // the ExportNode of the parent (for a cache root: of its generator), or -1
 	bool cacheRoot;                  // a generator's output: the generator's node stands for it at its origin
 };
-
-ExportMatrix ToExportMatrix(const Matrix& m)
-{
-	// Columns v1, v2, -v3, off, each with z negated: S M S for the z mirror S.
-	return {m.sqmat.v1.x,  m.sqmat.v1.y,  -m.sqmat.v1.z, 0.0, m.sqmat.v2.x, m.sqmat.v2.y, -m.sqmat.v2.z, 0.0,
-	        -m.sqmat.v3.x, -m.sqmat.v3.y, m.sqmat.v3.z,  0.0, m.off.x,      m.off.y,      -m.off.z,      1.0};
-}
 
 // Gives every item added since the sizes were taken to the node.
 struct ItemMark

@@ -68,6 +68,9 @@ constexpr std::uint64_t kMaxItemVertices = 0xFFFFFFFEu;
 using ExportMatrix = std::array<double, 16>;
 constexpr ExportMatrix kIdentityMatrix = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
+/// The host's matrix m in the scene's axes (S m S).
+ExportMatrix ToExportMatrix(const cinema::Matrix& m);
+
 /// One object of the evaluated tree.
 struct ExportNode
 {
