@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <new>
 
 namespace surfax::app
 {
@@ -224,13 +225,36 @@ int PlanOutputs(PlotOptions& plot, OutputPlan& plan)
 	return kExitOk;
 }
 
-FrameWriter::FrameWriter(const PlotOptions& plot, const OutputPlan& plan, const FormulaWatch& formulas,
+FrameWriter::FrameWriter(const PlotOptions& plot, const OutputPlan& plan, FormulaWatch& formulas,
                          const BaseObject& plotObject)
     : _plot(plot), _plan(plan), _formulas(formulas), _plotObject(plotObject),
       // With --frames, glTF outputs and pages are one animated file: every frame's scene is kept until the last one.
       _keepFrames(plot.numbered && std::any_of(plan.outputs.begin(), plan.outputs.end(),
-                                               [](const Output& o) { return HoldsEveryFrame(o.kind); }))
+                                               [](const Output& o) { return HoldsEveryFrame(o.kind); })),
+      _hasPage(std::any_of(plan.outputs.begin(), plan.outputs.end(),
+                           [](const Output& o) { return o.kind == OutputKind::Page; }))
 {
+	if (_hasPage)
+		_formulas.RecordValues(&_plotObject, SampleCount(_plotObject));
+}
+
+// The values of the frame just evaluated, for the page's readout: every frame's with --frames, else the last one's.
+void FrameWriter::KeepValues()
+{
+	if (!_plot.numbered)
+		_pageValues.frames.clear();
+	const std::int64_t index = static_cast<std::int64_t>(_pageValues.frames.size());
+	const std::vector<double>* values = _formulas.ValuesOfEvaluation(&_plotObject);
+	try
+	{
+		_pageValues.frames.push_back(values != nullptr ? *values : std::vector<double>());
+	}
+	catch (const std::bad_alloc&)
+	{
+		values = nullptr;
+	}
+	if (values == nullptr && _pageValues.lostFrame < 0)
+		_pageValues.lostFrame = index;
 }
 
 bool FrameWriter::KeepFrame(const io::ExportScene& scene, std::string& message)
@@ -253,6 +277,8 @@ bool FrameWriter::Write(BaseDocument& doc, const io::ExportScene& scene, std::in
                         std::string& message)
 {
 	const std::size_t primitives = PrimitiveCount(scene);
+	if (_hasPage)
+		KeepValues();
 	// What the PNG preview says beside this frame's chart: its colour key (of the values of this evaluation) and
 	// axis names.
 	_annotations = render::ChartAnnotations();
@@ -325,6 +351,17 @@ bool FrameWriter::WritePage(const BaseDocument& doc, const io::ExportScene& scen
 	page.view = _plot.view;
 	std::copy(_plot.background.begin(), _plot.background.end(), page.background);
 	page.gltf = io::GltfOptions{_plot.unitScale};
+	page.firstFrame = _plot.firstFrame;
+	DescribeReadout(_plotObject, std::move(_pageValues), _plot.firstFrame, page.readout);
+	// The colour key and axis names as the PNG preview has them, the key over the values of every frame shown.
+	ValueRange range;
+	range.known = _formulas.ValueRange(&_plotObject, range.lowest, range.highest);
+	render::ChartAnnotations annotations;
+	DescribePreviewAnnotations(doc, _plotObject, scene, range, AnnotationChoices{_plot.colorKey, _plot.axisNames},
+	                           annotations);
+	page.key = std::move(annotations.key);
+	page.axisNames = std::move(annotations.axisNames);
+	page.textColor = annotations.textColor;
 	return _plot.numbered ? render::WriteChartPage(out.path, _frames, fps, _plan.viewer, page, message)
 	                      : render::WriteChartPage(out.path, {scene}, fps, _plan.viewer, page, message);
 }

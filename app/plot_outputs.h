@@ -5,6 +5,7 @@
 #define SURFAX_APP_PLOT_OUTPUTS_H
 
 #include "app/formula_report.h"
+#include "app/page_readout.h"
 #include "app/plot_command.h"
 
 #include "c4d.h"
@@ -54,8 +55,9 @@ int PlanOutputs(PlotOptions& plot, OutputPlan& plan);
 class FrameWriter
 {
 public:
-	/// plot, plan, formulas and plotObject must outlive the writer; formulas and plotObject give a page its words.
-	FrameWriter(const PlotOptions& plot, const OutputPlan& plan, const FormulaWatch& formulas,
+	/// plot, plan, formulas and plotObject must outlive the writer; formulas and plotObject give a page its words
+	/// and its readout's values (recorded from the first FormulaWatch::StartEvaluation on when a page is planned).
+	FrameWriter(const PlotOptions& plot, const OutputPlan& plan, FormulaWatch& formulas,
 	            const cinema::BaseObject& plotObject);
 
 	/// Keeps a copy of the frame's scene when an output holds every frame. False with a message when the frames
@@ -73,15 +75,18 @@ private:
 	bool WriteOne(cinema::BaseDocument& doc, const io::ExportScene& scene, const Output& out, std::string& message);
 	bool WritePage(const cinema::BaseDocument& doc, const io::ExportScene& scene, const Output& out,
 	               std::string& message);
+	void KeepValues();
 
 	const PlotOptions& _plot;
 	const OutputPlan& _plan;
-	const FormulaWatch& _formulas;
+	FormulaWatch& _formulas;
 	const cinema::BaseObject& _plotObject;
 	bool _keepFrames = false;
 	std::vector<io::ExportScene> _frames;
 	std::size_t _keptCoordinates = 0;
 	render::ChartAnnotations _annotations; // the PNG preview's, of the frame being written
+	bool _hasPage = false;
+	PageValues _pageValues; // the readout's values of every frame (of the last one without --frames)
 };
 } // namespace surfax::app
 

@@ -13,7 +13,9 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -271,7 +273,23 @@ TEST_F(ChartPageCommand, WritesThePageOfTheSameChartAsTheGlb)
 	EXPECT_EQ(page.substr(title, page.find("</title>") - title),
 	          "y = Sin(x) * Cos(z) / 2 (values from -0.499 to 0.499)");
 	EXPECT_NE(page.find("<span class=\"formula\">y = Sin(x) * Cos(z) / 2</span>"), std::string::npos);
-	EXPECT_NE(page.find("<button id=\"play\" type=\"button\" hidden>"), std::string::npos);
+	// A still chart has no scrubber to show.
+	EXPECT_NE(page.find("<div id=\"scrubber\" hidden>"), std::string::npos);
+	EXPECT_EQ(page.find("aria-label=\"Frame\""), std::string::npos);
+	// The colour key has the PNG preview's ends: the gradient runs from -1 to 1 (the chart's values lie within) and
+	// the default label component writes one digit; the axis names are the preview's three.
+	const nlohmann::json settings = nlohmann::json::parse(ElementText(page, "surfax-chart"));
+	EXPECT_EQ(settings.at("key").at("low"), -1.0);
+	EXPECT_EQ(settings.at("key").at("high"), 1.0);
+	EXPECT_EQ(settings.at("key").at("lowText"), "-1.0");
+	EXPECT_EQ(settings.at("key").at("highText"), "1.0");
+	EXPECT_EQ(settings.at("key").at("title"), "y");
+	EXPECT_EQ(settings.at("key").at("colors").size(), 256u * 3u);
+	EXPECT_EQ(settings.at("axisNames").size(), 0u) << "a chart without labels has no axis names";
+	// The readout's values: one frame of (n+1)^2 float64.
+	EXPECT_EQ(DecodeBase64(settings.at("readout").at("values").at(0).get<std::string>()).size(),
+	          std::size_t(settings.at("readout").at("n").get<int>() + 1) *
+	              (settings.at("readout").at("n").get<int>() + 1) * 8);
 
 	// Again: the same bytes.
 	fs::rename(dir / "chart.html", dir / "first.html");
@@ -328,13 +346,16 @@ struct BrowserReport
 	std::string text;
 };
 
-BrowserReport OpenInChromium(const fs::path& page, const fs::path& shot, const fs::path& second = {})
+BrowserReport OpenInChromium(const fs::path& page, const fs::path& shot, const fs::path& second = {},
+                             const std::vector<std::string>& options = {})
 {
 	const std::string script = std::string(SURFAX_SOURCE_DIR) + "/tests/tools/chart_page_check.js";
 	const fs::path report = page.parent_path() / "browser.txt";
 	std::string command = "node '" + script + "' \"$(command -v chromium)\" '" + page.string() + "' '" + shot.string() +
-	                      "'" + (second.empty() ? "" : " --animation '" + second.string() + "'") + " > '" +
-	                      report.string() + "' 2>&1";
+	                      "'" + (second.empty() ? "" : " --animation '" + second.string() + "'");
+	for (const std::string& option : options)
+		command += " " + option;
+	command += " > '" + report.string() + "' 2>&1";
 	const int status = std::system(command.c_str());
 	BrowserReport r;
 	r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -460,10 +481,23 @@ TEST_F(ChartPageInChromium, ShowsTheChartAsThePreviewDoesWithoutRequestsOrErrors
 	const int captionWidth = std::atoi(report.facts.at("captionWidth").c_str());
 	const int captionHeight = std::atoi(report.facts.at("captionHeight").c_str());
 	ASSERT_GT(captionWidth, 0) << report.text;
-	// The page has no colour key or axis names (yet): both pictures are compared without what the preview draws
-	// over the chart, so the comparison is of the charts alone.
-	const std::vector<bool> overlay = OverlayMask(preview, LoadPicture(dir / "plain.png"));
+	// Both draw the colour key and axis names over the chart, the page with the browser's font: both pictures are
+	// compared without what either draws over the chart, so the comparison is of the charts alone.
+	std::vector<bool> overlay = OverlayMask(preview, LoadPicture(dir / "plain.png"));
 	ASSERT_GT(std::count(overlay.begin(), overlay.end(), true), 0) << "the preview has a key and axis names";
+	EXPECT_EQ(report.facts.at("key"), "-1.0|1.0|y");
+	EXPECT_EQ(report.facts.at("axisNames"), "x|z|y");
+	const nlohmann::json boxes = nlohmann::json::parse(report.facts.at("overlayBoxes"));
+	ASSERT_EQ(boxes.size(), 5u) << report.text;
+	// Grown by the key's marks, which stand out of its box by up to 5 pixels, and the text's shadow.
+	for (const nlohmann::json& box : boxes)
+	{
+		for (int y = std::max(0, box[1].get<int>() - 6); y < std::min(600, box[3].get<int>() + 6); ++y)
+		{
+			for (int x = std::max(0, box[0].get<int>() - 6); x < std::min(800, box[2].get<int>() + 6); ++x)
+				overlay[static_cast<std::size_t>(y) * 800 + x] = true;
+		}
+	}
 	const PictureFacts page = Analyse(shot, captionWidth, captionHeight, overlay);
 	const PictureFacts png = Analyse(preview, captionWidth, captionHeight, overlay);
 	const double pixels = 800.0 * 600.0;
@@ -619,4 +653,96 @@ TEST_F(ChartPageInChromium, ShowsEachColourAsThePngDoesUnderTheSameLight)
 	EXPECT_GT(compared, 50000u);
 	EXPECT_GE(double(close) / double(compared), 0.99) << close << " of " << compared;
 	EXPECT_LE(worst, 4);
+}
+
+namespace
+{
+// A number as the page's readout writes it: JavaScript's toPrecision(6), six significant digits, in exponent form
+// ("1.00000e+21", "1.23457e-7") when the exponent is below -6 or above 5. printf rounds the exact binary value as
+// JavaScript does (ties, which need a value exactly halfway in decimal, do not occur in these tests).
+std::string AsThePageWrites(double value)
+{
+	if (value == 0.0)
+		return "0.00000";
+	char text[64];
+	std::snprintf(text, sizeof(text), "%.5e", value);
+	const char* e = std::strchr(text, 'e');
+	const int exponent = std::atoi(e + 1);
+	if (exponent < -6 || exponent >= 6)
+		return std::string(text, static_cast<std::size_t>(e - text)) + "e" + (exponent < 0 ? "-" : "+") +
+		       std::to_string(std::abs(exponent));
+	std::snprintf(text, sizeof(text), "%.*f", 5 - exponent, value);
+	return text;
+}
+
+// The double `surfax-host calc` gives for an expression: the number entry's own value, printed to read back exactly.
+double Calc(const fs::path& dir, const std::string& expression)
+{
+	const surfax::test::HostRun run = surfax::test::RunHost(dir, {"calc", expression});
+	EXPECT_EQ(run.exitCode, 0) << run.err;
+	return std::strtod(run.out.c_str(), nullptr);
+}
+
+// The readout fact: {"i":I,"j":J,"frame":F} VALUE, the value as JavaScript's shortest text of the double.
+struct Readout
+{
+	std::string sample;
+	double value = 0.0;
+};
+
+Readout ReadoutOf(const BrowserReport& report)
+{
+	const std::string fact = report.facts.at("readout");
+	const std::size_t space = fact.rfind(' ');
+	if (space == std::string::npos)
+		return {fact, 0.0};
+	return {fact.substr(0, space), std::strtod(fact.c_str() + space + 1, nullptr)};
+}
+} // namespace
+
+TEST_F(ChartPageInChromium, ShowsTheFormulasValueUnderThePointerAndNothingOverTheBackground)
+{
+	// At n = 40 the samples lie 9 apart from -180: sample (25, 12) is x = 45, z = -72.
+	const surfax::test::HostRun run =
+	    surfax::test::RunHost(dir, {"plot", "--set", "PLOT_RESOLUTION=40", "-o", "chart.html"});
+	ASSERT_EQ(run.exitCode, 0) << run.err;
+	const BrowserReport report = OpenInChromium(dir / "chart.html", dir / "shot.png", {}, {"--sample", "25", "12"});
+	ASSERT_EQ(report.exitCode, 0) << report.text;
+	ExpectNoRequestsOrErrors(report);
+	const Readout readout = ReadoutOf(report);
+	EXPECT_EQ(readout.sample, R"({"i":25,"j":12,"frame":0})") << report.text;
+	const double expected = Calc(dir, "Sin(45) * Cos(-72)");
+	EXPECT_EQ(readout.value, expected) << report.text;
+	EXPECT_EQ(report.facts.at("readoutText"), AsThePageWrites(expected));
+	EXPECT_EQ(report.facts.at("readoutVisible"), "true");
+	// Over the background (the screenshot shows it there) nothing is shown.
+	const surfax::io::Image shot = LoadPicture(dir / "shot.png");
+	const std::uint8_t* corner = &shot.rgba[(static_cast<std::size_t>(592) * shot.width + 8) * 4];
+	for (int k = 0; k < 3; ++k)
+		EXPECT_NEAR(corner[k], surfax::render::kPreviewBackground[k], 2);
+	EXPECT_EQ(report.facts.at("cornerReadout"), "null");
+	EXPECT_EQ(report.facts.at("cornerVisible"), "false");
+}
+
+TEST_F(ChartPageInChromium, TheScrubberShowsAFrameAndTheReadoutItsValues)
+{
+	// f is the frame number: frame 10 is Sin(45 + 120) * Cos(-72) at sample (25, 12).
+	const surfax::test::HostRun run =
+	    surfax::test::RunHost(dir, {"--quiet", "plot", "Sin(x + f * 12) * Cos(z)", "--with", "mesh", "--set",
+	                                "PLOT_RESOLUTION=40", "--frames", "0..19", "-o", "wave.html"});
+	ASSERT_EQ(run.exitCode, 0) << run.err;
+	const BrowserReport report =
+	    OpenInChromium(dir / "wave.html", dir / "shot.png", {}, {"--frame", "10", "--sample", "25", "12"});
+	ASSERT_EQ(report.exitCode, 0) << report.text;
+	ExpectNoRequestsOrErrors(report);
+	EXPECT_EQ(report.facts.at("frame"), "10") << report.text;
+	EXPECT_EQ(report.facts.at("frameLabel"), "10");
+	EXPECT_EQ(report.facts.at("frameRight"), "11");
+	EXPECT_EQ(report.facts.at("frameLeft"), "10");
+	const Readout readout = ReadoutOf(report);
+	EXPECT_EQ(readout.sample, R"({"i":25,"j":12,"frame":10})") << report.text;
+	const double expected = Calc(dir, "Sin(45 + 10 * 12) * Cos(-72)");
+	EXPECT_EQ(readout.value, expected) << report.text;
+	EXPECT_NE(expected, Calc(dir, "Sin(45) * Cos(-72)"));
+	EXPECT_EQ(report.facts.at("readoutText"), AsThePageWrites(expected));
 }

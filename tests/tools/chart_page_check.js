@@ -1,7 +1,7 @@
 #!/usr/bin/env node
 // Opens a chart page (surfax-host plot -o chart.html) in headless Chromium and reports what a person would see:
 //
-//   node chart_page_check.js CHROMIUM PAGE.html SCREENSHOT.png [--animation SECOND.png]
+//   node chart_page_check.js CHROMIUM PAGE.html SCREENSHOT.png [--animation SECOND.png] [--frame F] [--sample I J]
 //
 // It drives Chromium over the DevTools protocol through a pipe (--remote-debugging-pipe: no port, no npm package),
 // at an 800x600 window, waits until the page reports data-surfax-state "loaded" or "error" (at most 60 s), takes a
@@ -11,9 +11,19 @@
 //   requests    how many requests the page made besides loading itself (every URL follows on a line "request=")
 //   errors      console errors and uncaught exceptions (each follows on a line "error=")
 //   captionWidth, captionHeight   the caption's corner (right and bottom edge in pixels), which covers the chart
+//   key         the colour key's low end, high end and title as shown ("LOW|HIGH|TITLE"), or "none"
+//   axisNames   the axis names shown ("x|z|y")
+//   overlayBoxes   the boxes [left, top, right, bottom] of the key and the axis names, as JSON
 // With --animation it also checks the play/pause control: the animation time while playing, after a pause, and
 // after playing again ("time0", "time1", "paused", "pausedTime0", "pausedTime1", "resumed", "button"), and takes the
 // second screenshot a quarter second after the first (while playing).
+// With --frame F it moves the scrubber's slider to F as a person would (an input event), reports the frame shown
+// ("frame"), then steps with the arrow keys: "frameRight" after ArrowRight, "frameLeft" after ArrowLeft.
+// With --sample I J it moves the pointer to where the page projects sample (i, j) of the frame shown, and reports
+// what the readout shows there: "readout" (its i, j, frame and value as JSON, the value as JavaScript's shortest text,
+// which reads back to the same double), "readoutText" (the value as shown) and "readoutVisible"; then moves it to
+// the bottom-left corner (x 8, y 592), where the default camera shows background, and reports "cornerReadout" and
+// "cornerVisible"; a screenshot with the readout shown is written beside SCREENSHOT as NAME-readout.png.
 // Every network request is also sent to a proxy on a closed port of this machine, so none can leave it.
 // Exit status 0 when the page loaded, 1 otherwise, 2 for a wrong command line.
 'use strict';
@@ -23,12 +33,23 @@ const fs = require('fs');
 const path = require('path');
 
 const args = process.argv.slice(2);
-if (args.length !== 3 && !(args.length === 5 && args[3] === '--animation')) {
-	console.error('usage: chart_page_check.js CHROMIUM PAGE.html SCREENSHOT.png [--animation SECOND.png]');
+let secondShot = null, scrubTo = null, sample = null, wrong = args.length < 3;
+for (let a = 3; a < args.length && !wrong; ++a) {
+	if (args[a] === '--animation' && a + 1 < args.length)
+		secondShot = args[++a];
+	else if (args[a] === '--frame' && a + 1 < args.length)
+		scrubTo = Number(args[++a]);
+	else if (args[a] === '--sample' && a + 2 < args.length)
+		sample = [Number(args[++a]), Number(args[++a])];
+	else
+		wrong = true;
+}
+if (wrong) {
+	console.error('usage: chart_page_check.js CHROMIUM PAGE.html SCREENSHOT.png [--animation SECOND.png] ' +
+		'[--frame F] [--sample I J]');
 	process.exit(2);
 }
 const [chromium, pagePath, screenshotPath] = args;
-const secondShot = args.length === 5 ? args[4] : null;
 const pageUrl = 'file://' + path.resolve(pagePath);
 
 const kLoadSeconds = 60;
@@ -161,9 +182,55 @@ async function main() {
 		lines.push('resumed=' + await animation());
 		lines.push('resumedTime=' + await time());
 	}
+	if (scrubTo !== null) {
+		await evaluate('(() => { const s = document.getElementById("frame"); s.value = "' + scrubTo + '"; ' +
+			's.dispatchEvent(new Event("input")); })()');
+		await sleep(200);
+		lines.push('frame=' + await evaluate('window.surfaxChart.frame()'));
+		lines.push('frameLabel=' + await evaluate('document.getElementById("frame-number").textContent'));
+		const key = async (code) => {
+			for (const type of ['rawKeyDown', 'keyUp'])
+				await send('Input.dispatchKeyEvent', { type, code, key: code, windowsVirtualKeyCode: code === 'ArrowRight' ?
+					39 : 37 }, sessionId);
+			await sleep(150);
+		};
+		await evaluate('document.activeElement && document.activeElement.blur()');
+		await key('ArrowRight');
+		lines.push('frameRight=' + await evaluate('window.surfaxChart.frame()'));
+		await key('ArrowLeft');
+		lines.push('frameLeft=' + await evaluate('window.surfaxChart.frame()'));
+	}
+	if (sample) {
+		const move = async (x, y) => {
+			await send('Input.dispatchMouseEvent', { type: 'mouseMoved', x, y }, sessionId);
+			await sleep(300);
+		};
+		const at = await evaluate('window.surfaxChart.screenPosition(' + sample[0] + ',' + sample[1] +
+			', window.surfaxChart.frame())');
+		lines.push('samplePosition=' + JSON.stringify(at));
+		await move(at[0], at[1]);
+		const shown = await evaluate('window.surfaxChart.readout()');
+		lines.push('readout=' + (shown ? JSON.stringify({ i: shown.i, j: shown.j, frame: shown.frame }) + ' ' +
+			String(shown.value) : 'null'));
+		lines.push('readoutText=' + await evaluate('document.getElementById("readout-y").textContent'));
+		lines.push('readoutVisible=' + await evaluate('!document.getElementById("readout").hidden'));
+		await shot(screenshotPath.replace(/\.png$/, '') + '-readout.png');
+		await move(8, 592);
+		lines.push('cornerReadout=' + JSON.stringify(await evaluate('window.surfaxChart.readout()')));
+		lines.push('cornerVisible=' + await evaluate('!document.getElementById("readout").hidden'));
+	}
 	const corner = await evaluate('(() => { const r = document.getElementById("caption").getBoundingClientRect(); ' +
 		'return [Math.ceil(r.right), Math.ceil(r.bottom)]; })()');
 	lines.push('captionWidth=' + corner[0]);
+	// What is drawn over the chart: the colour key's texts, and the boxes of the key and the axis names.
+	lines.push('key=' + await evaluate('(() => { const k = document.getElementById("key"); return k.hidden ? "none" : ' +
+		'[document.getElementById("key-low").textContent, document.getElementById("key-high").textContent, ' +
+		'document.getElementById("key-title").textContent].join("|"); })()'));
+	lines.push('axisNames=' + await evaluate('Array.from(document.querySelectorAll(".axis-name")).filter((e) => ' +
+		'!e.hidden).map((e) => e.textContent).join("|")'));
+	lines.push('overlayBoxes=' + await evaluate('JSON.stringify(Array.from(document.querySelectorAll("#key, ' +
+		'#key-title, .axis-name")).filter((e) => !e.hidden).map((e) => { const r = e.getBoundingClientRect(); ' +
+		'return [Math.floor(r.left), Math.floor(r.top), Math.ceil(r.right), Math.ceil(r.bottom)]; }))'));
 	lines.push('captionHeight=' + corner[1]);
 	lines.push('state=' + state);
 	lines.push('title=' + await evaluate('document.title'));
