@@ -53,6 +53,27 @@ std::size_t SampleCount(const BaseObject& plot)
 	return (n + 1) * (n + 1);
 }
 
+std::string WhyValuesCannotBeRead(PageValues& values, std::size_t samples, bool emptyFormula, std::int32_t firstFrame)
+{
+	const auto frameName = [&](std::size_t k)
+	{ return values.frames.size() > 1 ? " in frame " + std::to_string(firstFrame + std::int64_t(k)) : std::string(); };
+	if (values.lostFrame >= 0)
+		return "memory ran out while keeping the values" + frameName(static_cast<std::size_t>(values.lostFrame));
+	if (values.frames.empty())
+		return "the chart has no values";
+	for (std::size_t k = 0; k < values.frames.size(); ++k)
+	{
+		std::vector<double>& frame = values.frames[k];
+		// An empty formula converts nothing: the plot takes 0 for every sample.
+		if (frame.empty() && emptyFormula)
+			frame.assign(samples, 0.0);
+		if (frame.size() != samples)
+			return std::to_string(frame.size()) + " of the " + std::to_string(samples) + " samples were evaluated" +
+			       frameName(k) + " (memory ran out), so which value belongs to which sample is not known";
+	}
+	return std::string();
+}
+
 void DescribeReadout(const BaseObject& plot, PageValues&& values, std::int32_t firstFrame, render::ChartReadout& out)
 {
 	out = render::ChartReadout();
@@ -63,29 +84,10 @@ void DescribeReadout(const BaseObject& plot, PageValues&& values, std::int32_t f
 		out.absent = "the plot has no grid of samples";
 		return;
 	}
-	const auto frameName = [&](std::size_t k)
-	{ return values.frames.size() > 1 ? " in frame " + std::to_string(firstFrame + std::int64_t(k)) : std::string(); };
-	if (values.lostFrame >= 0)
-	{
-		out.absent = "memory ran out while keeping the values" + frameName(static_cast<std::size_t>(values.lostFrame));
-		return;
-	}
 	std::string formula;
-	const bool empty = FormulaOf(&plot, formula) && formula.empty();
-	for (std::size_t k = 0; k < values.frames.size(); ++k)
-	{
-		std::vector<double>& frame = values.frames[k];
-		// An empty formula converts nothing: the plot takes 0 for every sample.
-		if (frame.empty() && empty)
-			frame.assign(samples, 0.0);
-		if (frame.size() != samples)
-		{
-			out.absent = std::to_string(frame.size()) + " of the " + std::to_string(samples) +
-			             " samples were evaluated" + frameName(k) +
-			             " (memory ran out), so which value belongs to which sample is not known";
-			return;
-		}
-	}
+	out.absent = WhyValuesCannotBeRead(values, samples, FormulaOf(&plot, formula) && formula.empty(), firstFrame);
+	if (!out.absent.empty())
+		return;
 	DescribeGrid(plot, n, out);
 	out.frames = std::move(values.frames);
 }

@@ -13,6 +13,7 @@
 #include "host/render/chart_page.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace surfax::app
@@ -27,6 +28,11 @@ struct PageValues
 	/// The first frame (index into frames' order) whose values were not kept (memory ran out), or -1.
 	std::int64_t lostFrame = -1;
 };
+
+/// Checks the frames' values against the plot's `samples` ((n+1)^2), filling the frames of an empty formula (which
+/// converts nothing) with 0. Empty when every frame can be read; else why not, as the page says it ("... in frame F"
+/// naming the frame by its number from firstFrame when there are several).
+std::string WhyValuesCannotBeRead(PageValues& values, std::size_t samples, bool emptyFormula, std::int32_t firstFrame);
 
 /// Fills `out` for plot's chart page from its parameters and the recorded values; `out.absent` says why there is no
 /// readout when a frame has another count than (n+1)^2 or its values were lost.

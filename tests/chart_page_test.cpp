@@ -303,6 +303,65 @@ TEST_F(ChartPageCommand, WritesThePageOfTheSameChartAsTheGlb)
 	EXPECT_EQ(ReadFile(dir / "chart.HTM"), ReadFile(dir / "first.html"));
 }
 
+namespace
+{
+// The readout's values of each frame of a page, as the page reads them: float64, little-endian.
+std::vector<std::vector<double>> ReadoutValues(const std::string& page)
+{
+	const nlohmann::json settings = nlohmann::json::parse(ElementText(page, "surfax-chart"));
+	std::vector<std::vector<double>> frames;
+	for (const nlohmann::json& encoded : settings.at("readout").at("values"))
+	{
+		const std::vector<std::uint8_t> bytes = DecodeBase64(encoded.get<std::string>());
+		std::vector<double> values(bytes.size() / 8);
+		for (std::size_t k = 0; k < values.size(); ++k)
+		{
+			std::uint64_t bits = 0;
+			for (int b = 7; b >= 0; --b)
+				bits = (bits << 8) | bytes[k * 8 + static_cast<std::size_t>(b)];
+			std::memcpy(&values[k], &bits, sizeof(bits));
+		}
+		frames.push_back(std::move(values));
+	}
+	return frames;
+}
+} // namespace
+
+TEST_F(ChartPageCommand, EveryFrameCarriesTheValuesItShowsInSampleOrder)
+{
+	// n = 4: samples 90 apart from -180, sample k = i * 5 + j at x = -180 + 90 i, z = -180 + 90 j.
+	const surfax::test::HostRun moving =
+	    surfax::test::RunHost(dir, {"--quiet", "plot", "Sin(x + f * 30) * Cos(z) + z / 1000", "--with", "mesh", "--set",
+	                                "PLOT_RESOLUTION=4", "--frames", "0..2", "-o", "moving.html"});
+	ASSERT_EQ(moving.exitCode, 0) << moving.err;
+	const std::vector<std::vector<double>> frames = ReadoutValues(ReadFile(dir / "moving.html"));
+	ASSERT_EQ(frames.size(), 3u);
+	for (int f = 0; f < 3; ++f)
+	{
+		ASSERT_EQ(frames[f].size(), 25u);
+		for (const int k : {0, 7, 13, 24})
+		{
+			const std::string x = std::to_string(-180 + 90 * (k / 5)), z = std::to_string(-180 + 90 * (k % 5));
+			const surfax::test::HostRun calc = surfax::test::RunHost(
+			    dir, {"calc", "Sin(" + x + " + " + std::to_string(f) + " * 30) * Cos(" + z + ") + " + z + " / 1000"});
+			EXPECT_EQ(frames[f][k], std::strtod(calc.out.c_str(), nullptr)) << "frame " << f << " sample " << k;
+		}
+	}
+
+	// A formula without time: the plot keeps its samples after the first frame and converts nothing; the frames
+	// carry the first one's values.
+	const surfax::test::HostRun still =
+	    surfax::test::RunHost(dir, {"--quiet", "plot", "x / 180 + z / 1000", "--with", "mesh", "--set",
+	                                "PLOT_RESOLUTION=4", "--frames", "0..2", "-o", "still.html"});
+	ASSERT_EQ(still.exitCode, 0) << still.err;
+	const std::vector<std::vector<double>> kept = ReadoutValues(ReadFile(dir / "still.html"));
+	ASSERT_EQ(kept.size(), 3u);
+	ASSERT_EQ(kept[0].size(), 25u);
+	EXPECT_EQ(kept[0][7], -0.5) << "x = -90, z = 0";
+	EXPECT_EQ(kept[1], kept[0]);
+	EXPECT_EQ(kept[2], kept[0]);
+}
+
 TEST_F(ChartPageCommand, AMissingViewerFailsNamingItAndWritesNothing)
 {
 	const std::string missing = (dir / "no-viewer" / "surfax-three.js").string();
