@@ -7,6 +7,7 @@
 // at an 800x600 window, waits until the page reports data-surfax-state "loaded" or "error" (at most 60 s), takes a
 // screenshot, and prints one line per fact, "key=value":
 //   state       the page's data-surfax-state at the end
+//   loadSeconds from the navigation until that state (in steps of 0.1 s)
 //   title       document.title
 //   requests    how many requests the page made besides loading itself (every URL follows on a line "request=")
 //   errors      console errors and uncaught exceptions (each follows on a line "error=")
@@ -146,6 +147,7 @@ async function main() {
 		await send(domain + '.enable', {}, sessionId);
 	await send('Emulation.setDeviceMetricsOverride', { width: 800, height: 600, deviceScaleFactor: 1, mobile: false },
 		sessionId);
+	const navigated = Date.now();
 	await send('Page.navigate', { url: pageUrl }, sessionId);
 
 	const evaluate = async (expression) =>
@@ -156,6 +158,7 @@ async function main() {
 		if (state === 'loaded' || state === 'error')
 			break;
 	}
+	const loadSeconds = (Date.now() - navigated) / 1000;
 	// A few more frames, so that the picture is the settled one.
 	await sleep(300);
 	const shot = async (file) => {
@@ -233,6 +236,7 @@ async function main() {
 		'return [Math.floor(r.left), Math.floor(r.top), Math.ceil(r.right), Math.ceil(r.bottom)]; }))'));
 	lines.push('captionHeight=' + corner[1]);
 	lines.push('state=' + state);
+	lines.push('loadSeconds=' + loadSeconds.toFixed(1));
 	lines.push('title=' + await evaluate('document.title'));
 	lines.push('requests=' + requests.length);
 	for (const url of requests)
