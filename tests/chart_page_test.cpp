@@ -209,6 +209,26 @@ TEST(ChartPage, RefusesWhatItCannotShow)
 	EXPECT_FALSE(surfax::render::EncodeChartPage({Triangle(), Triangle(1)}, 0.0, Viewer(), {}, page, error));
 	EXPECT_NE(error.find("frame rate"), std::string::npos) << error;
 
+	// A page larger than a browser opens: its size, and the resolution at which it would fit, which the size's growth
+	// with the square of the resolution gives: at a quarter of the page's size, about half of 100 (the estimate of
+	// the size is a little above the page's own).
+	ChartPageOptions large;
+	large.readout.resolution = 100;
+	large.readout.frames = {std::vector<double>(101 * 101, 0.5)};
+	ASSERT_TRUE(surfax::render::EncodeChartPage({Triangle()}, 30.0, Viewer(), large, page, error)) << error;
+	large.maxBytes = page.size() / 4;
+	EXPECT_FALSE(surfax::render::EncodeChartPage({Triangle()}, 30.0, Viewer(), large, page, error));
+	EXPECT_TRUE(page.empty());
+	EXPECT_NE(error.find("the page would be "), std::string::npos) << error;
+	const std::size_t most = error.find("a browser opens: choose a resolution of at most ");
+	ASSERT_NE(most, std::string::npos) << error;
+	const int fits = std::atoi(error.c_str() + most + 48);
+	EXPECT_GE(fits, 45) << error;
+	EXPECT_LE(fits, 50) << error;
+	EXPECT_EQ(error.find("fewer frames"), std::string::npos) << error;
+	EXPECT_FALSE(surfax::render::EncodeChartPage({Triangle(), Triangle(1)}, 30.0, Viewer(), large, page, error));
+	EXPECT_NE(error.find("or fewer frames"), std::string::npos) << error;
+
 	// A failed write leaves the old file.
 	const fs::path dir = surfax::test::MakeTestFolder("chart-page-refuses");
 	const std::string path = (dir / "missing-folder" / "chart.html").string();

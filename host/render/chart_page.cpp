@@ -716,6 +716,29 @@ std::string CssColor(const std::uint8_t rgba[4])
 	       std::string(alpha, r.ptr) + ")";
 }
 
+// The page's size before it is written: the model's and the values' base64, the viewer and the page's own text. A
+// page larger than options.maxBytes is refused; the message names the resolution at which it would fit (the size
+// grows with the square of the resolution).
+bool FitsTheBrowser(const std::vector<io::ExportScene>& frames, std::size_t glbBytes, std::size_t viewerBytes,
+                    const ChartPageOptions& options, std::string& error)
+{
+	const auto base64 = [](std::uint64_t bytes) { return (bytes + 2) / 3 * 4; };
+	std::uint64_t size = base64(glbBytes) + viewerBytes + 65536;
+	for (const std::vector<double>& values : options.readout.frames)
+		size += base64(values.size() * sizeof(double));
+	if (size <= options.maxBytes)
+		return true;
+	const auto megabytes = [](std::uint64_t bytes) { return std::to_string((bytes + 500000) / 1000000) + " MB"; };
+	error =
+	    "the page would be " + megabytes(size) + ", more than the " + megabytes(options.maxBytes) + " a browser opens";
+	const std::int32_t n = options.readout.resolution;
+	const double fits = n > 0 ? std::floor(n * std::sqrt(static_cast<double>(options.maxBytes) / size)) : 0.0;
+	error += fits >= 1.0 ? ": choose a resolution of at most " + std::to_string(static_cast<int>(fits)) +
+	                           (frames.size() > 1 ? " or fewer frames" : "")
+	                     : ": choose a lower resolution" + std::string(frames.size() > 1 ? " or fewer frames" : "");
+	return false;
+}
+
 // The chart's holder, what is drawn over it (the colour key, the axis names and the readout) and the caption: the
 // formula on its first line, which stays when the caption folds, the rest below it. With several frames the
 // scrubber along the foot.
@@ -769,6 +792,8 @@ bool BuildPage(const std::vector<io::ExportScene>& frames, double fps, const std
 	             : !io::EncodeGltf(frames.front(), io::GltfContainer::Binary, glb, error, options.gltf))
 		return false;
 
+	if (!FitsTheBrowser(frames, glb.size(), viewer.size(), options, error))
+		return false;
 	out.reserve(viewer.size() + glb.size() / 3 * 4 + 16384);
 	out += "<!DOCTYPE html>\n<html lang=\"en\" data-surfax-state=\"loading\">\n<head>\n<meta charset=\"utf-8\">\n"
 	       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"

@@ -77,6 +77,10 @@ struct ChartReadout
 	std::vector<std::vector<double>> frames;
 };
 
+/// The largest page written, in bytes. A browser holds the page's text and the model's base64 as one string each;
+/// Chromium's longest string is 2^29 - 24 characters (about 536 M), and a page near it does not open.
+constexpr std::uint64_t kMaxChartPageBytes = 400'000'000;
+
 /// What the page says and how it frames the chart.
 struct ChartPageOptions
 {
@@ -90,6 +94,7 @@ struct ChartPageOptions
 	io::GltfOptions gltf;        // the embedded model's unit scale
 	std::int32_t firstFrame = 0; // the number the scrubber shows for the first frame
 	ChartReadout readout;
+	std::uint64_t maxBytes = kMaxChartPageBytes; // a page that would be larger is refused
 	/// The colour key and axis names, drawn over the chart as the PNG preview draws them (its font and text nodes
 	/// are not used: the page writes with the browser's).
 	ColorKey key;
@@ -107,7 +112,8 @@ bool LoadChartViewer(const std::string& path, std::string& script, std::string& 
 
 /// Replaces `out` with the page of the frames: one frame is a still chart, more are an animation at `fps` frames per
 /// second (positive). `viewer` is the text LoadChartViewer read. False with `error` when there are no frames, the
-/// size lies outside 1..kMaxPreviewSide, the model cannot be encoded (EncodeGltf's reasons) or memory runs out;
+/// size lies outside 1..kMaxPreviewSide, the model cannot be encoded (EncodeGltf's reasons), the page would be larger
+/// than options.maxBytes (naming its size and, with a readout, the largest resolution that fits) or memory runs out;
 /// `out` is then empty.
 bool EncodeChartPage(const std::vector<io::ExportScene>& frames, double fps, const std::string& viewer,
                      const ChartPageOptions& options, std::string& out, std::string& error);
