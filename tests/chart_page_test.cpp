@@ -803,6 +803,23 @@ TEST_F(ChartPageInChromium, ShowsTheFormulasValueUnderThePointerAndNothingOverTh
 	EXPECT_EQ(report.facts.at("cornerVisible"), "false");
 }
 
+TEST_F(ChartPageInChromium, TheCaptionFoldsOutOfTheChartsWayOnASmallWindow)
+{
+	const surfax::test::HostRun run = surfax::test::RunHost(dir, {"plot", "--with", "mesh", "-o", "chart.html"});
+	ASSERT_EQ(run.exitCode, 0) << run.err;
+	const BrowserReport wide = OpenInChromium(dir / "chart.html", dir / "wide.png");
+	ASSERT_EQ(wide.exitCode, 0) << wide.text;
+	EXPECT_EQ(wide.facts.at("captionOpen"), "true");
+	const BrowserReport small = OpenInChromium(dir / "chart.html", dir / "small.png", {}, {"--window", "480x360"});
+	ASSERT_EQ(small.exitCode, 0) << small.text;
+	ExpectNoRequestsOrErrors(small);
+	EXPECT_EQ(small.facts.at("captionOpen"), "false");
+	// Folded, the caption is the formula's line alone: half the height it takes unfolded or less.
+	EXPECT_LE(std::atoi(small.facts.at("captionHeight").c_str()) * 2, std::atoi(wide.facts.at("captionHeight").c_str()))
+	    << small.text;
+	EXPECT_LT(std::atoi(small.facts.at("captionHeight").c_str()), 36) << small.text;
+}
+
 TEST_F(ChartPageInChromium, TheScrubberShowsAFrameAndTheReadoutItsValues)
 {
 	// f is the frame number: frame 10 is Sin(45 + 120) * Cos(-72) at sample (25, 12).

@@ -2,9 +2,10 @@
 // Opens a chart page (surfax-host plot -o chart.html) in headless Chromium and reports what a person would see:
 //
 //   node chart_page_check.js CHROMIUM PAGE.html SCREENSHOT.png [--animation SECOND.png] [--frame F] [--sample I J]
+//                            [--window WxH]
 //
 // It drives Chromium over the DevTools protocol through a pipe (--remote-debugging-pipe: no port, no npm package),
-// at an 800x600 window, waits until the page reports data-surfax-state "loaded" or "error" (at most 60 s), takes a
+// at an 800x600 window (--window WxH another), waits until the page reports data-surfax-state "loaded" or "error" (at most 60 s), takes a
 // screenshot, and prints one line per fact, "key=value":
 //   state       the page's data-surfax-state at the end
 //   loadSeconds from the navigation until that state (in steps of 0.1 s)
@@ -12,6 +13,7 @@
 //   requests    how many requests the page made besides loading itself (every URL follows on a line "request=")
 //   errors      console errors and uncaught exceptions (each follows on a line "error=")
 //   captionWidth, captionHeight   the caption's corner (right and bottom edge in pixels), which covers the chart
+//   captionOpen whether the caption is unfolded
 //   key         the colour key's low end, high end and title as shown ("LOW|HIGH|TITLE"), or "none"
 //   axisNames   the axis names shown ("x|z|y")
 //   overlayBoxes   the boxes [left, top, right, bottom] of the key and the axis names, as JSON
@@ -34,12 +36,14 @@ const fs = require('fs');
 const path = require('path');
 
 const args = process.argv.slice(2);
-let secondShot = null, scrubTo = null, sample = null, wrong = args.length < 3;
+let secondShot = null, scrubTo = null, sample = null, windowSize = [800, 600], wrong = args.length < 3;
 for (let a = 3; a < args.length && !wrong; ++a) {
 	if (args[a] === '--animation' && a + 1 < args.length)
 		secondShot = args[++a];
 	else if (args[a] === '--frame' && a + 1 < args.length)
 		scrubTo = Number(args[++a]);
+	else if (args[a] === '--window' && a + 1 < args.length && /^\d+x\d+$/.test(args[a + 1]))
+		windowSize = args[++a].split('x').map(Number);
 	else if (args[a] === '--sample' && a + 2 < args.length)
 		sample = [Number(args[++a]), Number(args[++a])];
 	else
@@ -47,7 +51,7 @@ for (let a = 3; a < args.length && !wrong; ++a) {
 }
 if (wrong) {
 	console.error('usage: chart_page_check.js CHROMIUM PAGE.html SCREENSHOT.png [--animation SECOND.png] ' +
-		'[--frame F] [--sample I J]');
+		'[--frame F] [--sample I J] [--window WxH]');
 	process.exit(2);
 }
 const [chromium, pagePath, screenshotPath] = args;
@@ -56,7 +60,7 @@ const pageUrl = 'file://' + path.resolve(pagePath);
 const kLoadSeconds = 60;
 const profile = fs.mkdtempSync(path.join(require('os').tmpdir(), 'surfax-chromium-'));
 const browser = spawn(chromium, [
-	'--headless', '--no-sandbox', '--remote-debugging-pipe', '--user-data-dir=' + profile, '--window-size=800,600',
+	'--headless', '--no-sandbox', '--remote-debugging-pipe', '--user-data-dir=' + profile, '--window-size=' + windowSize.join(','),
 	'--hide-scrollbars', '--no-first-run', '--no-default-browser-check', '--disable-background-networking',
 	'--disable-component-update', '--disable-sync', '--disable-extensions', '--use-angle=swiftshader',
 	'--enable-unsafe-swiftshader', '--proxy-server=127.0.0.1:9', '--proxy-bypass-list=<-loopback>', 'about:blank',
@@ -145,7 +149,8 @@ async function main() {
 	});
 	for (const domain of ['Network', 'Runtime', 'Log', 'Page'])
 		await send(domain + '.enable', {}, sessionId);
-	await send('Emulation.setDeviceMetricsOverride', { width: 800, height: 600, deviceScaleFactor: 1, mobile: false },
+	await send('Emulation.setDeviceMetricsOverride', { width: windowSize[0], height: windowSize[1], deviceScaleFactor: 1,
+		mobile: false },
 		sessionId);
 	const navigated = Date.now();
 	await send('Page.navigate', { url: pageUrl }, sessionId);
@@ -224,6 +229,7 @@ async function main() {
 	}
 	const corner = await evaluate('(() => { const r = document.getElementById("caption").getBoundingClientRect(); ' +
 		'return [Math.ceil(r.right), Math.ceil(r.bottom)]; })()');
+	lines.push('captionOpen=' + await evaluate('document.getElementById("caption").open'));
 	lines.push('captionWidth=' + corner[0]);
 	// What is drawn over the chart: the colour key's texts, and the boxes of the key and the axis names.
 	lines.push('key=' + await evaluate('(() => { const k = document.getElementById("key"); return k.hidden ? "none" : ' +
