@@ -382,6 +382,63 @@ TEST_F(ChartPageCommand, EveryFrameCarriesTheValuesItShowsInSampleOrder)
 	EXPECT_EQ(kept[2], kept[0]);
 }
 
+TEST_F(ChartPageCommand, TheReadoutsGridPutsEachSampleWhereTheModelHasItsVertex)
+{
+	// Fitted (values up to 27 against a half height of 1) with a smaller multiplier below 0, at an odd n (the grid
+	// is offset by half a step) and an even one: the height the page gives each value, by the rule ChartReadout
+	// states, is the mesh's vertex at the sample's place (the model's floats).
+	for (const char* resolution : {"PLOT_RESOLUTION=7", "PLOT_RESOLUTION=8"})
+	{
+		const surfax::test::HostRun run =
+		    surfax::test::RunHost(dir, {"--quiet", "plot", "x / 10 + z / 20", "--with", "mesh", "--set", resolution,
+		                                "--set", "PLOT_SCALENEG=0.5", "-o", "page.html", "-o", "page.glb"});
+		ASSERT_EQ(run.exitCode, 0) << run.err;
+		const nlohmann::json settings = nlohmann::json::parse(ElementText(ReadFile(dir / "page.html"), "surfax-chart"));
+		const nlohmann::json& readout = settings.at("readout");
+		const std::vector<double> values = ReadoutValues(ReadFile(dir / "page.html")).at(0);
+		const int n = readout.at("n").get<int>();
+		ASSERT_EQ(values.size(), std::size_t(n + 1) * std::size_t(n + 1));
+		ASSERT_TRUE(readout.at("fit").get<bool>());
+		const double a = readout.at("height")[0], up = readout.at("height")[1], down = readout.at("height")[2];
+		double largest = 0.0;
+		for (const double v : values)
+			largest = std::max(largest, std::fabs(v * a));
+		ASSERT_GT(largest, a);
+		surfax::test::GltfFile model;
+		std::string error;
+		ASSERT_TRUE(surfax::test::ReadGlb(surfax::test::ReadFileBytes((dir / "page.glb").string()), model, error))
+		    << error;
+		const std::vector<float> positions = surfax::test::AccessorFloats(
+		    model,
+		    model.json.at("meshes").at(0).at("primitives").at(0).at("attributes").at("POSITION").get<std::size_t>());
+		const double spacing = readout.at("grid")[0], center = readout.at("grid")[1], offset = readout.at("grid")[2];
+		const auto place = [&](int i) { return (i - center) * spacing - offset; };
+		std::size_t matched = 0;
+		for (int i = 0; i <= n; ++i)
+		{
+			for (int j = 0; j <= n; ++j)
+			{
+				const double y = values[std::size_t(i) * (n + 1) + j] * a;
+				const float height = static_cast<float>(y * (y < 0.0 ? down : up) * (a / largest));
+				for (std::size_t v = 0; v < positions.size(); v += 3)
+				{
+					if (positions[v] == static_cast<float>(place(i)) &&
+					    positions[v + 2] == static_cast<float>(-place(j)))
+					{
+						EXPECT_NEAR(positions[v + 1], height, 1e-5) << resolution << " sample " << i << ", " << j;
+						++matched;
+						break;
+					}
+				}
+			}
+		}
+		EXPECT_EQ(matched, values.size()) << resolution;
+		// The plot stands at the origin: its matrix is the root node's scale alone.
+		const double scale = readout.at("matrix")[0];
+		EXPECT_EQ(readout.at("matrix"), nlohmann::json({scale, 0, 0, 0, 0, scale, 0, 0, 0, 0, scale, 0, 0, 0, 0, 1}));
+	}
+}
+
 TEST_F(ChartPageCommand, AMissingViewerFailsNamingItAndWritesNothing)
 {
 	const std::string missing = (dir / "no-viewer" / "surfax-three.js").string();
