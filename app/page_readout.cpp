@@ -74,7 +74,8 @@ std::string WhyValuesCannotBeRead(PageValues& values, std::size_t samples, bool 
 	return std::string();
 }
 
-void DescribeReadout(const BaseObject& plot, PageValues&& values, std::int32_t firstFrame, render::ChartReadout& out)
+void DescribeReadout(const BaseObject& plot, const PageValues& values, std::int32_t firstFrame,
+                     render::ChartReadout& out)
 {
 	out = render::ChartReadout();
 	const std::int32_t n = plot.GetDataInstanceRef().GetInt32(ParamId(plot, "PLOT_RESOLUTION"));
@@ -84,11 +85,13 @@ void DescribeReadout(const BaseObject& plot, PageValues&& values, std::int32_t f
 		out.absent = "the plot has no grid of samples";
 		return;
 	}
+	// A copy: every page of the run (-o a.html -o b.htm) gets the same values.
+	PageValues read = values;
 	std::string formula;
-	out.absent = WhyValuesCannotBeRead(values, samples, FormulaOf(&plot, formula) && formula.empty(), firstFrame);
+	out.absent = WhyValuesCannotBeRead(read, samples, FormulaOf(&plot, formula) && formula.empty(), firstFrame);
 	if (!out.absent.empty())
 		return;
 	DescribeGrid(plot, n, out);
-	out.frames = std::move(values.frames);
+	out.frames = std::move(read.frames);
 }
 } // namespace surfax::app

@@ -36,7 +36,7 @@ std::string WhyValuesCannotBeRead(PageValues& values, std::size_t samples, bool 
 
 /// Fills `out` for plot's chart page from its parameters and the recorded values; `out.absent` says why there is no
 /// readout when a frame has another count than (n+1)^2 or its values were lost.
-void DescribeReadout(const cinema::BaseObject& plot, PageValues&& values, std::int32_t firstFrame,
+void DescribeReadout(const cinema::BaseObject& plot, const PageValues& values, std::int32_t firstFrame,
                      render::ChartReadout& out);
 } // namespace surfax::app
 

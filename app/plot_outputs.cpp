@@ -352,7 +352,7 @@ bool FrameWriter::WritePage(const BaseDocument& doc, const io::ExportScene& scen
 	std::copy(_plot.background.begin(), _plot.background.end(), page.background);
 	page.gltf = io::GltfOptions{_plot.unitScale};
 	page.firstFrame = _plot.firstFrame;
-	DescribeReadout(_plotObject, std::move(_pageValues), _plot.firstFrame, page.readout);
+	DescribeReadout(_plotObject, _pageValues, _plot.firstFrame, page.readout);
 	// The colour key and axis names as the PNG preview has them, the key over the values of every frame shown.
 	ValueRange range;
 	range.known = _formulas.ValueRange(&_plotObject, range.lowest, range.highest);

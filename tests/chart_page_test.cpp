@@ -352,8 +352,10 @@ TEST_F(ChartPageCommand, EveryFrameCarriesTheValuesItShowsInSampleOrder)
 	// n = 4: samples 90 apart from -180, sample k = i * 5 + j at x = -180 + 90 i, z = -180 + 90 j.
 	const surfax::test::HostRun moving =
 	    surfax::test::RunHost(dir, {"--quiet", "plot", "Sin(x + f * 30) * Cos(z) + z / 1000", "--with", "mesh", "--set",
-	                                "PLOT_RESOLUTION=4", "--frames", "0..2", "-o", "moving.html"});
+	                                "PLOT_RESOLUTION=4", "--frames", "0..2", "-o", "moving.html", "-o", "again.htm"});
 	ASSERT_EQ(moving.exitCode, 0) << moving.err;
+	// Every page of a run has the values (the second is the same page).
+	EXPECT_EQ(ReadFile(dir / "again.htm"), ReadFile(dir / "moving.html"));
 	const std::vector<std::vector<double>> frames = ReadoutValues(ReadFile(dir / "moving.html"));
 	ASSERT_EQ(frames.size(), 3u);
 	for (int f = 0; f < 3; ++f)
