@@ -3,11 +3,13 @@
 # stops. Programs the tests run: `assimp info` (assimp-utils) loads the OBJ export, pdftotext (poppler-utils) reads
 # the help PDF, node and npm install and run the glTF validator; chromium (headless, driven by node) opens the chart
 # pages; fonts-dejavu-core gives the labels a font on a machine that has none; valgrind checks the program for reads
-# of freed memory; clang-format-14 is the pinned formatter scripts/test checks the sources with.
+# of freed memory; clang-format-14 is the pinned formatter scripts/test checks the sources with; ffprobe (ffmpeg) and
+# webpmux (webp) read the videos back.
 
 surfax_packages=(cmake g++ clang libtiff-dev libpng-dev libfreetype-dev libfontconfig-dev nlohmann-json3-dev
 	libcli11-dev libglu1-mesa-dev fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev libtiff-tools pkg-config
-	assimp-utils poppler-utils nodejs npm chromium valgrind clang-format-14)
+	assimp-utils poppler-utils nodejs npm chromium valgrind clang-format-14 libavcodec-dev libavformat-dev
+	libavutil-dev libswscale-dev libavfilter-dev libwebp-dev ffmpeg webp)
 
 # Packages that count as there when their program is found: a Node.js installed from elsewhere brings npm with it
 # and conflicts with Debian's npm package.

@@ -124,6 +124,32 @@ TEST_F(OutputSafety, TheOldFileStaysUntilTheCommitAndAnUncommittedFileLeavesNoth
 	EXPECT_EQ(Names(), std::vector<std::string>{"a.bin"});
 }
 
+TEST_F(OutputSafety, ALibraryWritingTheTemporaryByNameIsCommittedOrRemovedLikeAnyWrite)
+{
+	WriteText(dir / "a.mp4", "old");
+	// A library that opens the name twice (write, then reopen to move data) sees one file, never the final name.
+	const auto writeByName = [](const std::string& name)
+	{
+		std::ofstream(name, std::ios::binary) << "header";
+		std::ofstream(name, std::ios::binary | std::ios::in | std::ios::out) << "HEADER and more";
+	};
+	{
+		OutputFile file(Path("a.mp4"));
+		ASSERT_FALSE(file.TemporaryPath().empty());
+		EXPECT_EQ(fs::path(file.TemporaryPath()).parent_path(), dir);
+		writeByName(file.TemporaryPath());
+		EXPECT_EQ(ReadText(dir / "a.mp4"), "old");
+	}
+	EXPECT_EQ(Names(), std::vector<std::string>{"a.mp4"}) << "an uncommitted temporary written by name is removed";
+
+	OutputFile file(Path("a.mp4"));
+	writeByName(file.TemporaryPath());
+	std::string error;
+	ASSERT_TRUE(file.Commit(error)) << error;
+	EXPECT_EQ(ReadText(dir / "a.mp4"), "HEADER and more");
+	EXPECT_EQ(Names(), std::vector<std::string>{"a.mp4"});
+}
+
 TEST_F(OutputSafety, AWriteOverTheFileSizeLimitKeepsTheOldFileAndSaysWhy)
 {
 	const std::string old(1000, 'o');

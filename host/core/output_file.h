@@ -35,6 +35,12 @@ public:
 
 	bool IsOpen() const { return _file != nullptr; }
 	const std::string& Path() const { return _path; }
+	/// The temporary's name (empty when it could not be made), for a library that writes the file by name instead
+	/// of through Write: libavformat's mp4 muxer reopens its output to move the index to the front. The library
+	/// must have closed the file before Commit, which then syncs and renames what it wrote, or removes it on
+	/// failure like any temporary; a name ending in ".tmp-PID-N" keeps the final name's extension out of it, so the
+	/// library must be told the format instead of guessing it from the name. Write and writes by name do not mix.
+	const std::string& TemporaryPath() const { return _temporary; }
 	/// Appends size bytes (data may be null when size is 0). After an error, or once the process was asked to stop,
 	/// further writes are ignored and Commit fails.
 	void Write(const void* data, std::size_t size);

@@ -10,8 +10,6 @@
 
 namespace surfax::test
 {
-namespace
-{
 std::string Quote(const std::string& arg)
 {
 	std::string quoted = "'";
@@ -19,8 +17,6 @@ std::string Quote(const std::string& arg)
 		quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
 	return quoted + "'";
 }
-
-} // namespace
 
 HostRun RunHost(const std::filesystem::path& dir, const std::vector<std::string>& args, const std::string& prefix)
 {

@@ -15,6 +15,9 @@ struct HostRun
 	std::string err;
 };
 
+/// arg quoted for the shell ('...', a quote inside written '\'').
+std::string Quote(const std::string& arg);
+
 /// Runs `surfax-host --no-open ARGS...` with `dir` as the current folder, empty stdin, and the host's messages on
 /// (SURFAX_QUIET unset). stdout and stderr are captured through files in dir named .out and .err, removed after.
 /// `prefix` is a shell command line put before the program (a memory cap, valgrind), empty for none.
