@@ -192,21 +192,47 @@ bool ParsePositiveNumber(std::string_view text, double& value, std::string& mess
 	return true;
 }
 
-bool ParsePngCompression(std::string_view text, int& level, std::string& message)
+namespace
 {
-	const std::string range = std::to_string(io::kMinPngCompression) + " to " + std::to_string(io::kMaxPngCompression);
+// A whole number from min to max, as --png-compression and --video-quality take it.
+bool ParseWholeNumberIn(std::string_view text, int min, int max, const char* what, int& value, std::string& message)
+{
+	const std::string range = std::to_string(min) + " to " + std::to_string(max);
 	int parsed = 0;
 	if (!core::ParseNumberText(text, parsed))
 	{
 		message = "expected a whole number from " + range + ", not " + std::string(text);
 		return false;
 	}
-	if (parsed < io::kMinPngCompression || parsed > io::kMaxPngCompression)
+	if (parsed < min || parsed > max)
 	{
-		message = "a level from " + range + ", not " + std::string(text);
+		message = std::string(what) + " from " + range + ", not " + std::string(text);
 		return false;
 	}
-	level = parsed;
+	value = parsed;
+	return true;
+}
+} // namespace
+
+bool ParsePngCompression(std::string_view text, int& level, std::string& message)
+{
+	return ParseWholeNumberIn(text, io::kMinPngCompression, io::kMaxPngCompression, "a level", level, message);
+}
+
+bool ParseVideoQuality(std::string_view text, int& quality, std::string& message)
+{
+	return ParseWholeNumberIn(text, render::kMinVideoQuality, render::kMaxVideoQuality, "a quality", quality, message);
+}
+
+bool ParseOrbit(std::string_view text, double& degrees, std::string& message)
+{
+	double parsed = 0.0;
+	if (!core::ParseNumberText(text, parsed, {.plusSign = true}))
+	{
+		message = "expected the degrees the camera turns over the frames (for example 360), not " + std::string(text);
+		return false;
+	}
+	degrees = parsed;
 	return true;
 }
 bool ParseLineWidth(std::string_view text, float& width, std::string& message)

@@ -1,12 +1,13 @@
 // The texts of the plot command's options as a person types them: the frame range, the picture size, the camera,
-// the background, the glTF unit scale, the PNG compression, the width of lines and the preview's on/off choices. Each
-// reads the whole text with the core number reader (host/core/number_text.h) under the options its place accepts
-// (tests/number_text_test.cpp pins them), and says what is wrong in a message the command line prints after the
-// option's name.
+// the background, the glTF unit scale, the PNG compression, the width of lines, the preview's on/off choices, the
+// video quality and the orbit. Each reads the whole text with the core number reader (host/core/number_text.h) under
+// the options its place accepts (tests/number_text_test.cpp pins them), and says what is wrong in a message the
+// command line prints after the option's name.
 #ifndef SURFAX_APP_OPTION_TEXT_H
 #define SURFAX_APP_OPTION_TEXT_H
 
 #include "host/render/rasterizer.h"
+#include "host/render/video_writer.h"
 
 #include <cstdint>
 #include <string>
@@ -56,6 +57,14 @@ bool ParseLineWidth(std::string_view text, float& width, std::string& message);
 /// Parses a choice "on" or "off" (--antialias, --color-key, --axis-names). False with a message for anything else;
 /// `on` is then unchanged.
 bool ParseOnOff(std::string_view text, bool& on, std::string& message);
+
+/// Parses --video-quality: a whole number from render::kMinVideoQuality to render::kMaxVideoQuality (what it means to
+/// each codec: render::QualityFor). False with a message; `quality` is then unchanged.
+bool ParseVideoQuality(std::string_view text, int& quality, std::string& message);
+
+/// Parses --orbit: the degrees the camera turns around the chart over the frames of --frames, a finite decimal number
+/// with an optional sign (negative turns the other way). False with a message; `degrees` is then unchanged.
+bool ParseOrbit(std::string_view text, double& degrees, std::string& message);
 } // namespace surfax::app
 
 #endif

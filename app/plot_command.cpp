@@ -1,6 +1,7 @@
 #include "app/plot_command.h"
 
 #include "app/formula_report.h"
+#include "app/frame_progress.h"
 #include "app/option_text.h"
 #include "app/plot_outputs.h"
 #include "app/render_and_collect.h"
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 namespace surfax::app
 {
@@ -54,7 +56,9 @@ void DeclareViewOptions(CLI::App& command, PlotCommandLine& line)
 	PlotOptions& plot = line.plot;
 	std::string& text = line.text;
 	command
-	    .add_option("-o", plot.outputs, "Output file, by extension: .glb .gltf .obj .png .html/.htm .json (repeatable)")
+	    .add_option(
+	        "-o", plot.outputs,
+	        "Output file, by extension: .glb .gltf .obj .png .html/.htm .json .mp4 .webm .gif .webp (repeatable)")
 	    ->type_name("FILE")
 	    ->allow_extra_args(false);
 	DeclareReadOption(
@@ -94,6 +98,19 @@ void DeclareViewOptions(CLI::App& command, PlotCommandLine& line)
 	DeclareReadOption(command, text, "--axis-names", "on|off",
 	                  "The PNG's names x, z and y beside the labelled edges (default on)",
 	                  [&plot](const std::string& t, std::string& m) { return ParseOnOff(t, plot.axisNames, m); });
+	DeclareReadOption(command, text, "--video-quality", "0..100",
+	                  "Videos: 0 (smallest) to 100 (best); default 80, x264 CRF 18 (see the README for each codec)",
+	                  [&plot](const std::string& t, std::string& m)
+	                  { return ParseVideoQuality(t, plot.videoQuality, m); });
+	DeclareReadOption(command, text, "--orbit", "DEGREES",
+	                  "Turn the camera this far around the chart over the frames of --frames (360: one full turn)",
+	                  [&plot](const std::string& t, std::string& m)
+	                  {
+		                  double degrees = 0.0;
+		                  const bool read = ParseOrbit(t, degrees, m);
+		                  plot.orbit = degrees;
+		                  return read;
+	                  });
 }
 
 CommandRun DeclarePlot(CLI::App& command)
@@ -258,15 +275,18 @@ int BuildChart(const PlotOptions& plot, const std::vector<const ComponentKind*>&
 
 // A formula that gives no number anywhere is a mistake, not a chart; nor is a chart that memory running out left
 // without its surface or samples. False after printing why; `lostToMemory` says which of the two it was.
-bool ChartIsSound(const FormulaWatch& formulas, const BaseDocument& doc, bool& lostToMemory)
+bool ChartIsSound(const FormulaWatch& formulas, const BaseDocument& doc, FrameProgress& progress, bool& lostToMemory)
 {
 	std::string message;
 	if (AnyFormulaWithoutNumbers(formulas, doc, message))
 	{
+		progress.EndLine();
 		PrintError("plot", message);
 		return false;
 	}
 	const std::vector<std::string> lost = LostToMemory(formulas, doc);
+	if (!lost.empty())
+		progress.EndLine();
 	for (const std::string& sentence : lost)
 		PrintError("plot", sentence);
 	lostToMemory = !lost.empty();
@@ -287,23 +307,23 @@ int EvaluateAndWrite(const PlotOptions& plot, const OutputPlan& plan, BaseDocume
 	{ return std::to_string(framesWritten) + " of " + std::to_string(frameCount) + " frames written"; };
 	io::ExportScene scene;
 	std::string message;
+	// Frames done and the time left, for an animation (on one line rewritten in place on a terminal).
+	FrameProgress progress(plot.numbered ? frameCount : 0, ::isatty(STDERR_FILENO) == 1);
 	for (std::int64_t i = 0; i < frameCount && core::InterruptionSignal() == 0; ++i)
 	{
 		const std::int32_t frame = static_cast<std::int32_t>(plot.firstFrame + i);
 		if (plot.frameGiven)
 			user::SetFrame(&doc, frame);
-		if (plot.numbered)
-			Progress("frame " + std::to_string(frame) + " (" + std::to_string(i + 1) + " of " +
-			         std::to_string(frameCount) + ")");
 		formulas.StartEvaluation();
 		if (!RenderAndCollect(&doc, scene, message))
 		{
+			progress.EndLine();
 			PrintError("plot", message);
 			return kExitError;
 		}
 		if (core::InterruptionSignal() != 0)
 			break;
-		if (bool lostToMemory = false; !ChartIsSound(formulas, doc, lostToMemory))
+		if (bool lostToMemory = false; !ChartIsSound(formulas, doc, progress, lostToMemory))
 		{
 			if (lostToMemory && plot.numbered)
 				Progress(framesReport() + " before the failure");
@@ -317,6 +337,7 @@ int EvaluateAndWrite(const PlotOptions& plot, const OutputPlan& plan, BaseDocume
 				core::Report("warning: " + tubeWarning);
 			if (!io::TubeWires(scene, plot.wireWidth, message))
 			{
+				progress.EndLine();
 				PrintError("--wire-width", message);
 				return kExitError;
 			}
@@ -326,6 +347,7 @@ int EvaluateAndWrite(const PlotOptions& plot, const OutputPlan& plan, BaseDocume
 		dropped.points += scene.dropped.points;
 		if (!writer.KeepFrame(scene, message))
 		{
+			progress.EndLine();
 			PrintError("--frames", message);
 			return kExitError;
 		}
@@ -334,13 +356,17 @@ int EvaluateAndWrite(const PlotOptions& plot, const OutputPlan& plan, BaseDocume
 			break;
 		if (!written)
 		{
+			progress.EndLine();
 			std::fprintf(stderr, "surfax-host: %s\n", message.c_str());
 			if (plot.numbered)
 				Progress(framesReport() + " before the failure");
 			return kExitError;
 		}
 		++framesWritten;
+		if (plot.numbered)
+			progress.FramesDone(framesWritten);
 	}
+	progress.EndLine();
 	if (const int signal = core::InterruptionSignal(); signal != 0)
 	{
 		PrintError("interrupted", framesReport());
@@ -359,7 +385,8 @@ int EvaluateAndWrite(const PlotOptions& plot, const OutputPlan& plan, BaseDocume
 } // namespace
 
 const CommandDeclaration kPlotCommand = {
-    "plot", "Build a chart from a formula and write it as glTF, OBJ, PNG or the JSON dump", DeclarePlot};
+    "plot", "Build a chart from a formula and write it as glTF, OBJ, PNG, a page, a video or the JSON dump",
+    DeclarePlot};
 
 int RunPlot(const GlobalOptions& options, PlotOptions plot)
 {
@@ -369,6 +396,11 @@ int RunPlot(const GlobalOptions& options, PlotOptions plot)
 	if (!ParseComponents(plot.with.value_or("all"), components, message))
 	{
 		PrintError("--with", message);
+		return kExitUsage;
+	}
+	if (plot.orbit && !plot.numbered)
+	{
+		PrintError("--orbit", "the camera turns over the frames of an animation: give --frames A..B as well");
 		return kExitUsage;
 	}
 	OutputPlan plan;

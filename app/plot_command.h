@@ -9,6 +9,7 @@
 
 #include "host/image/image.h"
 #include "host/render/rasterizer.h"
+#include "host/render/video_writer.h"
 
 #include <array>
 #include <cstdint>
@@ -28,10 +29,11 @@ struct PlotOptions
 	std::int32_t lastFrame = 0;
 	bool numbered = false; // --frames: every output but glTF and pages is written once per frame as NAME-0001.EXT
 	                       // (NAME-m001.EXT for frame -1); a glTF output or a page holds every frame in one file
-	std::vector<std::string> outputs;         // by extension: .glb, .gltf, .obj, .png, .html/.htm, .json (the dump)
-	bool dump = false;                        // print the dump on stdout
-	bool draw = false;                        // drawings in the dump (stdout and .json outputs)
-	std::string save;                         // save the document here after the last evaluation; empty: do not
+	std::vector<std::string> outputs; // by extension: .glb, .gltf, .obj, .png, .html/.htm, .json (the dump), and the
+	                                  // videos .mp4, .webm, .gif, .webp (every frame in one file)
+	bool dump = false;                // print the dump on stdout
+	bool draw = false;                // drawings in the dump (stdout and .json outputs)
+	std::string save;                 // save the document here after the last evaluation; empty: do not
 	int width = render::kDefaultPreviewWidth; // PNG size, and the picture a page frames
 	int height = render::kDefaultPreviewHeight;
 	double unitScale = 0.01; // glTF: metres per scene unit (--unit-scale)
@@ -44,6 +46,10 @@ struct PlotOptions
 	float lineWidth = 0.0f; // --line-width: PNG lines in pixels; 0: 1 pixel at 800x600, scaled with the picture
 	bool colorKey = true;   // --color-key off: no colour key in PNG outputs
 	bool axisNames = true;  // --axis-names off: no axis names in PNG outputs
+	int videoQuality = render::kDefaultVideoQuality; // .mp4, .webm and .webp outputs, 0..100 (render::QualityFor)
+	/// --orbit: degrees the camera turns over the frames of --frames; frame k of N looks from the azimuth of `view`
+	/// plus orbit * k / N, so that a full turn does not show its first picture twice
+	std::optional<double> orbit;
 };
 
 /// The plot command for main.cpp's table.
@@ -54,7 +60,8 @@ extern const CommandDeclaration kPlotCommand;
 /// outputs, no dump and no --save the chart goes to surfax-chart.glb and surfax-chart.png in the current folder.
 /// Exit codes as in app/cli.h; a bad output extension or component name is a usage error (2). The files of one frame
 /// (with --save on the last frame) are renamed into place together once all of them were written (core::OutputBatch);
-/// a failure leaves earlier frames and every old file of the failed frame as they were. SIGINT or SIGTERM stops at
+/// a failure leaves earlier frames and every old file of the failed frame as they were. A video is put in place with
+/// the last frame's files; a single frame to a video extension makes a video of one frame. SIGINT or SIGTERM stops at
 /// the next frame or write, keeps the finished frames, reports how many there are and exits with kExitSignalBase +
 /// signal.
 int RunPlot(const GlobalOptions& options, PlotOptions plot);

@@ -12,6 +12,7 @@
 #include "host/render/png_preview.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -28,8 +29,13 @@ constexpr std::size_t kLargeScene = 250000;
 // What the frames of one animated glTF may hold together (floats kept in memory: 1 GiB).
 constexpr std::size_t kMaxAnimationCoordinates = std::size_t(1) << 28;
 
-bool OutputKindOf(const std::string& path, OutputKind& kind)
+bool OutputKindOf(const std::string& path, OutputKind& kind, render::VideoFormat& video)
 {
+	if (render::VideoFormatOfPath(path, video))
+	{
+		kind = OutputKind::Video;
+		return true;
+	}
 	std::string ext = std::filesystem::path(path).extension().string();
 	std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
 	if (ext == ".glb")
@@ -54,10 +60,16 @@ bool IsGltf(OutputKind kind)
 	return kind == OutputKind::Glb || kind == OutputKind::Gltf;
 }
 
+// Outputs that keep every frame's scene until the last frame.
+bool KeepsScenes(OutputKind kind)
+{
+	return IsGltf(kind) || kind == OutputKind::Page;
+}
+
 // Outputs that hold every frame of --frames in one file.
 bool HoldsEveryFrame(OutputKind kind)
 {
-	return IsGltf(kind) || kind == OutputKind::Page;
+	return KeepsScenes(kind) || kind == OutputKind::Video;
 }
 
 std::size_t PrimitiveCount(const io::ExportScene& scene)
@@ -161,19 +173,48 @@ void DescribeChart(const FormulaWatch& formulas, const BaseObject& plotObject, c
 		                       " (" + std::to_string(frameCount) + " at " + number(fps) + " per second)");
 }
 
-// The PNG preview's options, with what it draws over the chart (which must outlive the options).
-render::RenderOptions PngView(const PlotOptions& plot, const render::ChartAnnotations& annotations)
+// The frames of the run, counted.
+std::int64_t FrameCount(const PlotOptions& plot)
+{
+	return std::int64_t(plot.lastFrame) - plot.firstFrame + 1;
+}
+
+// The PNG preview's picture of a frame, for PNG outputs and videos, with what it draws over the chart (which must
+// outlive the options): with --orbit, frame k of N looks from the start azimuth plus orbit * k / N degrees, from
+// `orbitDistance` when the camera has no distance of its own.
+render::RenderOptions FrameView(const PlotOptions& plot, const render::ChartAnnotations& annotations,
+                                std::int32_t frame, float orbitDistance)
 {
 	render::RenderOptions view;
 	view.width = plot.width;
 	view.height = plot.height;
 	view.view = plot.view;
+	if (plot.orbit)
+	{
+		const double k = double(std::int64_t(frame) - plot.firstFrame);
+		view.view.azimuth = static_cast<float>(plot.view.azimuth + *plot.orbit * k / double(FrameCount(plot)));
+		if (view.view.distance == 0.0f)
+			view.view.distance = orbitDistance;
+	}
 	view.pngCompression = plot.pngCompression;
 	view.samples = plot.antialias ? render::kPreviewSamples : render::kHardEdgeSamples;
 	view.lineWidth = plot.lineWidth;
 	view.annotations = &annotations;
 	std::copy(plot.background.begin(), plot.background.end(), view.background);
 	return view;
+}
+
+render::VideoOptions VideoOptionsOf(const PlotOptions& plot, render::VideoFormat format, int fps)
+{
+	render::VideoOptions video;
+	video.format = format;
+	video.width = plot.width;
+	video.height = plot.height;
+	video.fps = fps;
+	video.quality = plot.videoQuality;
+	video.alpha = plot.background[3] < 255;
+	video.frameCount = FrameCount(plot);
+	return video;
 }
 } // namespace
 
@@ -195,14 +236,25 @@ int PlanOutputs(PlotOptions& plot, OutputPlan& plan)
 	for (const std::string& path : plot.outputs)
 	{
 		OutputKind kind;
-		if (!OutputKindOf(path, kind))
+		render::VideoFormat video = render::VideoFormat::Mp4;
+		if (!OutputKindOf(path, kind, video))
 		{
-			PrintError("-o " + path, "unknown file type (expected .glb, .gltf, .obj, .png, .html (.htm) or .json)");
+			PrintError("-o " + path, "unknown file type (expected .glb, .gltf, .obj, .png, .html (.htm), .json, .mp4, "
+			                         ".webm, .gif or .webp)");
 			return kExitUsage;
 		}
-		plan.outputs.push_back(Output{path, kind});
+		plan.outputs.push_back(Output{path, kind, video});
 	}
 	std::string where, message;
+	// A video's size, background and length are checked at once; its frame rate, the document's, when it starts.
+	for (const Output& out : plan.outputs)
+	{
+		if (out.kind == OutputKind::Video && !render::CheckVideoOptions(VideoOptionsOf(plot, out.video, 30), message))
+		{
+			PrintError("-o " + out.path, message);
+			return kExitUsage;
+		}
+	}
 	if (!OutputsAreDistinct(plan.outputs, plot, where, message))
 	{
 		PrintError(where, message);
@@ -230,7 +282,7 @@ FrameWriter::FrameWriter(const PlotOptions& plot, const OutputPlan& plan, Formul
     : _plot(plot), _plan(plan), _formulas(formulas), _plotObject(plotObject),
       // With --frames, glTF outputs and pages are one animated file: every frame's scene is kept until the last one.
       _keepFrames(plot.numbered && std::any_of(plan.outputs.begin(), plan.outputs.end(),
-                                               [](const Output& o) { return HoldsEveryFrame(o.kind); })),
+                                               [](const Output& o) { return KeepsScenes(o.kind); })),
       _hasPage(std::any_of(plan.outputs.begin(), plan.outputs.end(),
                            [](const Output& o) { return o.kind == OutputKind::Page; }))
 {
@@ -279,11 +331,11 @@ bool FrameWriter::Write(BaseDocument& doc, const io::ExportScene& scene, std::in
 	const std::size_t primitives = PrimitiveCount(scene);
 	if (_hasPage)
 		KeepValues();
-	// What the PNG preview says beside this frame's chart: its colour key (of the values of this evaluation) and
-	// axis names.
+	// What the PNG preview (and so every video frame) says beside this frame's chart: its colour key (of the values
+	// of this evaluation) and axis names.
 	_annotations = render::ChartAnnotations();
 	if (std::any_of(_plan.outputs.begin(), _plan.outputs.end(),
-	                [](const Output& o) { return o.kind == OutputKind::Png; }))
+	                [](const Output& o) { return o.kind == OutputKind::Png || o.kind == OutputKind::Video; }))
 	{
 		ValueRange range;
 		range.known = _formulas.ValueRangeOfEvaluation(&_plotObject, range.lowest, range.highest);
@@ -296,25 +348,30 @@ bool FrameWriter::Write(BaseDocument& doc, const io::ExportScene& scene, std::in
 	{
 		Output target = _plan.outputs[k];
 		// A page, and with --frames a glTF, shows every frame: it is written with the last one, in its batch.
+		if (target.kind == OutputKind::Video)
+			continue; // below, after the files of the frame
 		if (target.kind == OutputKind::Page || (_keepFrames && IsGltf(target.kind)))
 		{
 			if (lastFrame)
-				written = WriteOne(doc, scene, target, message);
+				written = WriteOne(doc, scene, target, frame, message);
 			continue;
 		}
 		if (_plot.numbered)
 			target.path = NumberedPath(target.path, frame);
 		if (primitives > kLargeScene)
 			Progress("writing " + target.path + " (" + std::to_string(primitives) + " primitives)");
-		written = WriteOne(doc, scene, target, message);
+		written = WriteOne(doc, scene, target, frame, message);
 	}
+	if (written)
+		written = AddToVideos(doc, scene, frame, lastFrame, message);
 	// Writers' and the saver's messages start with the file's path.
 	if (written && lastFrame && !_plot.save.empty())
 		written = io::SaveDocumentFile(doc, _plot.save, message);
 	return written && batch.Publish(message);
 }
 
-bool FrameWriter::WriteOne(BaseDocument& doc, const io::ExportScene& scene, const Output& out, std::string& message)
+bool FrameWriter::WriteOne(BaseDocument& doc, const io::ExportScene& scene, const Output& out, std::int32_t frame,
+                           std::string& message)
 {
 	const io::GltfOptions gltf{_plot.unitScale};
 	const io::GltfContainer container =
@@ -330,13 +387,83 @@ bool FrameWriter::WriteOne(BaseDocument& doc, const io::ExportScene& scene, cons
 	case OutputKind::Obj:
 		return io::WriteObj(out.path, scene, message);
 	case OutputKind::Png:
-		return render::WritePreviewPng(out.path, scene, PngView(_plot, _annotations), message);
+		return render::WritePreviewPng(out.path, scene, FrameView(_plot, _annotations, frame, OrbitDistance(scene)),
+		                               message);
 	case OutputKind::Dump:
 		return WriteDump(doc, out.path, _plot.draw, message);
 	case OutputKind::Page:
 		return WritePage(doc, scene, out, message);
+	case OutputKind::Video:
+		break; // AddToVideos
 	}
 	return false;
+}
+
+// A camera fitted to the chart at every angle would move in and out as the chart turns: an orbit keeps one distance,
+// the farthest a fitted camera takes at the angles it passes in the first frame, with room for the aim point, which
+// is then the chart's centre rather than the middle of its picture.
+float FrameWriter::OrbitDistance(const io::ExportScene& scene)
+{
+	if (!_plot.orbit || _orbitDistance > 0.0f)
+		return _orbitDistance;
+	constexpr int kAngles = 36;
+	const io::Bounds bounds = io::SceneBounds(scene);
+	for (int a = 0; a <= kAngles; ++a)
+	{
+		render::ViewAngles view = _plot.view;
+		view.azimuth = static_cast<float>(_plot.view.azimuth + *_plot.orbit * a / kAngles);
+		const render::Camera camera = render::OrbitCamera(bounds, _plot.width, _plot.height, view);
+		const float d = std::hypot(camera.eye[0] - camera.target[0], camera.eye[1] - camera.target[1],
+		                           camera.eye[2] - camera.target[2]);
+		_orbitDistance = std::max(_orbitDistance, d);
+	}
+	constexpr float kCentredAimRoom = 1.15f;
+	_orbitDistance *= kCentredAimRoom;
+	return _orbitDistance;
+}
+
+// Draws the frame's picture once and hands it to every video; the first frame opens them (at the document's frame
+// rate) and the last one finishes them, inside the frame's batch.
+bool FrameWriter::AddToVideos(const BaseDocument& doc, const io::ExportScene& scene, std::int32_t frame, bool lastFrame,
+                              std::string& message)
+{
+	std::size_t videoCount = 0;
+	std::string firstPath;
+	for (std::size_t k = 0; k < _plan.outputs.size(); ++k)
+	{
+		const Output& out = _plan.outputs[k];
+		if (out.kind != OutputKind::Video)
+			continue;
+		if (videoCount++ == 0)
+			firstPath = out.path;
+		if (_videos.size() <= k)
+			_videos.resize(_plan.outputs.size());
+		if (_videos[k] == nullptr)
+		{
+			_videos[k] = std::make_unique<render::VideoWriter>();
+			if (!_videos[k]->Open(out.path, VideoOptionsOf(_plot, out.video, int(doc.GetFps())), message))
+				return false;
+		}
+	}
+	if (videoCount == 0)
+		return true;
+	if (!render::RenderScene(scene, FrameView(_plot, _annotations, frame, OrbitDistance(scene)), _picture, message))
+	{
+		message = firstPath + ": " + message;
+		return false;
+	}
+	for (std::size_t k = 0; k < _videos.size(); ++k)
+	{
+		if (_videos[k] == nullptr)
+			continue;
+		// The last video takes the picture itself (and gives back a buffer to draw the next one into).
+		const bool last = --videoCount == 0;
+		if (!last)
+			_handed = _picture;
+		if (!_videos[k]->AddFrame(last ? _picture : _handed, message) || (lastFrame && !_videos[k]->Finish(message)))
+			return false;
+	}
+	return true;
 }
 
 // The chart page of the frames (one for a still chart), seen as the PNG preview sees it.
