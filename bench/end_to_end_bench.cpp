@@ -18,6 +18,12 @@
 //                 plot --with mesh --set PLOT_RESOLUTION=1000 -o a.glb; the time is the first's, x_time, x_peak and
 //                 x_file are the ratios of the first to the second (wall time, peak memory, file size)
 //   WiresPng      the same two with -o b.png and -o a.png (x_time and x_peak)
+//   VideoAgainstPng/EXT[_CHART]  plot [CHART] --frames 0..119 -o v.EXT at 800x600 (the default chart; _wave: the
+//                 formula Sin(x + t * 1440) * Cos(z); _orbit: --orbit 360; EXT mp4, webm, gif, webp) and,
+//                 in the same iteration, its comparison plot --frames 0..119 -o f.png; the time is the video's, fps and
+//                 png_fps the frames per second of each, x_png the video's time over the PNG frames' (goal for mp4:
+//                 at most 1.3), file_MB the video's size. A video is encoded on a second thread while the next frame
+//                 is drawn: run with two cores (taskset -c 0,1) to see that, with one to see the work it adds.
 // The rows with ratios also report the minimum over the repetitions (`_min`) beside the mean and median.
 // Run after building surfax-host and the plug-in; both are found beside this program.
 #include "bench/child_process.h"
@@ -157,6 +163,39 @@ void WiresPng(benchmark::State& state)
 	AllComponentsAgainstMesh(state, ".png");
 }
 
+// Charts of the video rows: the default chart (which stands still), a wave that travels, the default chart turning.
+const std::vector<std::string> kWave = {"Sin(x + t * 1440) * Cos(z)"};
+const std::vector<std::string> kOrbit = {"--orbit", "360"};
+
+/// The 120 frames of a chart as one video and as 120 PNG files, in turn in each iteration.
+void VideoAgainstPng(benchmark::State& state, const std::string& extension, const std::vector<std::string>& chart)
+{
+	constexpr double kFrames = 120.0;
+	const std::string video = "v" + extension;
+	ChildRun videoRun, pngRun;
+	for (auto _ : state)
+	{
+		std::vector<std::string> pngArguments = chart, videoArguments = chart;
+		pngArguments.insert(pngArguments.end(), {"--frames", "0..119", "-o", "f.png"});
+		videoArguments.insert(videoArguments.end(), {"--frames", "0..119", "-o", video});
+		pngRun = RunPlot(pngArguments);
+		videoRun = RunPlot(videoArguments);
+		if (!videoRun.ok || !pngRun.ok)
+		{
+			state.SkipWithError("surfax-host failed (is it built, with the plug-in?)");
+			return;
+		}
+		state.SetIterationTime(videoRun.seconds);
+	}
+	state.counters["fps"] = kFrames / videoRun.seconds;
+	state.counters["png_fps"] = kFrames / pngRun.seconds;
+	state.counters["x_png"] = videoRun.seconds / pngRun.seconds;
+	state.counters["peak_MB"] = videoRun.peakBytes / 1e6;
+	std::error_code error;
+	const double bytes = static_cast<double>(fs::file_size(WorkFolder() / video, error));
+	if (!error)
+		state.counters["file_MB"] = bytes / 1e6;
+}
 } // namespace
 
 BENCHMARK(MeshGlb)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -168,5 +207,35 @@ BENCHMARK(LongFormula)->Arg(1023)->Arg(8191)->Arg(65535)->UseManualTime()->Itera
 BENCHMARK(LongFormulaNoLabel)->Arg(65535)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(WiresGlb)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Smallest);
 BENCHMARK(WiresPng)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Smallest);
+BENCHMARK_CAPTURE(VideoAgainstPng, mp4, std::string(".mp4"), std::vector<std::string>{})
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", Smallest);
+BENCHMARK_CAPTURE(VideoAgainstPng, mp4_wave, std::string(".mp4"), kWave)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", Smallest);
+BENCHMARK_CAPTURE(VideoAgainstPng, mp4_orbit, std::string(".mp4"), kOrbit)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", Smallest);
+BENCHMARK_CAPTURE(VideoAgainstPng, webm_wave, std::string(".webm"), kWave)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", Smallest);
+BENCHMARK_CAPTURE(VideoAgainstPng, gif_wave, std::string(".gif"), kWave)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", Smallest);
+BENCHMARK_CAPTURE(VideoAgainstPng, webp_wave, std::string(".webp"), kWave)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond)
+    ->ComputeStatistics("min", Smallest);
 
 BENCHMARK_MAIN();
