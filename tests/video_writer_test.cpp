@@ -145,6 +145,7 @@ TEST_F(Videos, AnMp4HasItsIndexInFrontSoItPlaysWhileItLoads)
 	ASSERT_NE(mdat, std::string::npos);
 	EXPECT_LT(moov, mdat);
 	EXPECT_EQ(bytes.find("Lavf"), std::string::npos) << "no library version in a bit-exact file";
+	EXPECT_EQ(bytes.find("x264"), std::string::npos) << "nor x264's message of its version and options";
 }
 
 TEST_F(Videos, AnAnimatedWebpLoopsForeverWithEveryFrameInMilliseconds)

@@ -7,6 +7,7 @@
 extern "C"
 {
 #include <libavcodec/avcodec.h>
+#include <libavcodec/bsf.h>
 #include <libavfilter/avfilter.h>
 #include <libavfilter/buffersink.h>
 #include <libavfilter/buffersrc.h>
@@ -300,7 +301,8 @@ struct VideoWriter::State
 	AVFrame* frame = nullptr;    // the picture in the encoder's (for GIF the palette graph's) pixel format
 	AVFrame* filtered = nullptr; // GIF: a paletted frame out of the graph
 	AVPacket* packet = nullptr;
-	AVFilterGraph* graph = nullptr; // GIF: split, palettegen over every frame, paletteuse
+	AVBSFContext* versionFilter = nullptr; // H.264: drops x264's SEI, which names its version and options
+	AVFilterGraph* graph = nullptr;        // GIF: split, palettegen over every frame, paletteuse
 	AVFilterContext* graphIn = nullptr;
 	AVFilterContext* graphOut = nullptr;
 	PictureConverter converter;
@@ -330,6 +332,7 @@ struct VideoWriter::State
 		av_frame_free(&frame);
 		av_frame_free(&filtered);
 		av_packet_free(&packet);
+		av_bsf_free(&versionFilter);
 		avfilter_graph_free(&graph);
 	}
 
@@ -350,7 +353,10 @@ struct VideoWriter::State
 	bool SetUpPaletteGraph(std::string& error);
 	bool SetUpContainer(std::string& error);
 	bool Encode(const io::Image& picture, std::string& error);
+	bool SetUpVersionFilter(std::string& error);
 	bool SendFrame(AVFrame* toSend, std::string& error);
+	bool PassPacket(bool flush, std::string& error);
+	bool WritePacket(std::string& error);
 	bool DrainGraph(std::string& error);
 	bool FinishEncoding(std::string& error);
 	void RunWorker();
@@ -484,6 +490,29 @@ bool VideoWriter::State::SetUpPaletteGraph(std::string& error)
 	return true;
 }
 
+// x264 puts a message with its version and options (an SEI of user data) into the first frame; it is no part of the
+// picture, and the same command should give the same bytes with another x264 build.
+bool VideoWriter::State::SetUpVersionFilter(std::string& error)
+{
+	const AVBitStreamFilter* units = av_bsf_get_by_name("filter_units");
+	int result = units != nullptr ? av_bsf_alloc(units, &versionFilter) : AVERROR_FILTER_NOT_FOUND;
+	if (result >= 0)
+		result = av_opt_set(versionFilter->priv_data, "remove_types", "6", 0); // 6: SEI
+	if (result >= 0)
+		result = avcodec_parameters_from_context(versionFilter->par_in, codec);
+	if (result >= 0)
+	{
+		versionFilter->time_base_in = codec->time_base;
+		result = av_bsf_init(versionFilter);
+	}
+	if (result < 0)
+	{
+		error = Failure("setting up the H.264 stream filter", result);
+		return false;
+	}
+	return true;
+}
+
 bool VideoWriter::State::SetUpContainer(std::string& error)
 {
 	stream = avformat_new_stream(container, nullptr);
@@ -492,7 +521,9 @@ bool VideoWriter::State::SetUpContainer(std::string& error)
 		error = "out of memory";
 		return false;
 	}
-	if (const int result = avcodec_parameters_from_context(stream->codecpar, codec); result < 0)
+	const int described = versionFilter != nullptr ? avcodec_parameters_copy(stream->codecpar, versionFilter->par_out)
+	                                               : avcodec_parameters_from_context(stream->codecpar, codec);
+	if (const int result = described; result < 0)
 	{
 		error = Failure("describing the stream", result);
 		return false;
@@ -519,6 +550,38 @@ bool VideoWriter::State::SetUpContainer(std::string& error)
 	return true;
 }
 
+bool VideoWriter::State::WritePacket(std::string& error)
+{
+	// Every frame lasts one tick of the frame rate, also the last, whose length only the packet can tell.
+	if (packet->duration == 0)
+		packet->duration = 1;
+	av_packet_rescale_ts(packet, codec->time_base, stream->time_base);
+	packet->stream_index = stream->index;
+	if (const int result = av_interleaved_write_frame(container, packet); result < 0)
+	{
+		error = Failure("writing a frame", result);
+		return false;
+	}
+	return true;
+}
+
+bool VideoWriter::State::PassPacket(bool flush, std::string& error)
+{
+	if (versionFilter == nullptr)
+		return flush || WritePacket(error);
+	int result = av_bsf_send_packet(versionFilter, flush ? nullptr : packet);
+	while (result >= 0)
+	{
+		result = av_bsf_receive_packet(versionFilter, packet);
+		if (result == AVERROR(EAGAIN) || result == AVERROR_EOF)
+			return true;
+		if (result >= 0 && !WritePacket(error))
+			return false;
+	}
+	error = Failure("writing a frame", result);
+	return false;
+}
+
 bool VideoWriter::State::SendFrame(AVFrame* toSend, std::string& error)
 {
 	int result = avcodec_send_frame(codec, toSend);
@@ -530,24 +593,17 @@ bool VideoWriter::State::SendFrame(AVFrame* toSend, std::string& error)
 	for (;;)
 	{
 		result = avcodec_receive_packet(codec, packet);
-		if (result == AVERROR(EAGAIN) || result == AVERROR_EOF)
+		if (result == AVERROR(EAGAIN))
 			return true;
+		if (result == AVERROR_EOF)
+			return PassPacket(true, error);
 		if (result < 0)
 		{
 			error = Failure("encoding a frame", result);
 			return false;
 		}
-		// Every frame lasts one tick of the frame rate, also the last, whose length only the packet can tell.
-		if (packet->duration == 0)
-			packet->duration = 1;
-		av_packet_rescale_ts(packet, codec->time_base, stream->time_base);
-		packet->stream_index = stream->index;
-		result = av_interleaved_write_frame(container, packet);
-		if (result < 0)
-		{
-			error = Failure("writing a frame", result);
+		if (!PassPacket(false, error))
 			return false;
-		}
 	}
 }
 
@@ -680,7 +736,8 @@ bool VideoWriter::Open(const std::string& path, const VideoOptions& options, std
 	s.container->flags |= AVFMT_FLAG_BITEXACT;
 	s.container->url = av_strdup(s.file->TemporaryPath().c_str());
 	const bool ready = s.container->url != nullptr && s.SetUpCodec(error) &&
-	                   (options.format != VideoFormat::Gif || s.SetUpPaletteGraph(error)) && s.SetUpContainer(error);
+	                   (options.format != VideoFormat::Gif || s.SetUpPaletteGraph(error)) &&
+	                   (options.format != VideoFormat::Mp4 || s.SetUpVersionFilter(error)) && s.SetUpContainer(error);
 	if (!ready)
 	{
 		error = path + ": " + (error.empty() ? std::string("out of memory") : error);

@@ -8,9 +8,10 @@
 // tagged so (BT.709 primaries and matrix, sRGB transfer).
 //
 // Deterministic: the same pictures and options give the same bytes. The codecs and formats run bit-exact (no library
-// version strings, no dates, no random ids), every encoder on one thread (x264 threads=1, libvpx without row
-// threading), the GIF palette is dithered with an ordered (Bayer) pattern, and a background thread (VideoOptions::
-// encodeInBackground) changes only when the work is done, never the order or the bytes.
+// version strings, no dates, no random ids; x264's message of its version and options is dropped from the stream),
+// every encoder on one thread (x264 threads=1, libvpx without row threading), the GIF palette is dithered with an
+// ordered (Bayer) pattern, and a background thread (VideoOptions:: encodeInBackground) changes only when the work is
+// done, never the order or the bytes.
 //
 // Written safely: the file goes to the temporary of a core::OutputFile (libavformat is given the temporary's name,
 // since the mp4 muxer reopens its output to move the index to the front) and is renamed into place by Finish. A
