@@ -324,7 +324,7 @@ struct VideoWriter::State
 
 	~State()
 	{
-		StopWorker();
+		StopWorker(true);
 		if (container != nullptr && container->pb != nullptr)
 			avio_closep(&container->pb);
 		avformat_free_context(container);
@@ -336,12 +336,16 @@ struct VideoWriter::State
 		avfilter_graph_free(&graph);
 	}
 
-	void StopWorker()
+	// Lets the encoding thread finish the picture it encodes and, unless `dropWaiting` (the video is abandoned), the
+	// one waiting, then ends it.
+	void StopWorker(bool dropWaiting)
 	{
 		if (!worker.joinable())
 			return;
 		{
 			std::unique_lock lock(mutex);
+			if (dropWaiting)
+				hasWaiting = false;
 			changed.wait(lock, [&] { return !hasWaiting; });
 			stopping = true;
 		}
@@ -807,7 +811,7 @@ bool VideoWriter::Finish(std::string& error)
 	}
 	State& s = *_state;
 	s.finished = true;
-	s.StopWorker();
+	s.StopWorker(false);
 	if (!s.workerError.empty())
 		error = s.path + ": " + s.workerError;
 	else if (s.framesAdded == 0)
