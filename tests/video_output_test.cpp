@@ -125,34 +125,41 @@ TEST_F(VideoOutput, ChromiumPlaysTheMp4AndTheWebmToTheirLastFrame)
 {
 	if (!surfax::test::HasProgram("chromium"))
 		GTEST_SKIP() << surfax::test::MissingPackageReason("chromium", "chromium");
+	if (!surfax::test::HasProgram("node"))
+		GTEST_SKIP() << surfax::test::MissingPackageReason("nodejs", "node");
 	const HostRun run = Plot({kWave, "--frames", "0..89", "--size", "160x120", "-o", "wave.mp4", "-o", "wave.webm"});
 	ASSERT_EQ(run.exitCode, 0) << run.err;
-	// Each video in a <video> element, sought to its last frame; the page writes what the element says into the DOM.
-	std::ofstream(dir / "videos.html") << R"(<html><body><div id="out">pending</div><script>
+	// Each video in a <video> element, sought to its last frame; the page puts what the elements say in its title and
+	// reports itself loaded (data-surfax-state), which tests/tools/chart_page_check.js waits for.
+	std::ofstream(dir / "videos.html") << R"(<html><body><div id="caption">videos</div><script>
 const results = {};
 for (const name of ['wave.mp4', 'wave.webm']) {
 	const video = document.createElement('video');
 	video.muted = true;
 	video.preload = 'auto';
+	const done = (text) => {
+		results[name] = text;
+		document.title = JSON.stringify(results);
+		if (Object.keys(results).length === 2)
+			document.documentElement.setAttribute('data-surfax-state', 'loaded');
+	};
 	video.addEventListener('loadedmetadata', () => { video.currentTime = 2.95; });
-	video.addEventListener('seeked', () => {
-		results[name] = video.duration + ' ' + video.videoWidth + 'x' + video.videoHeight + ' ' + video.readyState;
-		document.getElementById('out').textContent = JSON.stringify(results);
-	});
-	video.addEventListener('error', () => { results[name] = 'error'; });
+	video.addEventListener('seeked', () =>
+		done(video.duration + ' ' + video.videoWidth + 'x' + video.videoHeight + ' ' + video.readyState));
+	video.addEventListener('error', () => done('error'));
 	video.src = name;
 	document.body.appendChild(video);
 }
 </script></body></html>)";
-	const std::string command = "timeout 120 chromium --headless --no-sandbox --disable-gpu --no-first-run "
-	                            "--proxy-server=127.0.0.1:9 --virtual-time-budget=10000 --dump-dom " +
-	                            surfax::test::Quote("file://" + Path("videos.html")) + " > " +
-	                            surfax::test::Quote(Path("dom.txt")) + " 2> /dev/null";
-	ASSERT_EQ(std::system(command.c_str()), 0);
-	const std::string dom = surfax::test::ReadText(dir / "dom.txt");
+	const std::string command =
+	    "node " + surfax::test::Quote(std::string(SURFAX_SOURCE_DIR) + "/tests/tools/chart_page_check.js") +
+	    " \"$(command -v chromium)\" " + surfax::test::Quote(Path("videos.html")) + " " +
+	    surfax::test::Quote(Path("shot.png")) + " > " + surfax::test::Quote(Path("report.txt")) + " 2>&1";
+	EXPECT_EQ(std::system(command.c_str()), 0);
+	const std::string report = surfax::test::ReadText(dir / "report.txt");
 	// 90 frames at 30 per second: 3 s, 160x120, and enough data to play (readyState 4) at the last frame.
-	EXPECT_NE(dom.find(R"("wave.mp4":"3 160x120 4")"), std::string::npos) << dom;
-	EXPECT_NE(dom.find(R"("wave.webm":"3 160x120 4")"), std::string::npos) << dom;
+	EXPECT_NE(report.find(R"("wave.mp4":"3 160x120 4")"), std::string::npos) << report;
+	EXPECT_NE(report.find(R"("wave.webm":"3 160x120 4")"), std::string::npos) << report;
 }
 
 TEST_F(VideoOutput, OrbitTurnsTheCameraAFullTurnWithoutShowingTheFirstPictureTwice)
