@@ -10,10 +10,8 @@
 #include "support/sanitizers.h"
 
 #include <gtest/gtest.h>
-
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -59,18 +57,14 @@ protected:
 			fs::remove_all(dir);
 	}
 
-	// Runs args under address-space caps growing from 8 MiB until a run succeeds: by an eighth at a time while the
-	// dynamic loader cannot map the program's own libraries (FFmpeg's alone take some 150 MiB of address space), then
-	// by a sixty-fourth (at least 4 MiB), so that the narrow band of caps in which the program starts but the chart's
-	// own allocations fail is not stepped over. Every run must end with exit code 0, or 1 and "out of memory" (or the
-	// dynamic loader's "failed to map segment" for the plug-in), or not start at all; afterwards `check` sees the
+	// Runs args under address-space caps growing from 8 MiB by an eighth at a time until a run succeeds. Every run must
+	// end with exit code 0, or 1 and "out of memory" (or the dynamic loader's "failed to map segment" for the plug-in),
+	// or not start at all when the dynamic loader cannot map the program's own libraries; afterwards `check` sees the
 	// folder. Returns the number of runs that ran out of memory.
 	int Sweep(const std::vector<std::string>& args, const std::function<void(const surfax::test::HostRun&)>& check)
 	{
 		int outOfMemory = 0;
-		bool started = false;
-		for (std::uint64_t cap = std::uint64_t(8) << 20; cap < (std::uint64_t(8) << 30);
-		     cap += started ? std::max(cap / 64, std::uint64_t(4) << 20) : cap / 8)
+		for (std::uint64_t cap = std::uint64_t(8) << 20; cap < (std::uint64_t(8) << 30); cap += cap / 8)
 		{
 			const surfax::test::HostRun run =
 			    surfax::test::RunHost(dir, args,
@@ -80,7 +74,6 @@ protected:
 			EXPECT_FALSE(HasTemporaries(dir));
 			if (run.exitCode == 127 && run.err.find("error while loading shared libraries") != std::string::npos)
 				continue;
-			started = true;
 			check(run);
 			if (run.exitCode == 0)
 				return outOfMemory;
@@ -138,6 +131,28 @@ TEST_F(OutOfMemory, APlotWithItsDrawingsEndsWithAMessageAndWritesOnlyWholeFiles)
 		                           EXPECT_EQ(length, glb.size());
 	                           });
 	EXPECT_GT(failures, 2) << "the caps never made memory run out";
+}
+
+// A video needs FFmpeg's libraries, loaded with their module on the first frame: a cap too small for them is said to be
+// out of memory before any library is mapped, and a video that cannot be finished leaves the old one.
+TEST_F(OutOfMemory, AVideoEndsWithAMessageAndKeepsTheOldVideo)
+{
+	const std::string old = "an old video";
+	std::ofstream(dir / "wave.mp4") << old;
+	bool moduleRefused = false;
+	const int failures =
+	    Sweep({"plot", "--frames", "0..2", "--size", "96x64", "-o", "wave.mp4"},
+	          [&](const surfax::test::HostRun& run)
+	          {
+		          if (run.exitCode == 0)
+			          return;
+		          EXPECT_EQ(surfax::test::ReadText(dir / "wave.mp4"), old);
+		          moduleRefused = moduleRefused ||
+		                          run.err.find("the video module cannot be loaded: out of memory") != std::string::npos;
+	          });
+	EXPECT_GT(failures, 2) << "the caps never made memory run out";
+	EXPECT_TRUE(moduleRefused) << "no cap stopped the module from loading";
+	EXPECT_NE(surfax::test::ReadText(dir / "wave.mp4"), old);
 }
 
 // The plug-in's objects fail silently when memory runs out (a plot without samples, a mesh without its surface); the

@@ -3,7 +3,7 @@
 #include "support/host_fixture.h"
 
 #include "host/core/diagnostics.h"
-#include "host/plugins/library_file.h"
+#include "host/core/library_file.h"
 #include "host/plugins/loader.h"
 #include "host/plugins/registry.h"
 #include "host/resources/resource.h"
@@ -130,7 +130,7 @@ TEST(PluginLoader, RefusesEveryPrefixOfALibraryByNameInsteadOfCrashing)
 	const fs::path whole = CopyPluginFolder("testplug", dir / "whole");
 	const std::uintmax_t size = fs::file_size(whole);
 	std::string why;
-	EXPECT_TRUE(surfax::plugins::CheckLibraryFile(whole.string(), why)) << why;
+	EXPECT_TRUE(surfax::core::CheckLibraryFile(whole.string(), why)) << why;
 	// Cut inside the ELF header, inside the program headers, at the first page and one byte short of the end.
 	for (const std::uintmax_t keep : {std::uintmax_t(0), std::uintmax_t(16), std::uintmax_t(63), std::uintmax_t(64),
 	                                  std::uintmax_t(200), std::uintmax_t(4096), size / 2, size - 1})
@@ -138,13 +138,13 @@ TEST(PluginLoader, RefusesEveryPrefixOfALibraryByNameInsteadOfCrashing)
 		SCOPED_TRACE(keep);
 		const fs::path folder = dir / ("cut-" + std::to_string(keep));
 		const fs::path library = CopyPluginFolder("testplug", folder, keep);
-		EXPECT_FALSE(surfax::plugins::CheckLibraryFile(library.string(), why));
+		EXPECT_FALSE(surfax::core::CheckLibraryFile(library.string(), why));
 		const surfax::plugins::PluginStatus status = surfax::plugins::LoadPlugin(library.string());
 		EXPECT_FALSE(status.loaded);
 		EXPECT_NE(status.error.find("cannot be opened"), std::string::npos) << status.error;
 		EXPECT_EQ(surfax::plugins::FindObjectType(1000001), nullptr);
 	}
-	EXPECT_FALSE(surfax::plugins::CheckLibraryFile((dir / "cut-4096").string(), why));
+	EXPECT_FALSE(surfax::core::CheckLibraryFile((dir / "cut-4096").string(), why));
 	EXPECT_EQ(why, "not a file");
 	fs::remove_all(dir);
 }

@@ -239,6 +239,18 @@ TEST_F(VideoOutput, AnInterruptedVideoLeavesTheOldFileAndNoTemporary)
 	EXPECT_EQ(surfax::test::FilesIn(dir), std::vector<std::string>{"v.mp4"});
 }
 
+// FFmpeg's libraries are the video module's: the program itself starts without them (the dynamic loader lists what
+// it maps at start-up and stops), so a run without a video neither waits for them nor needs their address space.
+TEST_F(VideoOutput, TheProgramStartsWithoutFfmpegsLibraries)
+{
+	const HostRun run = Plot({"-o", "a.png"}, "LD_TRACE_LOADED_OBJECTS=1 ");
+	ASSERT_EQ(run.exitCode, 0) << run.err;
+	EXPECT_NE(run.out.find("libsurfaxhost.so"), std::string::npos) << run.out;
+	EXPECT_EQ(run.out.find("libavcodec"), std::string::npos) << run.out;
+	EXPECT_EQ(run.out.find("libavformat"), std::string::npos) << run.out;
+	EXPECT_FALSE(fs::exists(dir / "a.png")) << "the loader only lists";
+}
+
 TEST(FrameProgress, SaysFramesDoneTheRateAndTheTimeLeft)
 {
 	using surfax::app::FrameProgressText;

@@ -5,7 +5,10 @@
 #include "host/render/video_writer.h"
 
 #include "host/core/interruption.h"
+#include "host/plugins/loader.h"
+#include "host/render/video_encoder.h"
 #include "support/host_command.h"
+#include "support/host_fixture.h"
 #include "support/missing_package.h"
 #include "support/video_reader.h"
 
@@ -351,4 +354,27 @@ TEST(VideoFormats, TheExtensionNamesTheFormatInAnyCase)
 	EXPECT_EQ(surfax::render::QualityFor(80).vp9Crf, 24);
 	EXPECT_TRUE(surfax::render::QualityFor(100).webpLossless);
 	EXPECT_FALSE(surfax::render::QualityFor(99).webpLossless);
+}
+
+// The encoders live in a module loaded on the first video; a module that is not there, or a library that is none,
+// is refused with the file's name and no crash, and the writer then names the video too.
+TEST(VideoModule, AMissingModuleOrALibraryThatIsNoneIsRefusedByName)
+{
+	std::string error;
+	EXPECT_EQ(surfax::render::LoadVideoModuleFrom("/nowhere/libsurfaxvideo.so", error), nullptr);
+	EXPECT_EQ(error.rfind("/nowhere/libsurfaxvideo.so: the video module cannot be loaded: ", 0), 0u) << error;
+	EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
+
+	const auto plugins = surfax::plugins::FindPluginLibraries(surfax::test::PluginFolder("testplug"));
+	ASSERT_FALSE(plugins.empty());
+	error.clear();
+	EXPECT_EQ(surfax::render::LoadVideoModuleFrom(plugins.front(), error), nullptr);
+	EXPECT_EQ(error, plugins.front() + ": the video module cannot be loaded: it exports no SurfaxVideoModule");
+
+	// The module beside the host library is the one every video uses, loaded once.
+	error.clear();
+	const surfax::render::VideoModule* module = surfax::render::LoadVideoModule(error);
+	ASSERT_NE(module, nullptr) << error;
+	EXPECT_EQ(module->interfaceVersion, surfax::render::kVideoInterfaceVersion);
+	EXPECT_EQ(surfax::render::LoadVideoModule(error), module);
 }

@@ -1,7 +1,7 @@
 #include "host/plugins/loader.h"
 
 #include "host/core/diagnostics.h"
-#include "host/plugins/library_file.h"
+#include "host/core/library_file.h"
 #include "host/plugins/registry.h"
 
 #include "c4d.h"
@@ -118,7 +118,7 @@ PluginStatus LoadPlugin(const std::string& libraryPath)
 	};
 
 	// A damaged file is refused here: handed to dlopen, it can end the process (SIGBUS) instead of failing.
-	if (std::string why; !CheckLibraryFile(libraryPath, why))
+	if (std::string why; !core::CheckLibraryFile(libraryPath, why))
 		return fail("cannot be opened: " + why);
 	void* handle = dlopen(libraryPath.c_str(), RTLD_NOW | RTLD_LOCAL);
 	if (handle == nullptr)

@@ -39,7 +39,7 @@ struct PluginStatus
 // lack of memory.
 std::vector<std::string> FindPluginLibraries(const std::string& dir);
 
-// Loads and starts one plug-in library. The file is checked before the dynamic loader sees it (library_file.h: a
+// Loads and starts one plug-in library. The file is checked before the dynamic loader sees it (core/library_file.h: a
 // library cut short is refused instead of ending the process). On refusal or failure the library is closed again and
 // the status says why (the message names the library). Loaded plug-ins stay until UnloadAllPlugins.
 PluginStatus LoadPlugin(const std::string& libraryPath);

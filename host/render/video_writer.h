@@ -1,6 +1,8 @@
 // Videos of finished pictures: .mp4 (H.264), .webm (VP9), .gif (one palette built from every frame) and animated
 // .webp, encoded and written through FFmpeg's libraries (libavcodec, libavformat, libswscale, libavfilter for the GIF
 // palette). The writer takes RGBA pictures (io::Image) one after another, so it does not care how they were drawn.
+// The encoders are in a module of their own, loaded by the first Open or PictureToYuv420 (video_encoder.h); what
+// needs no encoder (the formats, the checks, the quality scale) works without it.
 //
 // Every file plays forever in a loop where the format has loops (.gif, .webp), at a constant frame rate; .mp4 has its
 // index in front (it streams and plays while loading). H.264 and VP9 carry the pictures in 4:2:0 (yuv420p, with the
@@ -114,8 +116,9 @@ public:
 	VideoWriter(const VideoWriter&) = delete;
 	VideoWriter& operator=(const VideoWriter&) = delete;
 
-	/// Creates the temporary beside path and sets up the encoder and the container (CheckVideoOptions first).
-	/// False with `error` ("PATH: reason"); the writer can then only be destroyed.
+	/// Creates the temporary beside path and sets up the encoder and the container (CheckVideoOptions first, then
+	/// the encoders' module is loaded if it is not yet). False with `error` ("PATH: reason"); the writer can then only
+	/// be destroyed.
 	bool Open(const std::string& path, const VideoOptions& options, std::string& error);
 	/// Hands over the next picture (width x height of the options, RGBA) by swapping it with a buffer the writer is
 	/// done with: `picture` comes back holding an earlier frame's pixels or nothing, ready to be drawn into. With

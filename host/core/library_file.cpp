@@ -1,4 +1,4 @@
-#include "host/plugins/library_file.h"
+#include "host/core/library_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,7 +11,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace surfax::plugins
+namespace surfax::core
 {
 namespace
 {
@@ -132,4 +132,4 @@ bool CheckLibraryFile(const std::string& path, std::string& why)
 	::close(fd);
 	return ok;
 }
-} // namespace surfax::plugins
+} // namespace surfax::core
