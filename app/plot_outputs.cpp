@@ -36,8 +36,7 @@ bool OutputKindOf(const std::string& path, OutputKind& kind, render::VideoFormat
 		kind = OutputKind::Video;
 		return true;
 	}
-	std::string ext = std::filesystem::path(path).extension().string();
-	std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+	const std::string ext = core::OutputExtension(path);
 	if (ext == ".glb")
 		kind = OutputKind::Glb;
 	else if (ext == ".gltf")

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <cctype>
 #include <climits>
 #include <fcntl.h>
 #include <filesystem>
@@ -162,6 +163,14 @@ void RemoveTemporariesNow()
 std::string CannotWrite(const std::string& path, int errorNumber)
 {
 	return path + ": cannot be written (" + std::strerror(errorNumber != 0 ? errorNumber : EIO) + ")";
+}
+
+std::string OutputExtension(const std::string& path)
+{
+	std::string extension = std::filesystem::path(path).extension().string();
+	for (char& c : extension)
+		c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+	return extension;
 }
 
 std::string OutputTarget(const std::string& path)

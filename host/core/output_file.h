@@ -95,6 +95,10 @@ private:
 /// "./a.json", "sub/../a.json", a link to a.json). A part that cannot be resolved is kept as written.
 std::string OutputTarget(const std::string& path);
 
+/// The extension of path's file name in lower case, with its dot (".mp4" for "out/Chart.MP4"; empty without one):
+/// what decides an output's format.
+std::string OutputExtension(const std::string& path);
+
 /// Removes every temporary that exists now (async-signal-safe, allocates nothing), for a process about to end at once:
 /// the second SIGINT or SIGTERM (interruption.h). Final names are never touched.
 void RemoveTemporariesNow();

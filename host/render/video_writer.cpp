@@ -76,8 +76,7 @@ std::string HostLibraryFolder()
 
 bool VideoFormatOfPath(const std::string& path, VideoFormat& format)
 {
-	std::string ext = std::filesystem::path(path).extension().string();
-	std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+	const std::string ext = core::OutputExtension(path);
 	for (const VideoFormat candidate : {VideoFormat::Mp4, VideoFormat::Webm, VideoFormat::Gif, VideoFormat::Webp})
 	{
 		if (ext == ExtensionOf(candidate))
